@@ -1,0 +1,27 @@
+#pragma once
+
+#include "RadioImage.h"
+
+namespace mz58 {
+
+// The optional sub-CPU unit fitted to the radio (image byte 26 bits 6..2).
+struct OptionUnit {
+    static constexpr int kNone = 0;
+    static constexpr int k2Tone = 1;
+    static constexpr int kSubsig = 2;
+    static constexpr int kTrunk = 5;
+
+    int type = kNone;
+
+    void reset();
+    void decode(const RadioImage& image);
+    // Sets the "no unit" bit for type 0 and stores the type in bits 6..3 (low 4 bits of it).
+    void encode(RadioImage& image) const;
+
+    // The type an image holds: 0 when the "no unit" bit is set, whatever the type bits hold.
+    [[nodiscard]] static int decodeType(const RadioImage& image);
+
+    bool operator==(const OptionUnit&) const = default;
+};
+
+} // namespace mz58
