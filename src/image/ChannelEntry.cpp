@@ -1,0 +1,297 @@
+#include "ChannelEntry.h"
+
+#include "Bitfield.h"
+#include "CallCodeSettings.h"
+#include "DeviceOptions.h"
+#include "OptionUnit.h"
+
+#include <cmath>
+
+namespace mz58 {
+namespace {
+
+// Record fields, offsets within the 12-byte record.
+constexpr BitField kInUse = bitOf(0, 7);
+constexpr BitField kTxInhibit = bitOf(0, 5);
+constexpr BitField kEncryption = bitOf(0, 4);
+constexpr BitField kNarrow = bitOf(0, 3);
+constexpr BitField kLowPower = bitOf(0, 2);
+constexpr BitField kLowPowerLevel = bitsOf(0, 1, 0);
+constexpr BitField kRxStepSelect = bitOf(1, 7);
+constexpr BitField kTxStepSelect = bitOf(1, 6);
+constexpr BitField kClockShift = bitOf(1, 5);
+constexpr BitField kToneIsDcs = bitOf(1, 4);
+constexpr BitField kOutOfRangeAlert = bitOf(1, 3);
+constexpr BitField kTotEnabled = bitOf(1, 2);
+constexpr BitField kBusyLockout = bitsOf(1, 1, 0);
+constexpr BitField kAlignC = bitsOf(2, 7, 6);
+constexpr BitField kAlignB = bitsOf(2, 5, 3);
+constexpr BitField kAlignA = bitsOf(2, 2, 0);
+constexpr BitField kAniEnabled = bitOf(3, 7);
+constexpr BitField kDecodeTonePresent = bitOf(3, 6);
+constexpr BitField kEncodeTonePresent = bitOf(3, 5);
+constexpr BitField kCallCodeField = bitsOf(3, 4, 0);
+constexpr BitField kCallCodePresent = bitOf(3, 4);
+constexpr BitField kCallCodeNumber = bitsOf(3, 3, 0);
+constexpr BitField kTxSave = bitOf(4, 7);
+constexpr BitField kRxTone = bitsOf(4, 6, 0);
+constexpr BitField kRxSave = bitOf(5, 7);
+constexpr BitField kTxTone = bitsOf(5, 6, 0);
+constexpr std::size_t kRxWord = 6;
+constexpr std::size_t kTxWord = 8;
+constexpr BitField kSpareFlag = bitOf(10, 7);
+constexpr BitField kRxTune = bitsOf(10, 6, 0);
+constexpr BitField kAlignD = bitsOf(11, 6, 4);
+constexpr BitField kSquelchLevel = bitsOf(11, 3, 0);
+
+// TX words that mark a channel that does not transmit.
+constexpr Frequency kInhibitMarkerUhf = 30000000;
+constexpr Frequency kInhibitMarkerVhf = 5000000;
+
+constexpr unsigned kOffsetWord = 32768;
+
+constexpr std::size_t kTuneBaseFrequency = 294;
+constexpr std::size_t kTuneBaseValue = 297;
+constexpr std::size_t kTuneSlopeAbove = 298;
+constexpr std::size_t kTuneSlopeAtOrBelow = 299;
+constexpr std::size_t kSegmentTable = 300;
+constexpr std::size_t kSegmentStride = 4;
+
+// The radio's synthesizer cannot hit a frequency ending in 9 or 4 (10 Hz units) on its grid:
+// such values come from rounding in the frequency rules and stand for the next one up.
+Frequency correctLastDigit(Frequency v) {
+    if (v % 10 == 9)
+        ++v;
+    if (v % 10 == 4)
+        ++v;
+    return v;
+}
+
+unsigned storedWord(ConstChannelRecord record, std::size_t offset, const HardwareSettings& hw) {
+    unsigned word = readBigEndian16(record, offset);
+    if (hw.dividerOffset)
+        word += kOffsetWord;
+    return word;
+}
+
+} // namespace
+
+void AlignmentData::decode(const RadioImage& image) {
+    tuneBaseFrequency = readBigEndian16(image, kTuneBaseFrequency);
+    tuneBaseValue = image[kTuneBaseValue];
+    tuneSlopeAbove = image[kTuneSlopeAbove];
+    tuneSlopeAtOrBelow = image[kTuneSlopeAtOrBelow];
+    for (std::size_t k = 0; k < boundaries.size(); ++k)
+        boundaries[k] = readBigEndian16(image, kSegmentTable + kSegmentStride * k);
+    for (std::size_t k = 0; k < kSegmentCount; ++k) {
+        valuesD[k] = image[kSegmentTable + kSegmentStride * k + 2];
+        valuesAbc[k] = image[kSegmentTable + kSegmentStride * k + 3];
+    }
+}
+
+ChannelDecodeContext ChannelDecodeContext::fromImage(const RadioImage& image,
+                                                     const HardwareSettings& hw) {
+    DeviceOptions devices;
+    devices.decode(image);
+    return ChannelDecodeContext{hw, devices.encryptionAbsent != 0, devices.dtmfAbsent != 0,
+                                OptionUnit::decodeType(image)};
+}
+
+void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext& context) {
+    const HardwareSettings& hw = context.hardware;
+    const Frequency defaultFrequency = bandDefaultFrequency(hw.band);
+
+    rxStepSelect = static_cast<int>(readField(record, kRxStepSelect));
+    txStepSelect = static_cast<int>(readField(record, kTxStepSelect));
+
+    // Unsigned arithmetic throughout: an upper-injection divider below the IF wraps.
+    if (record[kRxWord] == 0) {
+        rxFrequency = defaultFrequency;
+    } else {
+        const Frequency synth = storedWord(record, kRxWord, hw) * hw.step(rxStepSelect);
+        rxFrequency = hw.injection ? synth - hw.firstIfUnits() : synth + hw.firstIfUnits();
+    }
+
+    if (record[kTxWord] == 0) {
+        txFrequency = defaultFrequency;
+    } else {
+        const Frequency value = storedWord(record, kTxWord, hw) * hw.step(txStepSelect);
+        if (value == kInhibitMarkerUhf || value == kInhibitMarkerVhf) {
+            txFrequency = rxFrequency;
+            txInhibit = 1;
+        } else {
+            txFrequency = value;
+        }
+    }
+
+    clockShift = static_cast<int>(readField(record, kClockShift));
+    outOfRangeAlert = static_cast<int>(readField(record, kOutOfRangeAlert));
+    totEnabled = static_cast<int>(readField(record, kTotEnabled));
+    busyLockout = static_cast<int>(readField(record, kBusyLockout));
+    alignC = static_cast<int>(readField(record, kAlignC));
+    alignB = static_cast<int>(readField(record, kAlignB));
+    alignA = static_cast<int>(readField(record, kAlignA));
+    inUse = static_cast<int>(readField(record, kInUse));
+    txInhibit = static_cast<int>(readField(record, kTxInhibit));
+    encryption =
+        context.encryptionDeviceAbsent ? 0 : static_cast<int>(readField(record, kEncryption));
+    narrow = static_cast<int>(readField(record, kNarrow));
+    lowPower = static_cast<int>(readField(record, kLowPower));
+    lowPowerLevel = static_cast<int>(readField(record, kLowPowerLevel));
+
+    toneType = kToneNone;
+    rxCtcss = txCtcss = rxDcs = txDcs = 0;
+    const bool dcs = readFlag(record, kToneIsDcs);
+    const int rxTone = static_cast<int>(readField(record, kRxTone)) + 1;
+    const int txTone = static_cast<int>(readField(record, kTxTone)) + 1;
+    if (readFlag(record, kDecodeTonePresent)) {
+        toneType = dcs ? kToneDcs : kToneCtcss;
+        (dcs ? rxDcs : rxCtcss) = rxTone;
+    }
+    if (readFlag(record, kEncodeTonePresent)) {
+        toneType = dcs ? kToneDcs : kToneCtcss;
+        (dcs ? txDcs : txCtcss) = txTone;
+    }
+
+    aniEnabled = static_cast<int>(readField(record, kAniEnabled));
+
+    const unsigned codeNumber = readField(record, kCallCodeNumber);
+    if (context.dtmfDeviceAbsent && context.optionUnitType != OptionUnit::k2Tone)
+        callCode = 0;
+    else if (readFlag(record, kCallCodePresent) && codeNumber < kCallCodeCount)
+        callCode = static_cast<int>(codeNumber) + 1;
+    else
+        callCode = 0;
+
+    txSave = static_cast<int>(readField(record, kTxSave));
+    rxSave = static_cast<int>(readField(record, kRxSave));
+    rxTune = static_cast<int>(readField(record, kRxTune));
+    spareFlag = static_cast<int>(readField(record, kSpareFlag));
+    squelchLevel = static_cast<int>(readField(record, kSquelchLevel));
+    alignD = static_cast<int>(readField(record, kAlignD));
+}
+
+int ChannelEntry::rxTuneFor(Frequency rx, const AlignmentData& a) {
+    const double base = a.tuneBaseFrequency * 0.1;
+    const double f = rx / static_cast<double>(kUnitsPerMHz);
+    const unsigned slope = base < f ? a.tuneSlopeAbove : a.tuneSlopeAtOrBelow;
+    const double scaled = std::trunc((f - base) * 0.1 * slope);
+    const long long value = static_cast<long long>(scaled) + a.tuneBaseValue;
+    return static_cast<int>(static_cast<unsigned long long>(value) & 0xFFu);
+}
+
+void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
+                          const AlignmentData& alignment) {
+    constexpr auto writeWord = [](ChannelRecord r, std::size_t offset, unsigned word) {
+        writeBigEndian16(r, offset, word & 0xFFFFu);
+    };
+
+    // 1. RX divider word.
+    if (rxFrequency == 0) {
+        writeWord(record, kRxWord, 0);
+    } else {
+        Frequency v =
+            hw.injection ? rxFrequency + hw.firstIfUnits() : rxFrequency - hw.firstIfUnits();
+        unsigned word = correctLastDigit(v) / hw.step(rxStepSelect);
+        if (hw.dividerOffset)
+            word -= kOffsetWord;
+        writeWord(record, kRxWord, word);
+    }
+
+    // 2. Step selects and flags.
+    writeField(record, kRxStepSelect, static_cast<unsigned>(rxStepSelect));
+    writeField(record, kTxStepSelect, static_cast<unsigned>(txStepSelect));
+    writeField(record, kClockShift, static_cast<unsigned>(clockShift));
+    writeField(record, kOutOfRangeAlert, static_cast<unsigned>(outOfRangeAlert));
+    writeField(record, kTotEnabled, static_cast<unsigned>(totEnabled));
+    writeField(record, kBusyLockout, static_cast<unsigned>(busyLockout));
+
+    // 3. Alignment values of the segment that holds the TX frequency; on a shared boundary
+    //    the later segment wins.
+    alignA = alignB = alignC = alignD = 0;
+    const unsigned mhz = txFrequency / kUnitsPerMHz;
+    for (std::size_t k = 0; k < AlignmentData::kSegmentCount; ++k) {
+        if (alignment.boundaries[k] <= mhz && mhz <= alignment.boundaries[k + 1]) {
+            const std::uint8_t abc = alignment.valuesAbc[k];
+            alignA = abc & 0x07;
+            alignB = (abc >> 3) & 0x07;
+            alignC = (abc >> 6) & 0x03;
+            alignD = alignment.valuesD[k] & 0x07;
+        }
+    }
+
+    // 4. TX divider word; an inhibited TX is stored as the band's marker.
+    if (txInhibit) {
+        const Frequency marker = hw.band == kUhf ? kInhibitMarkerUhf : kInhibitMarkerVhf;
+        writeWord(record, kTxWord, correctLastDigit(marker) / hw.step(txStepSelect));
+    } else if (txFrequency == 0) {
+        writeWord(record, kTxWord, 0);
+    } else {
+        unsigned word = correctLastDigit(txFrequency) / hw.step(txStepSelect);
+        if (hw.dividerOffset)
+            word -= kOffsetWord;
+        writeWord(record, kTxWord, word);
+    }
+
+    // 5. Alignment fields.
+    writeField(record, kAlignC, static_cast<unsigned>(alignC));
+    writeField(record, kAlignB, static_cast<unsigned>(alignB));
+    writeField(record, kAlignA, static_cast<unsigned>(alignA));
+
+    // 6. Byte 0 flags.
+    writeField(record, kInUse, static_cast<unsigned>(inUse));
+    writeField(record, kTxInhibit, static_cast<unsigned>(txInhibit));
+    writeField(record, kEncryption, static_cast<unsigned>(encryption));
+    writeField(record, kNarrow, static_cast<unsigned>(narrow));
+    writeField(record, kLowPower, static_cast<unsigned>(lowPower));
+    writeField(record, kLowPowerLevel, static_cast<unsigned>(lowPowerLevel));
+
+    // 7. Tones. Presence bits already set stay set.
+    if (toneType == kToneNone) {
+        writeField(record, kDecodeTonePresent, 0);
+        writeField(record, kEncodeTonePresent, 0);
+        writeField(record, kToneIsDcs, 0);
+        writeField(record, kRxTone, 0);
+        writeField(record, kTxTone, 0);
+    } else if (toneType == kToneDcs || toneType == kToneCtcss) {
+        const bool dcs = toneType == kToneDcs;
+        const int tx = dcs ? txDcs : txCtcss;
+        const int rx = dcs ? rxDcs : rxCtcss;
+        writeField(record, kToneIsDcs, dcs ? 1u : 0u);
+        if (tx != 0)
+            writeField(record, kTxTone, static_cast<unsigned>(tx - 1));
+        if (rx != 0)
+            writeField(record, kRxTone, static_cast<unsigned>(rx - 1));
+        if (txDcs != 0 || txCtcss != 0)
+            writeField(record, kEncodeTonePresent, 1);
+        if (rxDcs != 0 || rxCtcss != 0)
+            writeField(record, kDecodeTonePresent, 1);
+    }
+
+    // 8. ANI and call code.
+    writeField(record, kAniEnabled, static_cast<unsigned>(aniEnabled));
+    writeCallCodeField(record, callCode);
+
+    // 9. Power save.
+    writeField(record, kRxSave, static_cast<unsigned>(rxSave));
+    writeField(record, kTxSave, static_cast<unsigned>(txSave));
+
+    // 10. RX tuning value from this radio's tuning line.
+    rxTune = rxTuneFor(rxFrequency, alignment);
+    writeField(record, kRxTune, static_cast<unsigned>(rxTune));
+    writeField(record, kSpareFlag, static_cast<unsigned>(spareFlag));
+
+    // 11. Squelch and alignment D.
+    writeField(record, kSquelchLevel, static_cast<unsigned>(squelchLevel));
+    writeField(record, kAlignD, static_cast<unsigned>(alignD));
+}
+
+void writeCallCodeField(ChannelRecord record, int callCode) {
+    writeField(record, kCallCodeField, 0);
+    if (callCode != 0) {
+        writeField(record, kCallCodeNumber, static_cast<unsigned>(callCode - 1));
+        writeField(record, kCallCodePresent, 1);
+    }
+}
+
+} // namespace mz58

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "HardwareSettings.h"
+#include "RadioImage.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace mz58 {
+
+inline constexpr std::size_t kChannelRecordSize = 12;
+using ChannelRecord = std::span<std::uint8_t, kChannelRecordSize>;
+using ConstChannelRecord = std::span<const std::uint8_t, kChannelRecordSize>;
+
+// The factory alignment data of a radio (image bytes 294..343): the RX tuning line and the
+// segment table that the TX frequency of a channel is looked up in.
+struct AlignmentData {
+    static constexpr int kSegmentCount = 10;
+    std::array<unsigned, kSegmentCount + 1> boundaries{}; // whole MHz
+    std::array<std::uint8_t, kSegmentCount> valuesAbc{};  // A bits 2..0, B 5..3, C 7..6
+    std::array<std::uint8_t, kSegmentCount> valuesD{};    // bits 2..0
+    unsigned tuneBaseFrequency = 0;                       // 100 kHz units
+    unsigned tuneBaseValue = 0;
+    unsigned tuneSlopeAbove = 0;
+    unsigned tuneSlopeAtOrBelow = 0;
+
+    void decode(const RadioImage& image);
+};
+
+// What decoding a record needs to know besides the record.
+struct ChannelDecodeContext {
+    const HardwareSettings& hardware;
+    bool encryptionDeviceAbsent;
+    bool dtmfDeviceAbsent;
+    int optionUnitType;
+
+    static ChannelDecodeContext fromImage(const RadioImage& image, const HardwareSettings& hw);
+};
+
+enum ToneType : int { kToneNone = 0, kToneCtcss = 1, kToneDcs = 2 };
+
+// One decoded channel. Frequencies are whole numbers of 10 Hz.
+struct ChannelEntry {
+    Frequency rxFrequency = 15000000;
+    Frequency txFrequency = 15000000;
+    int txInhibit = 0;
+    int rxSave = 0;
+    int txSave = 0;
+    int toneType = kToneNone;
+    int rxCtcss = 0;
+    int txCtcss = 0;
+    int rxDcs = 0;
+    int txDcs = 0;
+    int lowPower = 0;
+    int lowPowerLevel = 1;
+    int clockShift = 0;
+    int totEnabled = 1;
+    int busyLockout = 0;
+    int squelchLevel = 0;
+    int aniEnabled = 0;
+    int encryption = 0;
+    int outOfRangeAlert = 0;
+    int callCode = 0;
+    int inUse = 1;
+    int narrow = 0;
+    int scanMember = 0;
+    int groupScanMember = 0;
+    int channelType = 0;
+    int rxStepSelect = 0;
+    int txStepSelect = 0;
+    int spareFlag = 0;
+    int rxTune = 0;
+    int alignA = 0;
+    int alignB = 0;
+    int alignC = 0;
+    int alignD = 0;
+
+    void decode(ConstChannelRecord record, const ChannelDecodeContext& context);
+    // Writes the entry field by field; also refreshes the alignment fields and the RX tuning
+    // value from the radio's alignment data, as the radio expects them.
+    void encode(ChannelRecord record, const HardwareSettings& hardware,
+                const AlignmentData& alignment);
+
+    // The RX tuning value for a receive frequency on the given tuning line.
+    static int rxTuneFor(Frequency rxFrequency, const AlignmentData& alignment);
+};
+
+// Image offset of the call-code byte of a record, for rewriting just that field.
+void writeCallCodeField(ChannelRecord record, int callCode);
+
+} // namespace mz58

@@ -1,0 +1,383 @@
+#include "ChannelTable.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+namespace mz58 {
+namespace {
+
+HardwareSettings hardwareFor(int band, int injection = 0) {
+    HardwareSettings hw;
+    LocalOffset offset = 0;
+    hw.resetToBand(band, offset);
+    hw.injection = injection;
+    return hw;
+}
+
+ChannelDecodeContext contextFor(const HardwareSettings& hw) {
+    return ChannelDecodeContext{hw, false, false, 0};
+}
+
+struct Encoded {
+    std::array<std::uint8_t, kChannelRecordSize> bytes{};
+    ChannelEntry entry;
+};
+
+Encoded encodeEntry(ChannelEntry entry, const HardwareSettings& hw, AlignmentData alignment = {}) {
+    Encoded e;
+    entry.encode(ChannelRecord(e.bytes), hw, alignment);
+    e.entry = entry;
+    return e;
+}
+
+ChannelEntry decodeBytes(const std::array<std::uint8_t, kChannelRecordSize>& bytes,
+                         const ChannelDecodeContext& context) {
+    ChannelEntry e;
+    e.decode(ConstChannelRecord(bytes), context);
+    return e;
+}
+
+TEST(ChannelCodec, DividerWordsRoundTrip) {
+    struct Case {
+        const char* name;
+        int band;
+        int injection;
+        int stepSelect;
+        Frequency rx;
+        std::uint8_t byte6;
+        std::uint8_t byte7;
+    };
+    const Case cases[] = {
+        // (14652000 - 2170000) / 500 = 24964
+        {"VHF lower 146.52", kVhf, 0, 0, 14652000, 0x61, 0x84},
+        // (14502500 - 2170000) / 625 = 19732
+        {"VHF second step 145.025", kVhf, 0, 1, 14502500, 0x4D, 0x14},
+        // (14652000 + 2170000) / 500 = 33644
+        {"VHF upper injection", kVhf, 1, 0, 14652000, 0x83, 0x6C},
+        // (45000000 - 4395000) / 1000 = 40605, minus the 32768 offset = 7837
+        {"UHF with divider offset", kUhf, 0, 0, 45000000, 0x1E, 0x9D},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HardwareSettings hw = hardwareFor(c.band, c.injection);
+        ChannelEntry entry;
+        entry.rxFrequency = c.rx;
+        entry.txFrequency = c.rx;
+        entry.rxStepSelect = c.stepSelect;
+        const Encoded e = encodeEntry(entry, hw);
+        EXPECT_EQ(e.bytes[6], c.byte6);
+        EXPECT_EQ(e.bytes[7], c.byte7);
+        EXPECT_EQ(decodeBytes(e.bytes, contextFor(hw)).rxFrequency, c.rx);
+    }
+}
+
+TEST(ChannelCodec, LastDigitCorrections) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    struct Case {
+        Frequency typed;
+        Frequency meant;
+    };
+    const Case cases[] = {{14501249, 14501250}, {14501244, 14501245}, {14652009, 14652010}};
+    for (const auto& c : cases) {
+        for (int select = 0; select < 2; ++select) {
+            ChannelEntry a, b;
+            a.rxFrequency = a.txFrequency = c.typed;
+            b.rxFrequency = b.txFrequency = c.meant;
+            a.rxStepSelect = a.txStepSelect = b.rxStepSelect = b.txStepSelect = select;
+            EXPECT_EQ(encodeEntry(a, hw).bytes, encodeEntry(b, hw).bytes) << c.typed;
+        }
+    }
+}
+
+TEST(ChannelCodec, TransmitInhibitMarkers) {
+    struct Case {
+        const char* name;
+        int band;
+        std::uint8_t byte8;
+        std::uint8_t byte9;
+        Frequency decodedTx; // the offset flag of UHF moves the word off its marker
+    };
+    const Case cases[] = {
+        {"VHF 5000000 / 500", kVhf, 0x27, 0x10, 14652000},
+        {"UHF 30000000 / 1000, offset flag set", kUhf, 0x75, 0x30, (30000u + 32768u) * 1000u},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HardwareSettings hw = hardwareFor(c.band);
+        ChannelEntry entry;
+        entry.rxFrequency = 14652000;
+        entry.txFrequency = 12345675; // ignored while inhibited
+        entry.txInhibit = 1;
+        const Encoded e = encodeEntry(entry, hw);
+        EXPECT_EQ(e.bytes[8], c.byte8);
+        EXPECT_EQ(e.bytes[9], c.byte9);
+        EXPECT_EQ(e.bytes[0] & 0x20, 0x20);
+
+        const ChannelEntry back = decodeBytes(e.bytes, contextFor(hw));
+        EXPECT_EQ(back.txInhibit, 1);
+        if (c.band == kVhf)
+            EXPECT_EQ(back.txFrequency, back.rxFrequency);
+        else
+            EXPECT_EQ(back.txFrequency, c.decodedTx);
+    }
+}
+
+TEST(ChannelCodec, InhibitFlagComesFromByteZeroNotFromTheMarker) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    std::array<std::uint8_t, kChannelRecordSize> bytes{};
+    bytes[0] = 0x80; // in use, transmit allowed
+    bytes[6] = 0x61;
+    bytes[7] = 0x84;
+    bytes[8] = 0x27; // the VHF marker word
+    bytes[9] = 0x10;
+    const ChannelEntry e = decodeBytes(bytes, contextFor(hw));
+    EXPECT_EQ(e.txInhibit, 0);
+    EXPECT_EQ(e.txFrequency, e.rxFrequency);
+}
+
+TEST(ChannelCodec, EmptyFrequencyBytesGiveTheBandDefault) {
+    for (int band : {kVhf, kUhf}) {
+        const HardwareSettings hw = hardwareFor(band);
+        std::array<std::uint8_t, kChannelRecordSize> bytes{};
+        bytes[0] = 0x00; // not in use
+        bytes[7] = 0x55; // ignored while byte 6 is 0
+        bytes[9] = 0x66; // ignored while byte 8 is 0
+        const ChannelEntry e = decodeBytes(bytes, contextFor(hw));
+        EXPECT_EQ(e.rxFrequency, bandDefaultFrequency(band));
+        EXPECT_EQ(e.txFrequency, bandDefaultFrequency(band));
+        EXPECT_EQ(e.inUse, 0);
+    }
+}
+
+TEST(ChannelCodec, TonesAndCallCodes) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    struct Case {
+        const char* name;
+        int toneType, rxCtcss, txCtcss, rxDcs, txDcs, txSave, callCode;
+        std::uint8_t byte1Bit4, byte3, byte4, byte5;
+    };
+    const Case cases[] = {
+        {"DCS decode only", kToneDcs, 0, 0, 5, 0, 1, 0, 1, 0x40, 0x84, 0x00},
+        {"CTCSS 67.0 decode, no encode", kToneCtcss, 1, 0, 0, 0, 0, 0, 0, 0x40, 0x00, 0x00},
+        {"CTCSS both ways", kToneCtcss, 40, 50, 0, 0, 0, 3, 0, 0x72, 0x27, 0x31},
+        {"DCS both ways, code 10", kToneDcs, 0, 0, 104, 1, 0, 10, 1, 0x79, 0x67, 0x00},
+        {"no tone", kToneNone, 7, 7, 7, 7, 0, 1, 0, 0x10, 0x00, 0x00},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChannelEntry entry;
+        entry.toneType = c.toneType;
+        entry.rxCtcss = c.rxCtcss;
+        entry.txCtcss = c.txCtcss;
+        entry.rxDcs = c.rxDcs;
+        entry.txDcs = c.txDcs;
+        entry.txSave = c.txSave;
+        entry.callCode = c.callCode;
+        const Encoded e = encodeEntry(entry, hw);
+        EXPECT_EQ((e.bytes[1] >> 4) & 1, c.byte1Bit4);
+        EXPECT_EQ(e.bytes[3], c.byte3);
+        EXPECT_EQ(e.bytes[4], c.byte4);
+        EXPECT_EQ(e.bytes[5], c.byte5);
+
+        const ChannelEntry back = decodeBytes(e.bytes, contextFor(hw));
+        EXPECT_EQ(back.toneType, c.toneType);
+        if (c.toneType != kToneNone) {
+            EXPECT_EQ(back.rxCtcss, c.rxCtcss);
+            EXPECT_EQ(back.txCtcss, c.txCtcss);
+            EXPECT_EQ(back.rxDcs, c.rxDcs);
+            EXPECT_EQ(back.txDcs, c.txDcs);
+        }
+        EXPECT_EQ(back.callCode, c.callCode);
+    }
+}
+
+TEST(ChannelCodec, CallCodeDecodingRules) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    struct Case {
+        const char* name;
+        std::uint8_t byte3;
+        bool dtmfAbsent;
+        int optionUnit;
+        int callCode;
+    };
+    const Case cases[] = {
+        {"code 10", 0x19, false, 0, 10},
+        {"stored number 10 is no code", 0x1A, false, 0, 0},
+        {"stored number 15 is no code", 0x1F, false, 0, 0},
+        {"present bit clear", 0x09, false, 0, 0},
+        {"no DTMF board hides the code", 0x12, true, 0, 0},
+        {"the 2Tone unit needs no DTMF board", 0x12, true, 1, 3},
+    };
+    for (const auto& c : cases) {
+        std::array<std::uint8_t, kChannelRecordSize> bytes{};
+        bytes[3] = c.byte3;
+        const ChannelEntry e = decodeBytes(bytes, {hw, false, c.dtmfAbsent, c.optionUnit});
+        EXPECT_EQ(e.callCode, c.callCode) << c.name;
+    }
+}
+
+TEST(ChannelCodec, EncryptionHiddenWithoutTheDevice) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    std::array<std::uint8_t, kChannelRecordSize> bytes{};
+    bytes[0] = 0x90;
+    EXPECT_EQ(decodeBytes(bytes, {hw, false, false, 0}).encryption, 1);
+    EXPECT_EQ(decodeBytes(bytes, {hw, true, false, 0}).encryption, 0);
+}
+
+AlignmentData sampleAlignment() {
+    AlignmentData a;
+    a.boundaries = {136, 140, 145, 150, 155, 160, 165, 170, 175, 0, 0};
+    for (std::size_t k = 0; k < AlignmentData::kSegmentCount; ++k) {
+        a.valuesAbc[k] = static_cast<std::uint8_t>(0x40 * (k % 4) + 8 * (k % 8) + k % 8);
+        a.valuesD[k] = static_cast<std::uint8_t>(0xF8 | (7 - k % 8)); // high bits unused
+    }
+    a.tuneBaseFrequency = 1450; // 145.0 MHz
+    a.tuneBaseValue = 64;
+    a.tuneSlopeAbove = 20;
+    a.tuneSlopeAtOrBelow = 10;
+    return a;
+}
+
+TEST(ChannelCodec, AlignmentSegmentOfTheTransmitFrequency) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    const AlignmentData a = sampleAlignment();
+    struct Case {
+        const char* name;
+        Frequency tx;
+        int segment; // -1: none
+    };
+    const Case cases[] = {
+        {"inside segment 0", 13800000, 0},
+        {"shared boundary 140: the later segment wins", 14000000, 1},
+        {"fraction of a MHz counts by whole MHz", 14099999, 1},
+        {"upper boundary of segment 7", 17500000, 7},
+        {"below every segment", 13400000, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChannelEntry entry;
+        entry.rxFrequency = 14652000;
+        entry.txFrequency = c.tx;
+        entry.alignA = entry.alignB = entry.alignC = entry.alignD = 3; // replaced on encode
+        const Encoded e = encodeEntry(entry, hw, a);
+        if (c.segment < 0) {
+            EXPECT_EQ(e.bytes[2], 0);
+            EXPECT_EQ(e.bytes[11] & 0x70, 0);
+            continue;
+        }
+        const auto k = static_cast<std::size_t>(c.segment);
+        EXPECT_EQ(e.bytes[2], a.valuesAbc[k]);
+        EXPECT_EQ((e.bytes[11] >> 4) & 7, a.valuesD[k] & 7);
+        EXPECT_EQ(e.entry.alignD, a.valuesD[k] & 7);
+    }
+}
+
+TEST(ChannelCodec, SegmentZeroToZeroCoversOnlyBelowOneMHz) {
+    // A fresh image has every alignment byte 0: every channel gets 0 values.
+    const HardwareSettings hw = hardwareFor(kVhf);
+    ChannelEntry entry;
+    entry.alignA = 5;
+    const Encoded e = encodeEntry(entry, hw, AlignmentData{});
+    EXPECT_EQ(e.entry.alignA, 0);
+    EXPECT_EQ(e.entry.rxTune, 0);
+}
+
+TEST(ChannelCodec, RxTuningValue) {
+    const AlignmentData a = sampleAlignment();
+    struct Case {
+        Frequency rx;
+        int rxTune;
+    };
+    const Case cases[] = {
+        {14652000, 67},  // (146.52 - 145.0) * 0.1 * 20 = 3.04 -> 3 + 64
+        {14500000, 64},  // at the base: slope below, 0
+        {14000000, 59},  // (140 - 145) * 0.1 * 10 = -5
+        {10000000, 19},  // -45 + 64
+        {17400000, 122}, // 29 * 0.1 * 20 = 58
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChannelEntry::rxTuneFor(c.rx, a), c.rxTune) << c.rx;
+
+    AlignmentData wrap = a;
+    wrap.tuneBaseValue = 2;
+    EXPECT_EQ(ChannelEntry::rxTuneFor(10000000, wrap), 213) << "taken modulo 256";
+
+    ChannelEntry entry;
+    entry.rxFrequency = 10000000;
+    entry.spareFlag = 1;
+    const Encoded e = encodeEntry(entry, hardwareFor(kVhf), wrap);
+    EXPECT_EQ(e.bytes[10], 0x80 | (213 & 0x7F));
+}
+
+TEST(ChannelTable, PerBankMasksAndTypes) {
+    ImageState state = test::freshState();
+    auto& entries = state.channels.entries;
+    for (auto& e : entries)
+        e.groupScanMember = 1;
+    entries[0].scanMember = 1;
+    entries[1].scanMember = 0;
+    entries[2].groupScanMember = 0;
+    entries[9].groupScanMember = 0;
+    entries[8].scanMember = 1;
+    entries[3].channelType = 9;
+    entries[15].channelType = 8;
+    ImageCodec::encodeAll(state);
+
+    EXPECT_EQ(state.image[28], 0xFE); // every bank A channel but 1 skips scan
+    EXPECT_EQ(state.image[29], 0x20); // channel 3 skips group scan: bit 7 - 2
+    EXPECT_EQ(state.image[31], 0x29); // channels 3 and 4: types 2 and 9
+    EXPECT_EQ(state.image[34], 0xFE);
+    EXPECT_EQ(state.image[35], 0x40);
+    EXPECT_EQ(state.image[39], 0x68);
+
+    state.image[74] &= 0x7F; // channel A1 no longer in use: not a scan member either
+    ImageCodec::decodeAll(state);
+    EXPECT_EQ(entries[0].scanMember, 0);
+    EXPECT_EQ(entries[8].scanMember, 1);
+    EXPECT_EQ(entries[2].groupScanMember, 0);
+    EXPECT_EQ(entries[3].groupScanMember, 1);
+    EXPECT_EQ(entries[3].channelType, 9);
+    EXPECT_EQ(entries[15].channelType, 8);
+}
+
+TEST(ChannelTable, ClearCodeReferencesRewritesOnlyThatField) {
+    ImageState state = test::freshState();
+    auto& entries = state.channels.entries;
+    entries[1].callCode = 3;
+    entries[1].aniEnabled = 1;
+    entries[12].callCode = 3;
+    entries[5].callCode = 4;
+    ImageCodec::encodeAll(state);
+    const RadioImage before = state.image;
+
+    state.channels.clearCodeReferences(3, state.image);
+    EXPECT_EQ(entries[1].callCode, 0);
+    EXPECT_EQ(entries[12].callCode, 0);
+    EXPECT_EQ(entries[5].callCode, 4);
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        const bool codeByte = i == kFirstRecord + 12 * 1 + 3 || i == kFirstRecord + 12 * 12 + 3;
+        if (!codeByte) {
+            EXPECT_EQ(state.image[i], before[i]) << i;
+        }
+    }
+    EXPECT_EQ(state.image[kFirstRecord + 12 + 3], 0x80) << "ANI bit kept";
+}
+
+TEST(ChannelTable, BankLookupsAndBandChange) {
+    ChannelTable table;
+    EXPECT_EQ(table.bankOfChannel(8), 1);
+    EXPECT_EQ(table.bankOfChannel(9), 2);
+    EXPECT_EQ(table.numberInBank(9), 1);
+    EXPECT_EQ(table.numberInBank(16), 8);
+
+    table.entries[4].inUse = 0;
+    table.changeBand(kUhf);
+    for (const auto& e : table.entries) {
+        EXPECT_EQ(e.inUse, 1);
+        EXPECT_EQ(e.rxFrequency, 45000000u);
+        EXPECT_EQ(e.txFrequency, 45000000u);
+    }
+}
+
+} // namespace
+} // namespace mz58
