@@ -1,0 +1,139 @@
+#include "FrequencyRules.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace mz58 {
+namespace {
+
+constexpr double kClockHarmonicHz = 894886.25;
+constexpr double kCaptureWindowHz = 7500.0;
+constexpr double kCaptureWidening = 0.0001;
+constexpr double kLargestTypedValue = 1e6;
+
+long long truncToInteger(double v) {
+    return static_cast<long long>(v);
+}
+
+// Frequencies become integers only after clamping, so the value always fits.
+Frequency toFrequency(double mhz) {
+    const long long v = truncToInteger(mhz * kUnitsPerMHz);
+    return v < 0 ? 0u : static_cast<Frequency>(v);
+}
+
+Frequency roundUpToMultipleOfFive(Frequency v) {
+    return v % 5 != 0 ? v + 1 : v;
+}
+
+} // namespace
+
+const BandLimits& bandLimits(int band) {
+    return kBandLimits[(band >= 0 && band < 3) ? band : 0];
+}
+
+int snapToStepGrid(const HardwareSettings& hardware, double& mhz) {
+    const BandLimits& limits = bandLimits(hardware.band);
+    // A value that is no number at all (an offset read from a damaged file) is out of band.
+    if (!std::isfinite(mhz))
+        mhz = limits.lower;
+    if (limits.lower > mhz)
+        mhz = limits.lower;
+    else if (limits.upper < mhz)
+        mhz = limits.upper;
+    if (mhz == 0.0)
+        return 0;
+
+    const long long v = truncToInteger(mhz * kUnitsPerMHz);
+    const long long a = hardware.step(0);
+    const long long b = hardware.step(1);
+    if (v % b == 0) {
+        mhz = static_cast<double>(v) * 0.00001;
+        return 1;
+    }
+    if (v % a == 0) {
+        mhz = static_cast<double>(v) * 0.00001;
+        return 0;
+    }
+    // On neither grid: move up to the nearer of the two next grid points; a tie takes the first.
+    const long long ua = a * (v / a + 1);
+    const long long ub = b * (v / b + 1);
+    if (std::llabs(ua - v) <= std::llabs(ub - v)) {
+        mhz = static_cast<double>(ua) * 0.00001;
+        return 0;
+    }
+    mhz = static_cast<double>(ub) * 0.00001;
+    return 1;
+}
+
+bool isClockHarmonic(double mhz) {
+    const double f = mhz * 1000000.0;
+    if (f == 0.0 || !std::isfinite(f))
+        return false;
+    const double n = std::trunc(f / kClockHarmonicHz + 0.5);
+    const double h = n * kClockHarmonicHz;
+    const double low = (f - kCaptureWindowHz) - (f - kCaptureWindowHz) * kCaptureWidening;
+    const double high = (f + kCaptureWindowHz) + (f + kCaptureWindowHz) * kCaptureWidening;
+    return low <= h && h <= high;
+}
+
+double leadingDecimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Only a digit or a point may start the number: this keeps "inf" and "nan" out.
+    if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
+        return 0.0;
+    double value = 0.0;
+    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range)
+        value = kLargestTypedValue;
+    else if (result.ec != std::errc{})
+        return 0.0;
+    if (!std::isfinite(value) || value > kLargestTypedValue)
+        value = kLargestTypedValue;
+    return negative ? -value : value;
+}
+
+std::string formatFrequency(Frequency frequency) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%9.5f", frequency * 0.00001);
+    return buffer;
+}
+
+void setRxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware,
+                   LocalOffset localOffset) {
+    channel.inUse = 1;
+    const long long r = truncToInteger(leadingDecimal(text) * kUnitsPerMHz);
+    double rx = static_cast<double>(r) * 0.00001;
+    channel.rxStepSelect = snapToStepGrid(hardware, rx);
+    channel.clockShift = isClockHarmonic(rx) ? 1 : 0;
+
+    double tx;
+    if (rx != 0.0) {
+        tx = localOffset + rx;
+        channel.txStepSelect = snapToStepGrid(hardware, tx);
+    } else {
+        tx = channel.txFrequency * 0.00001;
+    }
+    channel.rxFrequency = roundUpToMultipleOfFive(toFrequency(rx));
+    channel.txFrequency = roundUpToMultipleOfFive(toFrequency(tx));
+}
+
+void setTxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware) {
+    double tx;
+    if (text != kInhibitedTxText)
+        tx = static_cast<double>(truncToInteger(leadingDecimal(text) * kUnitsPerMHz)) * 0.00001;
+    else
+        tx = channel.txFrequency * 0.00001;
+    channel.txStepSelect = snapToStepGrid(hardware, tx);
+    channel.txFrequency = toFrequency(tx);
+}
+
+} // namespace mz58
