@@ -30,4 +30,19 @@ void OptionUnit::encode(RadioImage& image) const {
     writeField(image, kOptionUnitType, static_cast<unsigned>(type));
 }
 
+std::string_view optionUnitText(int type) {
+    switch (type) {
+    case OptionUnit::k2Tone:
+        return "2Tone   ";
+    case OptionUnit::kSubsig:
+        return "SUBSIG  ";
+    case 3:
+    case 4:
+    case OptionUnit::kTrunk:
+        return "QM-Trunk";
+    default:
+        return "No      ";
+    }
+}
+
 } // namespace mz58

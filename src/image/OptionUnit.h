@@ -2,6 +2,8 @@
 
 #include "RadioImage.h"
 
+#include <string_view>
+
 namespace mz58 {
 
 // The optional sub-CPU unit fitted to the radio (image byte 26 bits 6..2).
@@ -23,5 +25,9 @@ struct OptionUnit {
 
     bool operator==(const OptionUnit&) const = default;
 };
+
+// The option unit as the options dialog lists it ("No      ", "2Tone   ", "SUBSIG  ",
+// "QM-Trunk"); types 3 to 5 show as "QM-Trunk", anything else as "No      ".
+[[nodiscard]] std::string_view optionUnitText(int type);
 
 } // namespace mz58

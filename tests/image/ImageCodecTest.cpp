@@ -1,0 +1,218 @@
+#include "ImageCodec.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace mz58 {
+namespace {
+
+struct Range {
+    std::size_t first, last;
+};
+
+// Bytes that no field owns, and bytes that encode all must not touch (owned by dialogs, or the
+// radio's alignment data).
+constexpr Range kUnowned[] = {{0, 25},    {40, 40},   {52, 59},   {266, 266},
+                              {288, 293}, {296, 296}, {342, 348}, {352, 511}};
+constexpr Range kNotRewritten[] = {{26, 27}, {41, 41}, {60, 73}, {267, 287}, {294, 343}};
+
+void expectRangesEqual(const RadioImage& a, const RadioImage& b, std::span<const Range> ranges) {
+    for (const auto& r : ranges) {
+        for (std::size_t i = r.first; i <= r.last; ++i)
+            EXPECT_EQ(a[i], b[i]) << "byte " << i;
+    }
+}
+
+// Every channel member that decode gives back after an encode; the alignment fields and the
+// RX tuning value are derived again on encode, and an inhibited channel's TX is not shown.
+void expectSameChannels(const ChannelTable& a, const ChannelTable& b) {
+    for (int i = 0; i < kChannelCount; ++i) {
+        SCOPED_TRACE("channel " + std::to_string(i));
+        ChannelEntry x = a.entries[static_cast<std::size_t>(i)];
+        ChannelEntry y = b.entries[static_cast<std::size_t>(i)];
+        for (ChannelEntry* e : {&x, &y}) {
+            e->alignA = e->alignB = e->alignC = e->alignD = e->rxTune = 0;
+            if (e->txInhibit)
+                e->txFrequency = 0;
+        }
+        EXPECT_EQ(x.rxFrequency, y.rxFrequency);
+        EXPECT_EQ(x.txFrequency, y.txFrequency);
+        EXPECT_EQ(x.txInhibit, y.txInhibit);
+        EXPECT_EQ(x.toneType, y.toneType);
+        EXPECT_EQ(x.rxCtcss, y.rxCtcss);
+        EXPECT_EQ(x.txCtcss, y.txCtcss);
+        EXPECT_EQ(x.rxDcs, y.rxDcs);
+        EXPECT_EQ(x.txDcs, y.txDcs);
+        EXPECT_EQ(x.rxSave, y.rxSave);
+        EXPECT_EQ(x.txSave, y.txSave);
+        EXPECT_EQ(x.lowPower, y.lowPower);
+        EXPECT_EQ(x.lowPowerLevel, y.lowPowerLevel);
+        EXPECT_EQ(x.clockShift, y.clockShift);
+        EXPECT_EQ(x.totEnabled, y.totEnabled);
+        EXPECT_EQ(x.busyLockout, y.busyLockout);
+        EXPECT_EQ(x.squelchLevel, y.squelchLevel);
+        EXPECT_EQ(x.aniEnabled, y.aniEnabled);
+        EXPECT_EQ(x.encryption, y.encryption);
+        EXPECT_EQ(x.outOfRangeAlert, y.outOfRangeAlert);
+        EXPECT_EQ(x.callCode, y.callCode);
+        EXPECT_EQ(x.inUse, y.inUse);
+        EXPECT_EQ(x.narrow, y.narrow);
+        EXPECT_EQ(x.scanMember, y.scanMember);
+        EXPECT_EQ(x.groupScanMember, y.groupScanMember);
+        EXPECT_EQ(x.channelType, y.channelType);
+        EXPECT_EQ(x.rxStepSelect, y.rxStepSelect);
+        EXPECT_EQ(x.txStepSelect, y.txStepSelect);
+        EXPECT_EQ(x.spareFlag, y.spareFlag);
+    }
+}
+
+TEST(ImageCodec, RoundTripOfRandomImagesKeepsUnownedBytesAndValues) {
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        ImageState state;
+        state.image = test::randomImage(seed);
+        // Random bytes, but with the divider offset flag that goes with the band, as in every
+        // radio: without it a band's own frequencies have no 16-bit divider word.
+        const bool uhf = HardwareSettings::decodeBand(state.image) == kUhf;
+        state.image[44] = static_cast<std::uint8_t>((state.image[44] & ~0x20) | (uhf ? 0x20 : 0));
+        const RadioImage original = state.image;
+        ImageCodec::decodeAll(state);
+        const ImageState decoded = state;
+
+        ImageCodec::encodeAll(state);
+        expectRangesEqual(state.image, original, kUnowned);
+        expectRangesEqual(state.image, original, kNotRewritten);
+
+        // Reserved bits of every record come out clear.
+        for (int k = 0; k < kChannelCount; ++k) {
+            EXPECT_EQ(state.image[kFirstRecord + 12 * k] & 0x40, 0);
+            EXPECT_EQ(state.image[kFirstRecord + 12 * k + 11] & 0x80, 0);
+        }
+
+        ImageState again = state;
+        ImageCodec::decodeAll(again);
+        EXPECT_EQ(again.hardware.band, decoded.hardware.band);
+        EXPECT_EQ(again.hardware.stepPair, decoded.hardware.stepPair);
+        EXPECT_EQ(again.hardware.injection, decoded.hardware.injection);
+        EXPECT_EQ(again.hardware.dcsPolarity, decoded.hardware.dcsPolarity);
+        EXPECT_EQ(again.hardware.squelchRelease, decoded.hardware.squelchRelease);
+        EXPECT_EQ(again.serialNumber, decoded.serialNumber);
+        EXPECT_EQ(again.optionUnit, decoded.optionUnit);
+        expectSameChannels(again.channels, decoded.channels);
+
+        // Once saved, opening and saving again changes nothing. (The first save may still move
+        // alignment values: an inhibited channel's hidden TX becomes its RX.)
+        ImageCodec::encodeAll(again);
+        const RadioImage secondSave = again.image;
+        ImageCodec::decodeAll(again);
+        ImageCodec::encodeAll(again);
+        EXPECT_EQ(again.image, secondSave);
+    }
+}
+
+TEST(ImageCodec, CraftedChannelsKeepEveryValue) {
+    ImageState state = test::freshState();
+    state.image[0] = 0x01;
+    state.image[1] = 0x06;
+    state.image[300] = 0;
+    state.image[301] = 134;
+    state.image[304] = 0;
+    state.image[305] = 174;
+    state.image[303] = 0xDB;
+    state.image[302] = 0x05;
+    auto& e = state.channels.entries;
+    e[0].rxFrequency = 14652000;
+    e[0].txFrequency = 14712000;
+    e[0].toneType = kToneCtcss;
+    e[0].rxCtcss = 1;
+    e[1].txInhibit = 1;
+    e[2].toneType = kToneDcs;
+    e[2].rxDcs = 104;
+    e[2].txDcs = 5;
+    e[3].callCode = 10;
+    e[4].inUse = 0;
+    e[5].narrow = e[5].lowPower = e[5].aniEnabled = e[5].clockShift = 1;
+    e[5].busyLockout = 2;
+    e[5].squelchLevel = 12;
+    e[5].lowPowerLevel = 2;
+    ImageCodec::encodeAll(state);
+    ImageCodec::decodeAll(state);
+    const ImageState first = state;
+    ImageCodec::encodeAll(state);
+    ImageCodec::decodeAll(state);
+    expectSameChannels(state.channels, first.channels);
+    EXPECT_EQ(state.channels.entries[0].alignA, 3);
+    EXPECT_EQ(state.channels.entries[0].alignB, 3);
+    EXPECT_EQ(state.channels.entries[0].alignC, 3);
+    EXPECT_EQ(state.channels.entries[0].alignD, 5);
+    EXPECT_EQ(firmwareVersionText(state.image), "1.06");
+}
+
+TEST(ImageCodec, FreshImages) {
+    struct Case {
+        int band;
+        std::uint8_t b46, b47, b49;
+        LocalOffset offset;
+        Frequency frequency;
+    };
+    const Case cases[] = {{kVhf, 0x10, 0xF4, 0x90, 0.0, 15000000},
+                          {kUhf, 0x11, 0x2B, 0xBC, 5.0, 45000000}};
+    for (const auto& c : cases) {
+        const ImageState s = test::freshState(c.band);
+        EXPECT_EQ(s.image[46], c.b46);
+        EXPECT_EQ(s.image[47], c.b47);
+        EXPECT_EQ(s.image[49], c.b49);
+        EXPECT_DOUBLE_EQ(s.localOffset, c.offset);
+        EXPECT_EQ(s.image[26], 0x07) << "no option unit, no encryption or DTMF device";
+        EXPECT_EQ(s.image[28], 0xFF) << "no channel in the scan list";
+        EXPECT_EQ(s.image[30], 0x01);
+        EXPECT_EQ(s.image[33], 0x67);
+        for (const auto& e : s.channels.entries) {
+            EXPECT_EQ(e.rxFrequency, c.frequency);
+            EXPECT_EQ(e.inUse, 1);
+            EXPECT_EQ(e.alignA + e.alignB + e.alignC + e.alignD + e.rxTune, 0);
+        }
+        for (std::size_t i = 352; i < kImageSize; ++i)
+            EXPECT_EQ(s.image[i], 0);
+    }
+}
+
+TEST(ImageCodec, OptionUnitChangeIsNoticed) {
+    ImageState state = test::freshState();
+    state.optionUnitChanged = false;
+    ImageCodec::decodeAll(state);
+    EXPECT_FALSE(state.optionUnitChanged);
+
+    state.image[26] = static_cast<std::uint8_t>((state.image[26] & ~0x7C) | (5 << 3));
+    ImageCodec::decodeAll(state);
+    EXPECT_EQ(state.optionUnit.type, OptionUnit::kTrunk);
+    EXPECT_TRUE(state.optionUnitChanged);
+
+    state.image[26] |= 0x04; // "no unit" wins over the type bits
+    ImageCodec::decodeAll(state);
+    EXPECT_EQ(state.optionUnit.type, OptionUnit::kNone);
+}
+
+TEST(ImageCodec, TwoToneFlagIsSetOnlyForTheTwoToneUnit) {
+    ImageState state = test::freshState();
+    state.image[268] = 0x00; // tones in groups 1 and 2
+    state.image[269] = 0x0A;
+    ImageCodec::decodeAll(state);
+    EXPECT_FALSE(state.twoToneUserDefined) << "page codes are not 2-tone codes";
+
+    state.image[26] = static_cast<std::uint8_t>((state.image[26] & 0x83) | (1 << 3));
+    ImageCodec::decodeAll(state);
+    EXPECT_TRUE(state.twoToneUserDefined);
+
+    state.image[269] = 0x09;
+    ImageCodec::decodeAll(state);
+    EXPECT_TRUE(state.twoToneUserDefined) << "decoding never clears the flag";
+
+    ImageCodec::resetAll(state);
+    EXPECT_FALSE(state.twoToneUserDefined);
+}
+
+} // namespace
+} // namespace mz58
