@@ -1,0 +1,128 @@
+#include "Verbs.h"
+
+#include "CellText.h"
+#include "FrequencyRules.h"
+#include "ImageDump.h"
+#include "OptionUnit.h"
+#include "ProgrammingFile.h"
+
+#include <array>
+#include <cstdio>
+#include <ostream>
+
+namespace mz58::cli {
+namespace {
+
+constexpr std::string_view kOutput = "-o";
+constexpr std::string_view kBand = "--band";
+
+// Parses the arguments of a verb that takes exactly `positionalCount` positional arguments.
+std::optional<Arguments> parseVerb(std::span<const std::string> args, std::size_t positionalCount,
+                                   std::span<const std::string_view> valued, Io& io,
+                                   std::string_view usage) {
+    auto parsed = Arguments::parse(args, {}, valued, io);
+    if (parsed && parsed->positional().size() != positionalCount) {
+        usageError(io, "usage: mz58 " + std::string(usage));
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// Opens the verb's input file, printing the message on failure.
+bool openInput(const std::string& path, ImageState& state, Io& io) {
+    StreamPrompter prompter(io.err);
+    return openProgrammingFile(path, state, prompter);
+}
+
+std::string trimmed(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+} // namespace
+
+int verbNew(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 2> valued{kOutput, kBand};
+    const auto parsed = parseVerb(args, 0, valued, io, "new [--band vhf|uhf] -o FILE");
+    if (!parsed)
+        return kExitUsage;
+    const auto output = parsed->value(kOutput);
+    if (!output)
+        return usageError(io, "usage: mz58 new [--band vhf|uhf] -o FILE");
+    const std::string band = parsed->value(kBand).value_or("vhf");
+    if (band != "vhf" && band != "uhf")
+        return usageError(io, "--band must be vhf or uhf");
+
+    ImageState state;
+    ImageCodec::makeNewImage(state, band == "uhf" ? kUhf : kVhf);
+    StreamPrompter prompter(io.err);
+    return saveProgrammingFile(*output, state, prompter) ? kExitOk : kExitFailure;
+}
+
+int verbInfo(std::span<const std::string> args, Io& io) {
+    const auto parsed = parseVerb(args, 1, {}, io, "info FILE");
+    if (!parsed)
+        return kExitUsage;
+    ImageState state;
+    if (!openInput(parsed->positional()[0], state, io))
+        return kExitFailure;
+
+    char offset[32];
+    std::snprintf(offset, sizeof offset, "%.4f MHz", state.localOffset);
+    io.out << "Serial number:\t" << state.serialNumber.digits << '\n'
+           << "Band:\t" << trimmed(bandLimits(state.hardware.band).name) << '\n'
+           << "Model:\tQM-610\n"
+           << "Firmware version:\t" << firmwareVersionText(state.image) << '\n'
+           << "Option unit:\t" << trimmed(optionUnitText(state.optionUnit.type)) << '\n'
+           << "Local offset:\t" << offset << '\n';
+    return kExitOk;
+}
+
+int verbDump(std::span<const std::string> args, Io& io) {
+    const auto parsed = parseVerb(args, 1, {}, io, "dump FILE");
+    if (!parsed)
+        return kExitUsage;
+    ImageState state;
+    if (!openInput(parsed->positional()[0], state, io))
+        return kExitFailure;
+    for (const auto& row : imageDumpCells(state.image)) {
+        for (std::size_t col = 0; col < row.size(); ++col)
+            io.out << (col ? "\t" : "") << row[col];
+        io.out << '\n';
+    }
+    return kExitOk;
+}
+
+int verbChannels(std::span<const std::string> args, Io& io) {
+    const auto parsed = parseVerb(args, 1, {}, io, "channels FILE");
+    if (!parsed)
+        return kExitUsage;
+    ImageState state;
+    if (!openInput(parsed->positional()[0], state, io))
+        return kExitFailure;
+    for (int i = 0; i < kChannelCount; ++i) {
+        const auto row =
+            rowTexts(state.channels.entries[static_cast<std::size_t>(i)], i % kChannelsPerBank);
+        for (std::size_t col = 0; col < row.size(); ++col)
+            io.out << (col ? "\t" : "") << row[col];
+        io.out << '\n';
+    }
+    return kExitOk;
+}
+
+int verbConvert(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 1> valued{kOutput};
+    const auto parsed = parseVerb(args, 1, valued, io, "convert IN.q7m -o OUT.q7m");
+    if (!parsed)
+        return kExitUsage;
+    const auto output = parsed->value(kOutput);
+    if (!output)
+        return usageError(io, "usage: mz58 convert IN.q7m -o OUT.q7m");
+    ImageState state;
+    if (!openInput(parsed->positional()[0], state, io))
+        return kExitFailure;
+    StreamPrompter prompter(io.err);
+    return saveProgrammingFile(*output, state, prompter) ? kExitOk : kExitFailure;
+}
+
+} // namespace mz58::cli

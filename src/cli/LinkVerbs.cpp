@@ -1,0 +1,244 @@
+#include "Verbs.h"
+
+#include "CSerialPort.h"
+#include "CloneProtocol.h"
+#include "HardwareSettings.h"
+#include "LinkMessages.h"
+#include "ProgrammingFile.h"
+#include "RadioBackup.h"
+#include "TransferWorker.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <mutex>
+#include <ostream>
+
+namespace mz58::cli {
+namespace {
+
+constexpr int kProgressBarWidth = 32;
+
+// Shows a transfer's progress on one terminal line and its result through the prompter.
+class CliObserver final : public TransferObserver {
+public:
+    CliObserver(Io& io, Prompter& prompter) : m_io(io), m_prompter(prompter) {}
+
+    void setCaption(StringId id) override {
+        update([&] { m_caption = id; });
+    }
+    void setRange(int upper) override {
+        update([&] { m_range = upper; });
+    }
+    void setPosition(int position) override {
+        update([&] { m_position = position; });
+    }
+    void setStatusText(StringId id) override {
+        update([&] { m_status = id; });
+    }
+    void showMessage(StringId id, std::span<const std::string> args, Icon icon) override {
+        std::lock_guard lock(m_mutex);
+        endLine();
+        m_prompter.tell(id, args, icon);
+    }
+    void done(const TransferResult&) override {
+        std::lock_guard lock(m_mutex);
+        endLine();
+    }
+
+private:
+    template <typename Change> void update(Change change) {
+        std::lock_guard lock(m_mutex);
+        change();
+        if (!m_io.errIsTerminal)
+            return;
+        const int filled = m_range > 0 ? kProgressBarWidth * m_position / m_range : 0;
+        std::string bar(static_cast<std::size_t>(std::clamp(filled, 0, kProgressBarWidth)), '#');
+        bar.resize(kProgressBarWidth, '.');
+        char counts[32];
+        std::snprintf(counts, sizeof counts, "%3d/%d", m_position, m_range);
+        m_io.err << '\r' << stringText(m_caption) << " [" << bar << "] " << counts << "  "
+                 << stringText(m_status) << "\x1b[K" << std::flush;
+        m_lineOpen = true;
+    }
+
+    void endLine() {
+        if (m_lineOpen)
+            m_io.err << '\n';
+        m_lineOpen = false;
+    }
+
+    Io& m_io;
+    Prompter& m_prompter;
+    std::mutex m_mutex;
+    StringId m_caption = 0;
+    StringId m_status = 0;
+    int m_range = 0;
+    int m_position = 0;
+    bool m_lineOpen = false;
+};
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void onInterrupt(int) {
+    g_interrupted = 1;
+}
+
+// Ctrl-C cancels the transfer at its next cancel check instead of killing the program with
+// the port in an unknown state.
+class InterruptCancels {
+public:
+    InterruptCancels() {
+        g_interrupted = 0;
+        m_previousInt = std::signal(SIGINT, onInterrupt);
+        m_previousTerm = std::signal(SIGTERM, onInterrupt);
+    }
+    ~InterruptCancels() {
+        std::signal(SIGINT, m_previousInt);
+        std::signal(SIGTERM, m_previousTerm);
+    }
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+private:
+    void (*m_previousInt)(int);
+    void (*m_previousTerm)(int);
+};
+
+TransferResult waitForTransfer(TransferWorker& worker) {
+    while (!worker.waitFor(std::chrono::milliseconds(50))) {
+        if (g_interrupted)
+            worker.requestCancel();
+    }
+    worker.wait();
+    return worker.result();
+}
+
+PortOpener portAt(const std::string& device) {
+    return [device]() -> std::unique_ptr<SerialLink> { return OpenRadioPort(device); };
+}
+
+int exitStatusOf(const TransferResult& result, Io& io) {
+    if (result.outcome == TransferOutcome::Cancelled)
+        io.err << "mz58: cancelled\n";
+    return result.succeeded() ? kExitOk : kExitFailure;
+}
+
+// Reads the radio's memory; nullopt (after reporting) when the read did not succeed.
+std::optional<RadioImage> readRadio(const std::string& device, Io& io, Prompter& prompter) {
+    CliObserver observer(io, prompter);
+    RadioImage radio{};
+    TransferWorker worker;
+    InterruptCancels interrupts;
+    if (!worker.startUpload(portAt(device), radio, observer))
+        return std::nullopt;
+    const TransferResult result = waitForTransfer(worker);
+    if (!result.succeeded()) {
+        (void)exitStatusOf(result, io);
+        return std::nullopt;
+    }
+    return radio;
+}
+
+} // namespace
+
+int verbRead(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 2> valued{"--port", "-o"};
+    const auto parsed = Arguments::parse(args, {}, valued, io);
+    if (!parsed)
+        return kExitUsage;
+    const auto port = parsed->value("--port");
+    const auto output = parsed->value("-o");
+    if (!port || !output || !parsed->positional().empty())
+        return usageError(io, "usage: mz58 read --port DEVICE -o FILE");
+
+    StreamPrompter prompter(io.err);
+    const auto radio = readRadio(*port, io, prompter);
+    if (!radio)
+        return kExitFailure;
+    // The file holds exactly what the radio holds, with the band's default local offset.
+    const LocalOffset offset = bandDefaultLocalOffset(HardwareSettings::decodeBand(*radio));
+    if (!WriteProgrammingFile(*output, *radio, offset, prompter, *output))
+        return kExitFailure;
+    return kExitOk;
+}
+
+int verbWrite(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 1> flags{"--maintenance"};
+    constexpr std::array<std::string_view, 2> valued{"--port", "--backup-dir"};
+    const auto parsed = Arguments::parse(args, flags, valued, io);
+    if (!parsed)
+        return kExitUsage;
+    const auto port = parsed->value("--port");
+    if (!port || parsed->positional().size() != 1)
+        return usageError(
+            io, "usage: mz58 write --port DEVICE FILE [--maintenance] [--backup-dir DIR]");
+
+    StreamPrompter prompter(io.err);
+    ImageState state;
+    if (!openProgrammingFile(parsed->positional().front(), state, prompter))
+        return kExitFailure;
+    ImageCodec::encodeAll(state);
+
+    DownloadOptions options;
+    options.maintenance = parsed->has("--maintenance");
+    options.backupDirectory =
+        parsed->value("--backup-dir").value_or(defaultBackupDirectory().string());
+
+    CliObserver observer(io, prompter);
+    TransferWorker worker;
+    TransferResult result;
+    {
+        InterruptCancels interrupts;
+        if (!worker.startDownload(portAt(*port), state, options, observer))
+            return kExitFailure;
+        result = waitForTransfer(worker);
+    }
+    if (!result.backupFile.empty())
+        io.out << "backup: " << result.backupFile.string() << '\n';
+    return exitStatusOf(result, io);
+}
+
+int verbVerify(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 1> valued{"--port"};
+    const auto parsed = Arguments::parse(args, {}, valued, io);
+    if (!parsed)
+        return kExitUsage;
+    const auto port = parsed->value("--port");
+    if (!port || parsed->positional().size() != 1)
+        return usageError(io, "usage: mz58 verify --port DEVICE FILE");
+
+    StreamPrompter prompter(io.err);
+    const std::string& file = parsed->positional().front();
+    ImageState state;
+    if (!openProgrammingFile(file, state, prompter))
+        return kExitFailure;
+    ImageCodec::encodeAll(state);
+
+    const auto radio = readRadio(*port, io, prompter);
+    if (!radio)
+        return kExitFailure;
+
+    // What a write of the file to this radio would have sent.
+    takeRadioAlignment(state, *radio);
+    int differences = 0;
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        if (state.image[i] == (*radio)[i])
+            continue;
+        char line[48];
+        std::snprintf(line, sizeof line, "0x%03zX: radio %02X, file %02X\n", i, (*radio)[i],
+                      state.image[i]);
+        io.out << line;
+        ++differences;
+    }
+    if (differences != 0) {
+        prompter.tell(msg::kRadioDiffers, std::to_string(differences));
+        return kExitFailure;
+    }
+    prompter.tell(msg::kRadioEqual, file, Icon::Information);
+    return kExitOk;
+}
+
+} // namespace mz58::cli

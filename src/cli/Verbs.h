@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CliCommon.h"
+
+#include <span>
+#include <string>
+
+namespace mz58::cli {
+
+// Each verb takes the arguments after its own name.
+int verbNew(std::span<const std::string> args, Io& io);
+int verbInfo(std::span<const std::string> args, Io& io);
+int verbDump(std::span<const std::string> args, Io& io);
+int verbChannels(std::span<const std::string> args, Io& io);
+int verbConvert(std::span<const std::string> args, Io& io);
+int verbReport(std::span<const std::string> args, Io& io);
+int verbRead(std::span<const std::string> args, Io& io);
+int verbWrite(std::span<const std::string> args, Io& io);
+int verbVerify(std::span<const std::string> args, Io& io);
+
+} // namespace mz58::cli
