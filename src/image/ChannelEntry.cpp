@@ -44,6 +44,35 @@ constexpr BitField kRxTune = bitsOf(10, 6, 0);
 constexpr BitField kAlignD = bitsOf(11, 6, 4);
 constexpr BitField kSquelchLevel = bitsOf(11, 3, 0);
 
+// Fields stored as they are held; decode reads and encode writes each of them once.
+struct PlainField {
+    BitField field;
+    int ChannelEntry::*member;
+};
+constexpr PlainField kPlainFields[] = {
+    {kInUse, &ChannelEntry::inUse},
+    {kTxInhibit, &ChannelEntry::txInhibit},
+    {kNarrow, &ChannelEntry::narrow},
+    {kLowPower, &ChannelEntry::lowPower},
+    {kLowPowerLevel, &ChannelEntry::lowPowerLevel},
+    {kRxStepSelect, &ChannelEntry::rxStepSelect},
+    {kTxStepSelect, &ChannelEntry::txStepSelect},
+    {kClockShift, &ChannelEntry::clockShift},
+    {kOutOfRangeAlert, &ChannelEntry::outOfRangeAlert},
+    {kTotEnabled, &ChannelEntry::totEnabled},
+    {kBusyLockout, &ChannelEntry::busyLockout},
+    {kAlignC, &ChannelEntry::alignC},
+    {kAlignB, &ChannelEntry::alignB},
+    {kAlignA, &ChannelEntry::alignA},
+    {kAniEnabled, &ChannelEntry::aniEnabled},
+    {kTxSave, &ChannelEntry::txSave},
+    {kRxSave, &ChannelEntry::rxSave},
+    {kSpareFlag, &ChannelEntry::spareFlag},
+    {kRxTune, &ChannelEntry::rxTune},
+    {kSquelchLevel, &ChannelEntry::squelchLevel},
+    {kAlignD, &ChannelEntry::alignD},
+};
+
 // TX words that mark a channel that does not transmit.
 constexpr Frequency kInhibitMarkerUhf = 30000000;
 constexpr Frequency kInhibitMarkerVhf = 5000000;
@@ -65,6 +94,14 @@ Frequency correctLastDigit(Frequency v) {
     if (v % 10 == 4)
         ++v;
     return v;
+}
+
+// The divider word stored for a synthesizer frequency.
+unsigned dividerWord(Frequency synthesizer, unsigned step, const HardwareSettings& hw) {
+    unsigned word = correctLastDigit(synthesizer) / step;
+    if (hw.dividerOffset)
+        word -= kOffsetWord;
+    return word;
 }
 
 unsigned storedWord(ConstChannelRecord record, std::size_t offset, const HardwareSettings& hw) {
@@ -98,12 +135,11 @@ ChannelDecodeContext ChannelDecodeContext::fromImage(const RadioImage& image,
 }
 
 void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext& context) {
+    for (const auto& [field, member] : kPlainFields)
+        this->*member = static_cast<int>(readField(record, field));
+
     const HardwareSettings& hw = context.hardware;
     const Frequency defaultFrequency = bandDefaultFrequency(hw.band);
-
-    rxStepSelect = static_cast<int>(readField(record, kRxStepSelect));
-    txStepSelect = static_cast<int>(readField(record, kTxStepSelect));
-
     // Unsigned arithmetic throughout: an upper-injection divider below the IF wraps.
     if (record[kRxWord] == 0) {
         rxFrequency = defaultFrequency;
@@ -111,33 +147,18 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
         const Frequency synth = storedWord(record, kRxWord, hw) * hw.step(rxStepSelect);
         rxFrequency = hw.injection ? synth - hw.firstIfUnits() : synth + hw.firstIfUnits();
     }
-
+    // A TX word on an inhibit marker stands for "transmit on RX"; whether the channel transmits
+    // at all is byte 0's inhibit flag.
     if (record[kTxWord] == 0) {
         txFrequency = defaultFrequency;
     } else {
         const Frequency value = storedWord(record, kTxWord, hw) * hw.step(txStepSelect);
-        if (value == kInhibitMarkerUhf || value == kInhibitMarkerVhf) {
-            txFrequency = rxFrequency;
-            txInhibit = 1;
-        } else {
-            txFrequency = value;
-        }
+        const bool marker = value == kInhibitMarkerUhf || value == kInhibitMarkerVhf;
+        txFrequency = marker ? rxFrequency : value;
     }
 
-    clockShift = static_cast<int>(readField(record, kClockShift));
-    outOfRangeAlert = static_cast<int>(readField(record, kOutOfRangeAlert));
-    totEnabled = static_cast<int>(readField(record, kTotEnabled));
-    busyLockout = static_cast<int>(readField(record, kBusyLockout));
-    alignC = static_cast<int>(readField(record, kAlignC));
-    alignB = static_cast<int>(readField(record, kAlignB));
-    alignA = static_cast<int>(readField(record, kAlignA));
-    inUse = static_cast<int>(readField(record, kInUse));
-    txInhibit = static_cast<int>(readField(record, kTxInhibit));
     encryption =
         context.encryptionDeviceAbsent ? 0 : static_cast<int>(readField(record, kEncryption));
-    narrow = static_cast<int>(readField(record, kNarrow));
-    lowPower = static_cast<int>(readField(record, kLowPower));
-    lowPowerLevel = static_cast<int>(readField(record, kLowPowerLevel));
 
     toneType = kToneNone;
     rxCtcss = txCtcss = rxDcs = txDcs = 0;
@@ -153,8 +174,6 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
         (dcs ? txDcs : txCtcss) = txTone;
     }
 
-    aniEnabled = static_cast<int>(readField(record, kAniEnabled));
-
     const unsigned codeNumber = readField(record, kCallCodeNumber);
     if (context.dtmfDeviceAbsent && context.optionUnitType != OptionUnit::k2Tone)
         callCode = 0;
@@ -162,13 +181,6 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
         callCode = static_cast<int>(codeNumber) + 1;
     else
         callCode = 0;
-
-    txSave = static_cast<int>(readField(record, kTxSave));
-    rxSave = static_cast<int>(readField(record, kRxSave));
-    rxTune = static_cast<int>(readField(record, kRxTune));
-    spareFlag = static_cast<int>(readField(record, kSpareFlag));
-    squelchLevel = static_cast<int>(readField(record, kSquelchLevel));
-    alignD = static_cast<int>(readField(record, kAlignD));
 }
 
 int ChannelEntry::rxTuneFor(Frequency rx, const AlignmentData& a) {
@@ -186,28 +198,17 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
         writeBigEndian16(r, offset, word & 0xFFFFu);
     };
 
-    // 1. RX divider word.
+    // RX divider word: the synthesizer runs on the other side of the IF.
     if (rxFrequency == 0) {
         writeWord(record, kRxWord, 0);
     } else {
-        Frequency v =
+        const Frequency synth =
             hw.injection ? rxFrequency + hw.firstIfUnits() : rxFrequency - hw.firstIfUnits();
-        unsigned word = correctLastDigit(v) / hw.step(rxStepSelect);
-        if (hw.dividerOffset)
-            word -= kOffsetWord;
-        writeWord(record, kRxWord, word);
+        writeWord(record, kRxWord, dividerWord(synth, hw.step(rxStepSelect), hw));
     }
 
-    // 2. Step selects and flags.
-    writeField(record, kRxStepSelect, static_cast<unsigned>(rxStepSelect));
-    writeField(record, kTxStepSelect, static_cast<unsigned>(txStepSelect));
-    writeField(record, kClockShift, static_cast<unsigned>(clockShift));
-    writeField(record, kOutOfRangeAlert, static_cast<unsigned>(outOfRangeAlert));
-    writeField(record, kTotEnabled, static_cast<unsigned>(totEnabled));
-    writeField(record, kBusyLockout, static_cast<unsigned>(busyLockout));
-
-    // 3. Alignment values of the segment that holds the TX frequency; on a shared boundary
-    //    the later segment wins.
+    // Alignment values of the segment that holds the TX frequency; on a shared boundary the
+    // later segment wins.
     alignA = alignB = alignC = alignD = 0;
     const unsigned mhz = txFrequency / kUnitsPerMHz;
     for (std::size_t k = 0; k < AlignmentData::kSegmentCount; ++k) {
@@ -219,34 +220,23 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
             alignD = alignment.valuesD[k] & 0x07;
         }
     }
+    rxTune = rxTuneFor(rxFrequency, alignment);
 
-    // 4. TX divider word; an inhibited TX is stored as the band's marker.
+    // TX divider word; an inhibited TX is stored as the band's marker.
     if (txInhibit) {
         const Frequency marker = hw.band == kUhf ? kInhibitMarkerUhf : kInhibitMarkerVhf;
         writeWord(record, kTxWord, correctLastDigit(marker) / hw.step(txStepSelect));
     } else if (txFrequency == 0) {
         writeWord(record, kTxWord, 0);
     } else {
-        unsigned word = correctLastDigit(txFrequency) / hw.step(txStepSelect);
-        if (hw.dividerOffset)
-            word -= kOffsetWord;
-        writeWord(record, kTxWord, word);
+        writeWord(record, kTxWord, dividerWord(txFrequency, hw.step(txStepSelect), hw));
     }
 
-    // 5. Alignment fields.
-    writeField(record, kAlignC, static_cast<unsigned>(alignC));
-    writeField(record, kAlignB, static_cast<unsigned>(alignB));
-    writeField(record, kAlignA, static_cast<unsigned>(alignA));
-
-    // 6. Byte 0 flags.
-    writeField(record, kInUse, static_cast<unsigned>(inUse));
-    writeField(record, kTxInhibit, static_cast<unsigned>(txInhibit));
+    for (const auto& [field, member] : kPlainFields)
+        writeField(record, field, static_cast<unsigned>(this->*member));
     writeField(record, kEncryption, static_cast<unsigned>(encryption));
-    writeField(record, kNarrow, static_cast<unsigned>(narrow));
-    writeField(record, kLowPower, static_cast<unsigned>(lowPower));
-    writeField(record, kLowPowerLevel, static_cast<unsigned>(lowPowerLevel));
 
-    // 7. Tones. Presence bits already set stay set.
+    // Tones. Presence bits already set stay set.
     if (toneType == kToneNone) {
         writeField(record, kDecodeTonePresent, 0);
         writeField(record, kEncodeTonePresent, 0);
@@ -268,22 +258,7 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
             writeField(record, kDecodeTonePresent, 1);
     }
 
-    // 8. ANI and call code.
-    writeField(record, kAniEnabled, static_cast<unsigned>(aniEnabled));
     writeCallCodeField(record, callCode);
-
-    // 9. Power save.
-    writeField(record, kRxSave, static_cast<unsigned>(rxSave));
-    writeField(record, kTxSave, static_cast<unsigned>(txSave));
-
-    // 10. RX tuning value from this radio's tuning line.
-    rxTune = rxTuneFor(rxFrequency, alignment);
-    writeField(record, kRxTune, static_cast<unsigned>(rxTune));
-    writeField(record, kSpareFlag, static_cast<unsigned>(spareFlag));
-
-    // 11. Squelch and alignment D.
-    writeField(record, kSquelchLevel, static_cast<unsigned>(squelchLevel));
-    writeField(record, kAlignD, static_cast<unsigned>(alignD));
 }
 
 void writeCallCodeField(ChannelRecord record, int callCode) {

@@ -64,6 +64,18 @@ TEST(CellText, ColumnTexts) {
              c.txDcs = 1;
          },
          0, Column::EncodeTone, "023"},
+        {"CTCSS index beyond the table",
+         [](ChannelEntry& c) {
+             c.toneType = kToneCtcss;
+             c.rxCtcss = 80;
+         },
+         0, Column::DecodeTone, "  #80"},
+        {"DCS index beyond the table",
+         [](ChannelEntry& c) {
+             c.toneType = kToneDcs;
+             c.txDcs = 128;
+         },
+         0, Column::EncodeTone, "#128"},
         {"low power", [](ChannelEntry& c) { c.lowPower = 1; }, 0, Column::Power, "L"},
         {"power level 0", [](ChannelEntry& c) { c.lowPowerLevel = 0; }, 0, Column::PowerLevel, "3"},
         {"power level beyond the list", [](ChannelEntry& c) { c.lowPowerLevel = 3; }, 0,

@@ -179,6 +179,22 @@ TEST(ImageCodec, FreshImages) {
     }
 }
 
+TEST(ImageCodec, FirmwareVersionText) {
+    struct Case {
+        std::uint8_t b0, b1;
+        const char* text;
+    };
+    // Nibbles above 9 are not BCD; they still give a defined number rather than garbage.
+    const Case cases[] = {
+        {0x01, 0x06, "1.06"}, {0x12, 0x34, "12.34"}, {0x00, 0x00, "0.00"}, {0xFF, 0xFF, "166.65"}};
+    for (const auto& c : cases) {
+        RadioImage image{};
+        image[0] = c.b0;
+        image[1] = c.b1;
+        EXPECT_EQ(firmwareVersionText(image), c.text);
+    }
+}
+
 TEST(ImageCodec, OptionUnitChangeIsNoticed) {
     ImageState state = test::freshState();
     state.optionUnitChanged = false;
