@@ -1,0 +1,61 @@
+#pragma once
+
+#include "SerialLink.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace mz58 {
+
+// The radio's serial port, opened for one transfer with the fixed line settings of the
+// programming cable: 4800 baud, 8 data bits, no parity, two stop bits, no flow control, DTR
+// and RTS asserted, opened exclusively.
+class CSerialPort final : public SerialLink {
+public:
+    // Stop-bit codes: 0 one, 1 one and a half, 2 two.
+    static constexpr std::uint32_t kBaudRate = 4800;
+    static constexpr std::uint8_t kByteSize = 8;
+    static constexpr std::uint8_t kParityNone = 0;
+    static constexpr std::uint8_t kTwoStopBits = 2;
+
+    explicit CSerialPort(std::string devicePath);
+    ~CSerialPort() override;
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    // Opens the device for exclusive use and configures it; false when either fails.
+    [[nodiscard]] bool Open();
+    // Applies the line settings; false when the driver refuses them.
+    [[nodiscard]] bool Configure();
+    void Close();
+    [[nodiscard]] bool isOpen() const { return m_handle >= 0; }
+    const std::string& devicePath() const { return m_devicePath; }
+
+    [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes) override;
+    [[nodiscard]] int ReadByte(std::uint8_t& byte) override;
+    [[nodiscard]] int Read(std::span<std::uint8_t> buffer) override;
+    void WaitMs(unsigned ms) override;
+    [[nodiscard]] bool lineLost() const override { return m_lineLost; }
+
+private:
+    // Reports and clears line errors counted by the driver since the last check.
+    bool takePendingLineError();
+    int readWithTimeouts(std::span<std::uint8_t> buffer);
+
+    std::string m_devicePath;
+    int m_handle = -1;
+    std::uint32_t m_baudRate = kBaudRate;
+    std::uint8_t m_byteSize = kByteSize;
+    std::uint8_t m_parity = kParityNone;
+    std::uint8_t m_stopBits = kTwoStopBits;
+    bool m_lineLost = false;
+    bool m_hasErrorCounters = false;
+    std::uint64_t m_lineErrorCount = 0;
+};
+
+// Creates and opens the port of one transfer; null when the device cannot be opened or
+// refuses the line settings.
+[[nodiscard]] std::unique_ptr<CSerialPort> OpenRadioPort(const std::string& devicePath);
+
+} // namespace mz58

@@ -1,0 +1,255 @@
+#include "CSerialPort.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#endif
+
+namespace mz58 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+int remainingMs(Clock::time_point deadline) {
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero())
+        return 0;
+    // Round up so that a wait never ends just before its deadline.
+    return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
+}
+
+speed_t speedCode(std::uint32_t baud) {
+    switch (baud) {
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 9600:
+        return B9600;
+    default:
+        return B4800;
+    }
+}
+
+tcflag_t byteSizeFlag(std::uint8_t bits) {
+    switch (bits) {
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
+    }
+}
+
+} // namespace
+
+CSerialPort::CSerialPort(std::string devicePath) : m_devicePath(std::move(devicePath)) {}
+
+CSerialPort::~CSerialPort() {
+    Close();
+}
+
+bool CSerialPort::Open() {
+    Close();
+    m_handle = ::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (m_handle < 0)
+        return false;
+    // No sharing: the tty refuses further opens, and the lock keeps out other programs that
+    // honour it (including ones running with the privilege to ignore the first).
+    ::ioctl(m_handle, TIOCEXCL);
+    if (::flock(m_handle, LOCK_EX | LOCK_NB) != 0) {
+        Close();
+        return false;
+    }
+    m_lineLost = false;
+    return Configure();
+}
+
+bool CSerialPort::Configure() {
+    termios tio{};
+    if (m_handle < 0 || ::tcgetattr(m_handle, &tio) != 0)
+        return false;
+
+    // Raw binary transfer: no translation, no echo by the driver, no software flow control.
+    tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
+                                          ICRNL | IXON | IXOFF | IXANY | INPCK);
+    tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    tio.c_cflag |= byteSizeFlag(m_byteSize) | CREAD | CLOCAL;
+    if (m_parity != kParityNone)
+        tio.c_cflag |= PARENB | (m_parity == 1 ? PARODD : 0);
+    if (m_stopBits != 0)
+        tio.c_cflag |= CSTOPB;
+    tio.c_cc[VSTART] = 0x11;
+    tio.c_cc[VSTOP] = 0x13;
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    ::cfsetispeed(&tio, speedCode(m_baudRate));
+    ::cfsetospeed(&tio, speedCode(m_baudRate));
+    if (::tcsetattr(m_handle, TCSANOW, &tio) != 0)
+        return false;
+
+    // A pseudo-terminal has no modem lines; only a real port asserts them.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(m_handle, TIOCMBIS, &lines);
+
+    m_hasErrorCounters = false;
+#ifdef __linux__
+    serial_icounter_struct counters{};
+    if (::ioctl(m_handle, TIOCGICOUNT, &counters) == 0) {
+        m_hasErrorCounters = true;
+        m_lineErrorCount = static_cast<std::uint64_t>(counters.frame) + counters.overrun +
+                           counters.parity + counters.brk + counters.buf_overrun;
+    }
+#endif
+    return true;
+}
+
+void CSerialPort::Close() {
+    if (m_handle >= 0) {
+        ::close(m_handle);
+        m_handle = -1;
+    }
+}
+
+bool CSerialPort::takePendingLineError() {
+#ifdef __linux__
+    if (!m_hasErrorCounters)
+        return false;
+    serial_icounter_struct counters{};
+    if (::ioctl(m_handle, TIOCGICOUNT, &counters) != 0)
+        return false;
+    const std::uint64_t total = static_cast<std::uint64_t>(counters.frame) + counters.overrun +
+                                counters.parity + counters.brk + counters.buf_overrun;
+    if (total == m_lineErrorCount)
+        return false;
+    m_lineErrorCount = total;
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool CSerialPort::Write(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() > kMaxWriteSize || m_handle < 0)
+        return false;
+    const auto deadline =
+        Clock::now() + milliseconds(kWriteTotalTimeoutConstantMs +
+                                    kWriteTotalTimeoutPerByteMs * static_cast<int>(bytes.size()));
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(m_handle, bytes.data() + written, bytes.size() - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            if (errno == EIO)
+                m_lineLost = true;
+            return false;
+        }
+        const int wait = remainingMs(deadline);
+        if (wait == 0)
+            return false;
+        pollfd p{m_handle, POLLOUT, 0};
+        if (::poll(&p, 1, wait) < 0 && errno != EINTR)
+            return false;
+        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            m_lineLost = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+int CSerialPort::readWithTimeouts(std::span<std::uint8_t> buffer) {
+    if (m_handle < 0)
+        return kReadTimeout;
+    const auto totalDeadline =
+        Clock::now() + milliseconds(kReadTotalTimeoutConstantMs +
+                                    kReadTotalTimeoutPerByteMs * static_cast<int>(buffer.size()));
+    std::size_t got = 0;
+    Clock::time_point lastByte{};
+    while (got < buffer.size()) {
+        auto deadline = totalDeadline;
+        if (got > 0)
+            deadline = std::min(deadline, lastByte + milliseconds(kReadIntervalTimeoutMs));
+        const int wait = remainingMs(deadline);
+        if (wait == 0)
+            break;
+        pollfd p{m_handle, POLLIN, 0};
+        const int ready = ::poll(&p, 1, wait);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            return kReadTimeout;
+        }
+        if (ready == 0)
+            continue;
+        if (p.revents & POLLIN) {
+            const ssize_t n = ::read(m_handle, buffer.data() + got, buffer.size() - got);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+                lastByte = Clock::now();
+                continue;
+            }
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+                continue;
+            // End of file or an I/O error on a tty: the other end has hung up.
+            m_lineLost = true;
+            return kReadTimeout;
+        }
+        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            m_lineLost = true;
+            return kReadTimeout;
+        }
+    }
+    return got == buffer.size() ? kReadOk : kReadTimeout;
+}
+
+int CSerialPort::ReadByte(std::uint8_t& byte) {
+    if (takePendingLineError())
+        return kReadLineError;
+    std::uint8_t buffer[1] = {0};
+    const int result = readWithTimeouts(buffer);
+    if (result == kReadOk)
+        byte = buffer[0];
+    return result;
+}
+
+int CSerialPort::Read(std::span<std::uint8_t> buffer) {
+    if (takePendingLineError())
+        return kReadLineError;
+    return readWithTimeouts(buffer);
+}
+
+void CSerialPort::WaitMs(unsigned ms) {
+    std::this_thread::sleep_until(Clock::now() + milliseconds(ms));
+}
+
+std::unique_ptr<CSerialPort> OpenRadioPort(const std::string& devicePath) {
+    auto port = std::make_unique<CSerialPort>(devicePath);
+    if (!port->Open())
+        return nullptr;
+    return port;
+}
+
+} // namespace mz58

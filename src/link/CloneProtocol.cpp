@@ -1,0 +1,325 @@
+#include "CloneProtocol.h"
+
+#include "HardwareSettings.h"
+#include "LinkMessages.h"
+#include "RadioBackup.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace mz58 {
+
+namespace clone {
+
+std::uint8_t blockChecksum(std::uint8_t header, unsigned length,
+                           std::span<const std::uint8_t> data) {
+    unsigned sum = header + ((length >> 8) & 0xFF) + (length & 0xFF);
+    for (const std::uint8_t b : data)
+        sum += b;
+    return static_cast<std::uint8_t>(sum & 0xFF);
+}
+
+} // namespace clone
+
+namespace {
+
+using namespace clone;
+
+enum class Step { Continue, Ended };
+
+// One transfer: the port, the cancel token and the observer, with the ways to end.
+class CloneSession {
+public:
+    CloneSession(std::stop_token stop, TransferObserver& observer)
+        : m_stop(std::move(stop)), m_observer(observer) {}
+
+    bool cancelRequested() const { return m_stop.stop_requested(); }
+
+    // A cancel ends silently: no message and no `done`; the port closes on the way out.
+    TransferResult cancelled() {
+        m_port.reset();
+        return TransferResult{TransferOutcome::Cancelled, 0, m_backupFile};
+    }
+
+    // Every other ending: the message, then the port closes, then `done`.
+    TransferResult finish(TransferOutcome outcome, StringId message,
+                          std::span<const std::string> args = {}) {
+        const Icon icon = outcome == TransferOutcome::Succeeded ? Icon::Information : Icon::Error;
+        m_observer.showMessage(message, args, icon);
+        m_port.reset();
+        const TransferResult result{outcome, message, m_backupFile};
+        m_observer.done(result);
+        return result;
+    }
+    TransferResult fail(StringId message) { return finish(TransferOutcome::Failed, message); }
+
+    bool openPort(const PortOpener& opener) {
+        m_port = opener ? opener() : nullptr;
+        return m_port != nullptr;
+    }
+
+    SerialLink& link() { return *m_port; }
+    TransferObserver& observer() { return m_observer; }
+    void setBackupFile(std::filesystem::path path) { m_backupFile = std::move(path); }
+
+private:
+    std::stop_token m_stop;
+    TransferObserver& m_observer;
+    std::unique_ptr<SerialLink> m_port;
+    std::filesystem::path m_backupFile;
+};
+
+struct HandshakeResult {
+    std::optional<std::uint8_t> header; // set when the radio's block has begun
+    std::optional<TransferResult> ended;
+};
+
+// Wakes the radio and waits for the header byte of its block, asking for a power cycle when
+// it does not answer at once. Every wait checks for cancel; a port that has gone away ends
+// the waits that have no time limit.
+HandshakeResult wakeUpRadio(CloneSession& session) {
+    SerialLink& link = session.link();
+    std::uint8_t byte = 0;
+
+    (void)link.WriteEchoByte(kWakeUp);
+
+    // A radio already in clone mode answers at once.
+    for (;;) {
+        if (session.cancelRequested())
+            return {std::nullopt, session.cancelled()};
+        const int result = link.ReadByte(byte);
+        if (result == kReadOk && isHeaderByte(byte))
+            return {byte, std::nullopt};
+        if (result == kReadTimeout)
+            break;
+    }
+
+    session.observer().setStatusText(msg::kStatusPowerCycle);
+    if (session.cancelRequested())
+        return {std::nullopt, session.cancelled()};
+
+    // The user switches the radio off and on; it then announces itself with 0x50.
+    for (;;) {
+        const int result = link.ReadByte(byte);
+        if (result == kReadOk && byte == kRadioReady)
+            break;
+        if (session.cancelRequested())
+            return {std::nullopt, session.cancelled()};
+        if (link.lineLost())
+            return {std::nullopt, session.fail(msg::kSerialPortError)};
+    }
+
+    if (!link.WriteEchoByte(kReadyAnswer))
+        return {std::nullopt, session.fail(msg::kCheckConnection)};
+    link.WaitMs(kPauseBeforeWakeUpMs);
+    if (!link.WriteEchoByte(kWakeUp))
+        return {std::nullopt, session.fail(msg::kCheckConnection)};
+
+    for (;;) {
+        if (session.cancelRequested())
+            return {std::nullopt, session.cancelled()};
+        const int result = link.ReadByte(byte);
+        if (result == kReadOk && isHeaderByte(byte))
+            return {byte, std::nullopt};
+        if (link.lineLost())
+            return {std::nullopt, session.fail(msg::kSerialPortError)};
+    }
+}
+
+enum class BlockStatus { Good, BadChecksum, Failed, Cancelled };
+
+// Receives the rest of the radio's block after its header into `data`. The block must carry
+// exactly one image; any other length fails before a data byte is stored.
+BlockStatus receiveRadioBlock(CloneSession& session, std::uint8_t header, bool upload,
+                              RadioImage& data) {
+    SerialLink& link = session.link();
+    std::uint8_t high = 0;
+    std::uint8_t low = 0;
+
+    if (upload)
+        session.observer().setPosition(kProgressStart);
+    if (link.ReadByte(high) != kReadOk)
+        return BlockStatus::Failed;
+    if (upload)
+        session.observer().setStatusText(msg::kStatusPleaseWait);
+    if (link.ReadByte(low) != kReadOk)
+        return BlockStatus::Failed;
+
+    const unsigned length = (static_cast<unsigned>(high) << 8) | low;
+    if (length != kBlockLength)
+        return BlockStatus::Failed;
+
+    unsigned sum = header + high + low;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        if (link.ReadByte(data[i]) != kReadOk)
+            return BlockStatus::Failed;
+        sum += data[i];
+        const int count = static_cast<int>(i) + 1;
+        if (upload && count % kProgressStep == 0) {
+            session.observer().setPosition(count);
+            if (session.cancelRequested())
+                return BlockStatus::Cancelled;
+        }
+    }
+    std::uint8_t checksum = 0;
+    if (link.ReadByte(checksum) != kReadOk)
+        return BlockStatus::Failed;
+    return checksum == static_cast<std::uint8_t>(sum & 0xFF) ? BlockStatus::Good
+                                                             : BlockStatus::BadChecksum;
+}
+
+// Sends the image as the PC's block, reporting progress; nullopt when every byte was echoed.
+std::optional<TransferResult> sendImageBlock(CloneSession& session, std::uint8_t header,
+                                             const RadioImage& image) {
+    SerialLink& link = session.link();
+    const std::uint8_t frame[] = {header, static_cast<std::uint8_t>(kBlockLength >> 8),
+                                  static_cast<std::uint8_t>(kBlockLength & 0xFF)};
+    for (const std::uint8_t b : frame) {
+        if (!link.WriteEchoByte(b))
+            return session.fail(msg::kWriteError);
+    }
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        if (session.cancelRequested())
+            return session.cancelled();
+        if (!link.WriteEchoByte(image[i]))
+            return session.fail(msg::kWriteError);
+        const int count = static_cast<int>(i) + 1;
+        if (count % kProgressStep == 0) {
+            session.observer().setPosition(count);
+            if (session.cancelRequested())
+                return session.cancelled();
+        }
+    }
+    link.WaitMs(kPauseBeforeAnswerMs);
+    (void)link.WriteEchoByte(blockChecksum(header, kBlockLength, image));
+    return std::nullopt;
+}
+
+// Waits for the radio's answer to the PC's block: only 0x06 means the radio took it.
+TransferResult awaitRadioAck(CloneSession& session) {
+    SerialLink& link = session.link();
+    for (int attempt = 0; attempt < kAckReads; ++attempt) {
+        if (session.cancelRequested())
+            return session.cancelled();
+        std::uint8_t byte = 0;
+        const int result = link.ReadByte(byte);
+        if (result == kReadOk && byte == kAck)
+            return session.finish(TransferOutcome::Succeeded, msg::kWriteComplete);
+        // A refusal or a vanished line will not turn into an acknowledgement.
+        if ((result == kReadOk && byte == kNak) || link.lineLost())
+            break;
+    }
+    return session.fail(msg::kWriteError);
+}
+
+} // namespace
+
+bool sameHardware(const RadioImage& image, const RadioImage& radio) {
+    return std::equal(image.begin() + kHardwareIdFirst, image.begin() + kHardwareIdLast + 1,
+                      radio.begin() + kHardwareIdFirst);
+}
+
+void takeRadioAlignment(ImageState& state, const RadioImage& radio) {
+    std::copy(radio.begin() + kAlignmentFirst, radio.begin() + kAlignmentLast + 1,
+              state.image.begin() + kAlignmentFirst);
+    ImageCodec::decodeAll(state);
+    ImageCodec::encodeAll(state);
+}
+
+TransferResult UploadThreadProc(std::stop_token stop, const PortOpener& openPort, RadioImage& image,
+                                TransferObserver& observer) {
+    CloneSession session(std::move(stop), observer);
+    observer.setCaption(msg::kCaptionRead);
+    if (session.cancelRequested())
+        return session.cancelled();
+    if (!session.openPort(openPort))
+        return session.fail(msg::kSerialPortError);
+    observer.setRange(kProgressRange);
+    if (session.cancelRequested())
+        return session.cancelled();
+
+    const HandshakeResult handshake = wakeUpRadio(session);
+    if (handshake.ended)
+        return *handshake.ended;
+
+    RadioImage received{};
+    switch (receiveRadioBlock(session, *handshake.header, true, received)) {
+    case BlockStatus::Cancelled:
+        return session.cancelled();
+    case BlockStatus::Failed:
+        return session.fail(msg::kReadError);
+    case BlockStatus::BadChecksum:
+        session.link().WaitMs(kPauseBeforeAnswerMs);
+        (void)session.link().WriteEchoByte(kNak);
+        return session.fail(msg::kReadError);
+    case BlockStatus::Good:
+        break;
+    }
+    session.link().WaitMs(kPauseBeforeAnswerMs);
+    (void)session.link().WriteEchoByte(kAck);
+    image = received;
+    return session.finish(TransferOutcome::Succeeded, msg::kReadComplete);
+}
+
+TransferResult DownloadThreadProc(std::stop_token stop, const PortOpener& openPort,
+                                  ImageState& state, const DownloadOptions& options,
+                                  TransferObserver& observer) {
+    CloneSession session(std::move(stop), observer);
+    if (session.cancelRequested())
+        return session.cancelled();
+    observer.setCaption(msg::kCaptionWrite);
+    if (!session.openPort(openPort))
+        return session.fail(msg::kSerialPortError);
+    if (session.cancelRequested())
+        return session.cancelled();
+    observer.setRange(kProgressRange);
+
+    const HandshakeResult handshake = wakeUpRadio(session);
+    if (handshake.ended)
+        return *handshake.ended;
+    observer.setStatusText(msg::kStatusPleaseWait);
+
+    SerialLink& link = session.link();
+    RadioImage radio{};
+    switch (receiveRadioBlock(session, *handshake.header, false, radio)) {
+    case BlockStatus::Cancelled: // the radio's block is received without cancel checks
+    case BlockStatus::Failed:
+        return session.fail(msg::kWriteError);
+    case BlockStatus::BadChecksum:
+        link.WaitMs(kPauseBeforeAnswerMs);
+        (void)link.WriteEchoByte(kNak);
+        return session.fail(msg::kRadioChecksumError);
+    case BlockStatus::Good:
+        break;
+    }
+    link.WaitMs(kPauseBeforeAnswerMs);
+    (void)link.WriteEchoByte(kAck);
+
+    if (!sameHardware(state.image, radio))
+        return session.fail(msg::kHardwareMismatch);
+
+    if (options.backupDirectory) {
+        const BackupResult backup = writeRadioBackup(*options.backupDirectory, radio);
+        if (!backup.ok) {
+            const std::string detail = backup.error;
+            return session.finish(TransferOutcome::Failed, msg::kBackupFailed,
+                                  std::span<const std::string>(&detail, 1));
+        }
+        session.setBackupFile(backup.file);
+    }
+
+    takeRadioAlignment(state, radio);
+
+    if (!link.WriteEchoByte(kAnnounceBlock))
+        return session.fail(msg::kCheckConnection);
+    link.WaitMs(kPauseAfterAnnounceMs);
+    observer.setPosition(kProgressStart);
+    const std::uint8_t header = options.maintenance ? kHeaderMaintenance : kHeaderNormal;
+    link.WaitMs(kPauseBeforeHeaderMs);
+    if (auto ended = sendImageBlock(session, header, state.image))
+        return *ended;
+    return awaitRadioAck(session);
+}
+
+} // namespace mz58

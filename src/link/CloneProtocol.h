@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ImageCodec.h"
+#include "RadioImage.h"
+#include "SerialLink.h"
+#include "TransferObserver.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <stop_token>
+
+namespace mz58 {
+
+namespace clone {
+
+inline constexpr std::uint8_t kWakeUp = 0x70;
+inline constexpr std::uint8_t kRadioReady = 0x50;
+inline constexpr std::uint8_t kReadyAnswer = 0x20;
+inline constexpr std::uint8_t kAck = 0x06;
+inline constexpr std::uint8_t kNak = 0x15;
+inline constexpr std::uint8_t kAnnounceBlock = 0x60;
+inline constexpr std::uint8_t kHeaderNormal = 0x21;
+inline constexpr std::uint8_t kHeaderMaintenance = 0x25;
+
+// The length field counts the data bytes and the checksum: a block carries the whole image.
+inline constexpr unsigned kBlockLength = kImageSize + 1;
+inline constexpr std::size_t kBlockOverhead = 4; // header, two length bytes, checksum
+
+inline constexpr unsigned kPauseBeforeWakeUpMs = 550;
+inline constexpr unsigned kPauseBeforeAnswerMs = 55;
+inline constexpr unsigned kPauseAfterAnnounceMs = 220;
+inline constexpr unsigned kPauseBeforeHeaderMs = 110;
+
+inline constexpr int kAckReads = 30;
+
+inline constexpr int kProgressRange = 512;
+inline constexpr int kProgressStart = 5;
+inline constexpr int kProgressStep = 62;
+
+// A radio's block opens with any byte 0x20..0x2F.
+constexpr bool isHeaderByte(std::uint8_t byte) {
+    return (byte & 0xF0) == 0x20;
+}
+
+// The 8-bit sum of the header, both length bytes and the data bytes.
+std::uint8_t blockChecksum(std::uint8_t header, unsigned length,
+                           std::span<const std::uint8_t> data);
+
+// Image offsets the protocol itself reads: the bytes that identify the radio's hardware and
+// the radio's alignment data (RX tuning line and alignment segments).
+inline constexpr std::size_t kAlignmentFirst = 294;
+inline constexpr std::size_t kAlignmentLast = 341;
+
+} // namespace clone
+
+// Opens the port of one transfer; null when it cannot be opened.
+using PortOpener = std::function<std::unique_ptr<SerialLink>()>;
+
+struct DownloadOptions {
+    // Sends the maintenance header byte instead of the normal one.
+    bool maintenance = false;
+    // Where the radio's memory is kept before anything is written to it; no backup when empty.
+    std::optional<std::filesystem::path> backupDirectory;
+};
+
+// Reads the radio's memory into `image`. `image` changes only when the whole block arrived
+// with a good checksum.
+TransferResult UploadThreadProc(std::stop_token stop, const PortOpener& openPort, RadioImage& image,
+                                TransferObserver& observer);
+
+// Writes `state` (already encoded) into the radio: reads the radio's block, refuses a radio
+// with other hardware bytes, keeps a backup, takes the radio's alignment data into `state`,
+// re-encodes it and sends it. The alignment data stays in `state` even when a later step fails.
+TransferResult DownloadThreadProc(std::stop_token stop, const PortOpener& openPort,
+                                  ImageState& state, const DownloadOptions& options,
+                                  TransferObserver& observer);
+
+// The image as a write to this radio sends it: the radio's alignment data copied into the
+// image, then decode all and encode all so that every channel is aligned for this radio.
+void takeRadioAlignment(ImageState& state, const RadioImage& radio);
+
+// True when the radio's hardware-identifying bytes equal the image's.
+bool sameHardware(const RadioImage& image, const RadioImage& radio);
+
+} // namespace mz58

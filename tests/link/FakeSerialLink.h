@@ -1,0 +1,207 @@
+#pragma once
+
+#include "SerialLink.h"
+#include "TransferObserver.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mz58::test {
+
+// The line in memory: every byte the PC writes comes back as the cable's echo, then a radio
+// script answers it. Reads never wait; an empty line is a time-out. Everything that happens
+// on the line is written to `transcript` as tokens: "T70" the PC sent 0x70, "R21" the PC read
+// 0x21, "to" a read timed out, "err" a read found a line error, "W55" the PC paused 55 ms.
+class FakeSerialLink final : public SerialLink {
+public:
+    // The radio: called for every byte the PC sends, after its echo.
+    std::function<void(std::uint8_t)> onSend;
+    // Called when a read finds the line empty, before it times out.
+    std::function<void()> onIdle;
+    // Called after every transcript token (for example to request a cancel at a given point).
+    std::function<void(const std::string&)> onToken;
+    bool echo = true;
+    // Bytes of the PC that the cable swallows (no echo), by their position among all sent bytes.
+    std::function<bool(std::size_t index, std::uint8_t byte)> dropEcho;
+    std::string transcript;
+    std::size_t sentCount = 0;
+    int timeouts = 0;
+    bool lost = false;
+    // A script that never lets the protocol finish is a broken test: stop it.
+    int maxTimeouts = 500;
+
+    void radioSends(std::uint8_t byte) { m_line.push_back(byte); }
+    void radioSends(const std::vector<std::uint8_t>& bytes) {
+        for (const auto b : bytes)
+            m_line.push_back(b);
+    }
+    void lineError() { m_line.push_back(std::nullopt); }
+
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        if (bytes.size() > kMaxWriteSize)
+            return false;
+        for (const std::uint8_t b : bytes) {
+            const std::size_t index = sentCount++;
+            token('T', b);
+            if (echo && !(dropEcho && dropEcho(index, b)))
+                m_line.push_back(b);
+            if (onSend)
+                onSend(b);
+        }
+        return !lost;
+    }
+
+    int ReadByte(std::uint8_t& byte) override {
+        if (!m_line.empty() && !m_line.front()) {
+            m_line.pop_front();
+            record("err");
+            return kReadLineError;
+        }
+        if (m_line.empty() && onIdle && !lost)
+            onIdle();
+        if (m_line.empty() || !m_line.front()) {
+            ++timeouts;
+            if (timeouts >= maxTimeouts)
+                lost = true;
+            record("to");
+            return kReadTimeout;
+        }
+        byte = *m_line.front();
+        m_line.pop_front();
+        token('R', byte);
+        return kReadOk;
+    }
+
+    int Read(std::span<std::uint8_t> buffer) override {
+        for (auto& b : buffer) {
+            const int result = ReadByte(b);
+            if (result != kReadOk)
+                return result;
+        }
+        return kReadOk;
+    }
+
+    void WaitMs(unsigned ms) override { record("W" + std::to_string(ms)); }
+    bool lineLost() const override { return lost; }
+
+    bool lineEmpty() const { return m_line.empty(); }
+
+    // True while the protocol holds the port.
+    bool open = false;
+    int opens = 0;
+    bool refuseOpen = false;
+
+private:
+    void token(char kind, std::uint8_t b) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%c%02X", kind, b);
+        record(text);
+    }
+    void record(const std::string& t) {
+        if (!transcript.empty())
+            transcript += ' ';
+        transcript += t;
+        if (onToken)
+            onToken(t);
+    }
+
+    std::deque<std::optional<std::uint8_t>> m_line;
+};
+
+// The protocol's handle on a FakeSerialLink that the test keeps: closing it marks the fake closed.
+class BorrowedLink final : public SerialLink {
+public:
+    explicit BorrowedLink(FakeSerialLink& link) : m_link(link) {
+        m_link.open = true;
+        ++m_link.opens;
+    }
+    ~BorrowedLink() override { m_link.open = false; }
+    bool Write(std::span<const std::uint8_t> bytes) override { return m_link.Write(bytes); }
+    int ReadByte(std::uint8_t& byte) override { return m_link.ReadByte(byte); }
+    int Read(std::span<std::uint8_t> buffer) override { return m_link.Read(buffer); }
+    void WaitMs(unsigned ms) override { m_link.WaitMs(ms); }
+    bool lineLost() const override { return m_link.lineLost(); }
+
+private:
+    FakeSerialLink& m_link;
+};
+
+inline std::function<std::unique_ptr<SerialLink>()> openerFor(FakeSerialLink& link) {
+    return [&link]() -> std::unique_ptr<SerialLink> {
+        if (link.refuseOpen)
+            return nullptr;
+        return std::make_unique<BorrowedLink>(link);
+    };
+}
+
+// Builds an expected transcript in the same tokens.
+class Transcript {
+public:
+    Transcript& sent(std::uint8_t b) { return add('T', b); }
+    Transcript& read(std::uint8_t b) { return add('R', b); }
+    // A byte the PC sends and reads back from the cable.
+    Transcript& echoed(std::uint8_t b) { return sent(b).read(b); }
+    Transcript& echoed(std::span<const std::uint8_t> bytes) {
+        for (const auto b : bytes)
+            echoed(b);
+        return *this;
+    }
+    Transcript& read(std::span<const std::uint8_t> bytes) {
+        for (const auto b : bytes)
+            read(b);
+        return *this;
+    }
+    Transcript& timeout() { return raw("to"); }
+    Transcript& lineError() { return raw("err"); }
+    Transcript& wait(unsigned ms) { return raw("W" + std::to_string(ms)); }
+    Transcript& raw(const std::string& t) {
+        if (!m_text.empty())
+            m_text += ' ';
+        m_text += t;
+        return *this;
+    }
+    const std::string& str() const { return m_text; }
+
+private:
+    Transcript& add(char kind, std::uint8_t b) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%c%02X", kind, b);
+        return raw(text);
+    }
+    std::string m_text;
+};
+
+// Records what a transfer reports, one line a call.
+class RecordingObserver final : public TransferObserver {
+public:
+    std::vector<std::string> calls;
+    std::function<void(const std::string&)> onCall;
+    int doneCount = 0;
+
+    void setCaption(StringId id) override { add("caption " + std::to_string(id)); }
+    void setRange(int upper) override { add("range " + std::to_string(upper)); }
+    void setPosition(int position) override { add("pos " + std::to_string(position)); }
+    void setStatusText(StringId id) override { add("text " + std::to_string(id)); }
+    void showMessage(StringId id, std::span<const std::string>, Icon icon) override {
+        add("message " + std::to_string(id) + (icon == Icon::Information ? " info" : " error"));
+    }
+    void done(const TransferResult&) override {
+        ++doneCount;
+        add("done");
+    }
+
+private:
+    void add(std::string call) {
+        calls.push_back(call);
+        if (onCall)
+            onCall(call);
+    }
+};
+
+} // namespace mz58::test

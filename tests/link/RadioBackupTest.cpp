@@ -1,0 +1,189 @@
+#include "RadioBackup.h"
+
+#include "CloneProtocol.h"
+#include "LinkMessages.h"
+#include "ProgrammingFile.h"
+#include "ProtocolFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <optional>
+
+#include <unistd.h>
+
+namespace mz58::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "mz58-backup-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(m_path); }
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(RadioBackup, DefaultDirectoryFollowsTheDataHome) {
+    const struct {
+        std::optional<std::string> dataHome;
+        const char* expected;
+    } cases[] = {
+        {std::string("/data/home"), "/data/home/MZ58Win/backups"},
+        {std::nullopt, "/home/ham/.local/share/MZ58Win/backups"},
+        {std::string(""), "/home/ham/.local/share/MZ58Win/backups"},
+        // A relative data home is ignored, as the base-directory convention says.
+        {std::string("relative/dir"), "/home/ham/.local/share/MZ58Win/backups"},
+    };
+    ScopedEnv home("HOME", "/home/ham");
+    for (const auto& c : cases) {
+        ScopedEnv dataHome("XDG_DATA_HOME", c.dataHome);
+        EXPECT_EQ(defaultBackupDirectory(), fs::path(c.expected));
+    }
+}
+
+TEST(RadioBackup, FileNameCarriesSerialNumberAndLocalTime) {
+    const std::time_t t = 1700000000;
+    std::tm tm{};
+    ::localtime_r(&t, &tm);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
+    const auto when = std::chrono::system_clock::from_time_t(t);
+
+    const struct {
+        std::uint8_t bytes[3];
+        const char* serial;
+    } cases[] = {{{0x12, 0x34, 0x56}, "123456"},
+                 {{0x00, 0x00, 0x00}, "000000"},
+                 // Codes A..D, "*" and "#" stay safe in a file name.
+                 {{0xAB, 0xCD, 0xEF}, "ABCDEF"}};
+    for (const auto& c : cases) {
+        RadioImage image{};
+        std::copy(std::begin(c.bytes), std::end(c.bytes), image.begin() + 349);
+        EXPECT_EQ(backupFileName(image, when),
+                  std::string("QM610-") + c.serial + "-" + stamp + ".q7m");
+    }
+}
+
+TEST(RadioBackup, WritesTheRadioImageWithItsBandOffsetAndNeverOverwrites) {
+    TempDir dir;
+    const auto when = std::chrono::system_clock::now();
+    for (const int band : {int{kVhf}, int{kUhf}}) {
+        ImageState state;
+        ImageCodec::makeNewImage(state, band);
+        state.image[400] = 0x99;
+        const fs::path target = dir.path() / ("band" + std::to_string(band)) / "backups";
+
+        const BackupResult first = writeRadioBackup(target, state.image, when);
+        const BackupResult second = writeRadioBackup(target, state.image, when);
+
+        ASSERT_TRUE(first.ok) << first.error;
+        ASSERT_TRUE(second.ok) << second.error;
+        EXPECT_NE(first.file, second.file);
+        EXPECT_EQ(second.file.stem().string(), first.file.stem().string() + "-2");
+        RadioImage read{};
+        LocalOffset offset = -1;
+        RecordingObserver unused;
+        class Silent final : public Prompter {
+            Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
+                return Answer::Ok;
+            }
+        } silent;
+        ASSERT_TRUE(ReadProgrammingFile(first.file, read, offset, silent, ""));
+        EXPECT_EQ(read, state.image);
+        EXPECT_EQ(offset, bandDefaultLocalOffset(band));
+    }
+}
+
+TEST(RadioBackup, UnwritableDirectoryIsReportedWithItsPath) {
+    TempDir dir;
+    const fs::path blocker = dir.path() / "file";
+    std::ofstream(blocker) << "not a directory";
+    const BackupResult result = writeRadioBackup(blocker / "backups", RadioImage{});
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(blocker.string()), std::string::npos) << result.error;
+}
+
+// The download keeps the radio's memory before it sends anything, and sends nothing when it
+// cannot.
+TEST(RadioBackup, DownloadKeepsTheRadioMemoryBeforeSending) {
+    TempDir dir;
+    const RadioImage radioImage = radioImageWithAlignment();
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable);
+        FakeSerialLink link;
+        ScriptedRadio radio(link);
+        radio.block = radioBlock(radioImage);
+        radio.install();
+        ImageState file;
+        ImageCodec::makeNewImage(file, kVhf);
+        const RadioImage before = file.image;
+        const fs::path target = writable ? dir.path() / "kept" : dir.path() / "blocker";
+        if (!writable)
+            std::ofstream(target) << "x";
+        fs::path backupWhenAnnounced;
+        link.onToken = [&](const std::string& t) {
+            if (t == "T60" && fs::exists(target) && fs::is_directory(target))
+                backupWhenAnnounced = fs::directory_iterator(target)->path();
+        };
+        DownloadOptions options;
+        options.backupDirectory = target;
+        RecordingObserver observer;
+
+        const auto result = DownloadThreadProc({}, openerFor(link), file, options, observer);
+
+        if (writable) {
+            EXPECT_EQ(result.message, msg::kWriteComplete);
+            EXPECT_EQ(result.backupFile, backupWhenAnnounced) << "backup exists before 0x60";
+            std::ifstream in(result.backupFile, std::ios::binary);
+            std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+            ASSERT_EQ(bytes.size(), kProgrammingFileSize);
+            EXPECT_TRUE(std::equal(radioImage.begin(), radioImage.end(),
+                                   reinterpret_cast<const std::uint8_t*>(bytes.data())));
+        } else {
+            EXPECT_EQ(result.message, msg::kBackupFailed);
+            EXPECT_TRUE(result.backupFile.empty());
+            EXPECT_EQ(link.transcript, Transcript()
+                                           .echoed(clone::kWakeUp)
+                                           .read(radio.block)
+                                           .wait(55)
+                                           .echoed(clone::kAck)
+                                           .str());
+            EXPECT_EQ(file.image, before) << "nothing taken from the radio either";
+        }
+    }
+}
+
+} // namespace
+} // namespace mz58::test

@@ -1,0 +1,216 @@
+#include "CSerialPort.h"
+#include "ComPorts.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace mz58 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// A pseudo-terminal: the port under test opens its slave side, the test plays the line on
+// the master side.
+class Pty {
+public:
+    Pty() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0)
+            m_slave = ::ptsname(m_master);
+    }
+    ~Pty() { closeMaster(); }
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+
+    const std::string& slave() const { return m_slave; }
+    int master() const { return m_master; }
+    void closeMaster() {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
+    void send(std::initializer_list<std::uint8_t> bytes) {
+        for (const auto b : bytes)
+            ASSERT_EQ(::write(m_master, &b, 1), 1);
+    }
+    // Bytes the port wrote, waiting up to `ms` for the first.
+    std::vector<std::uint8_t> drain(int ms) {
+        std::vector<std::uint8_t> got;
+        pollfd p{m_master, POLLIN, 0};
+        while (::poll(&p, 1, got.empty() ? ms : 50) > 0 && (p.revents & POLLIN)) {
+            std::uint8_t buffer[8192];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            got.insert(got.end(), buffer, buffer + n);
+        }
+        return got;
+    }
+
+private:
+    int m_master = -1;
+    std::string m_slave;
+};
+
+long long msSince(Clock::time_point start) {
+    return std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
+}
+
+class SerialPortTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(pty.slave().empty());
+        ASSERT_TRUE(port.Open());
+    }
+    Pty pty;
+    CSerialPort port{pty.slave()};
+};
+
+TEST_F(SerialPortTest, OpenSetsTheCableLineSettings) {
+    termios tio{};
+    // The master side reports the terminal settings of its slave.
+    ASSERT_EQ(::tcgetattr(pty.master(), &tio), 0);
+    EXPECT_EQ(::cfgetispeed(&tio), B4800);
+    EXPECT_EQ(::cfgetospeed(&tio), B4800);
+    const struct {
+        const char* name;
+        bool set;
+        bool expected;
+    } flags[] = {
+        {"cs8", (tio.c_cflag & CSIZE) == CS8, true},
+        {"cstopb", (tio.c_cflag & CSTOPB) != 0, true},
+        {"parenb", (tio.c_cflag & PARENB) != 0, false},
+        {"crtscts", (tio.c_cflag & CRTSCTS) != 0, false},
+        {"ixon", (tio.c_iflag & IXON) != 0, false},
+        {"ixoff", (tio.c_iflag & IXOFF) != 0, false},
+        {"icrnl", (tio.c_iflag & ICRNL) != 0, false},
+        {"istrip", (tio.c_iflag & ISTRIP) != 0, false},
+        {"icanon", (tio.c_lflag & ICANON) != 0, false},
+        {"echo", (tio.c_lflag & ECHO) != 0, false},
+        {"isig", (tio.c_lflag & ISIG) != 0, false},
+        {"opost", (tio.c_oflag & OPOST) != 0, false},
+    };
+    for (const auto& f : flags)
+        EXPECT_EQ(f.set, f.expected) << f.name;
+}
+
+TEST_F(SerialPortTest, SecondOpenOfTheSamePortFails) {
+    CSerialPort second(pty.slave());
+    EXPECT_FALSE(second.Open());
+    port.Close();
+    EXPECT_TRUE(second.Open()) << "the port is free again once closed";
+}
+
+TEST(SerialPortOpen, DevicesThatAreNoSerialPortFail) {
+    const auto file =
+        std::filesystem::temp_directory_path() / ("mz58-not-a-port-" + std::to_string(::getpid()));
+    std::ofstream(file) << "x";
+    for (const std::string& path : {std::string("/nonexistent/ttyUSB9"), file.string()}) {
+        CSerialPort port(path);
+        EXPECT_FALSE(port.Open()) << path;
+        EXPECT_EQ(OpenRadioPort(path), nullptr) << path;
+    }
+    std::filesystem::remove(file);
+}
+
+TEST_F(SerialPortTest, WriteRefusesMoreThanTheQueueHolds) {
+    std::vector<std::uint8_t> bytes(kMaxWriteSize + 1, 0x41);
+    EXPECT_FALSE(port.Write(bytes));
+    EXPECT_TRUE(pty.drain(100).empty()) << "nothing may reach the line";
+
+    bytes.resize(kMaxWriteSize);
+    std::vector<std::uint8_t> received;
+    std::thread reader([&] { received = pty.drain(2000); });
+    EXPECT_TRUE(port.Write(bytes));
+    reader.join();
+    EXPECT_EQ(received.size(), kMaxWriteSize);
+}
+
+TEST_F(SerialPortTest, ReadsDeliverWhatArrived) {
+    pty.send({0x21, 0x02, 0x01, 0x50});
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port.ReadByte(byte), kReadOk);
+    EXPECT_EQ(byte, 0x21);
+    std::uint8_t three[3] = {};
+    EXPECT_EQ(port.Read(three), kReadOk);
+    EXPECT_EQ(three[0], 0x02);
+    EXPECT_EQ(three[1], 0x01);
+    EXPECT_EQ(three[2], 0x50);
+    EXPECT_FALSE(port.lineLost());
+}
+
+TEST_F(SerialPortTest, ReadOnAnIdleLineTimesOutAfterItsTotalTimeout) {
+    std::uint8_t byte = 0;
+    const auto start = Clock::now();
+    EXPECT_EQ(port.ReadByte(byte), kReadTimeout);
+    EXPECT_GE(msSince(start), kReadTotalTimeoutConstantMs + kReadTotalTimeoutPerByteMs);
+    EXPECT_FALSE(port.lineLost()) << "a time-out is no fault of the port";
+}
+
+TEST_F(SerialPortTest, ShortReadEndsAtTheGapAfterTheLastByte) {
+    pty.send({0x33});
+    std::uint8_t four[4] = {};
+    const auto start = Clock::now();
+    EXPECT_EQ(port.Read(four), kReadTimeout);
+    EXPECT_GE(msSince(start), kReadIntervalTimeoutMs - 5);
+    EXPECT_EQ(four[0], 0x33);
+}
+
+TEST_F(SerialPortTest, WriteEchoNeedsTheCableEcho) {
+    std::atomic<bool> echoing{true};
+    std::thread cable([&] {
+        const auto got = pty.drain(2000);
+        if (echoing)
+            ::write(pty.master(), got.data(), got.size());
+    });
+    EXPECT_TRUE(port.WriteEchoByte(0x70));
+    cable.join();
+
+    echoing = false;
+    const auto start = Clock::now();
+    EXPECT_FALSE(port.WriteEchoByte(0x20));
+    EXPECT_GE(msSince(start), kReadTotalTimeoutConstantMs);
+}
+
+TEST_F(SerialPortTest, HangupIsReportedAsALostLine) {
+    pty.closeMaster();
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port.ReadByte(byte), kReadTimeout);
+    EXPECT_TRUE(port.lineLost());
+    EXPECT_FALSE(port.WriteEchoByte(0x70));
+}
+
+TEST_F(SerialPortTest, WaitMsSleepsAtLeastTheTimeAsked) {
+    const auto start = Clock::now();
+    port.WaitMs(55);
+    EXPECT_GE(msSince(start), 55);
+}
+
+TEST(ComPortMap, NumbersOutsideOneToFourSelectComOne) {
+    ComPortMap map;
+    map.devices = {"/dev/a", "/dev/b", "/dev/c", "/dev/d"};
+    const struct {
+        int number;
+        const char* device;
+    } cases[] = {{1, "/dev/a"}, {2, "/dev/b"}, {3, "/dev/c"},  {4, "/dev/d"},
+                 {0, "/dev/a"}, {5, "/dev/a"}, {-1, "/dev/a"}, {255, "/dev/a"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(map.devicePath(c.number), c.device) << c.number;
+    EXPECT_EQ(ComPortMap::key(3), "COM3");
+    EXPECT_EQ(ComPortMap().devicePath(1), "/dev/ttyUSB0");
+}
+
+} // namespace
+} // namespace mz58
