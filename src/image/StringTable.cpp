@@ -32,7 +32,7 @@ constexpr StringEntry kStrings[] = {
     {86, "备份文件写入错误, 电台未写入\r\n%1",
      "cannot keep a backup of the radio's memory; nothing was written to the radio"},
     {87, "电台数据不一致: %1", "bytes of the radio differ from the file as a write would send it"},
-    {88, "电台数据一致\r\n%1", "the radio holds the file"},
+    {88, "电台数据一致\r\nFile Name = %1", "the radio holds the file"},
     {89, "写入完成", "write complete"},
     {90, "读取功能", "read"},
     {91, "写入功能", "write"},
