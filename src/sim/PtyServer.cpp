@@ -23,6 +23,12 @@ namespace {
 constexpr auto kByteTime = std::chrono::nanoseconds(11'000'000'000LL / 4800);
 // How often a line without a PC on it is looked at again.
 constexpr auto kIdlePoll = std::chrono::milliseconds(10);
+// Closing the pseudo-terminal throws away what the PC has not read yet, so the line stays up
+// a little after the last byte: long enough for the PC to read it, shorter than its read
+// time-out, so that an unplugged line finds the PC waiting inside a block.
+constexpr auto kHangupDelay = std::chrono::milliseconds(300);
+// After its one transfer the simulator waits this long at most for the PC to close the port.
+constexpr auto kOnceLinger = std::chrono::seconds(10);
 
 class StderrPrompter final : public Prompter {
 public:
@@ -74,7 +80,10 @@ public:
     void setRadio(SimulatedRadio* radio) { m_radio = radio; }
 
     void send(std::uint8_t byte) override { schedule(Item{byte, false}); }
-    void hangUp() override { schedule(Item{0, true}); }
+    void hangUp() override {
+        schedule(Item{0, true});
+        m_queue.back().due += kHangupDelay;
+    }
     void store(const RadioImage& image) override {
         if (!m_options.saveTo)
             return;
@@ -93,10 +102,15 @@ public:
             if (!flushDue(now))
                 return 0;
             m_radio->tick(now);
-            if (m_options.once && m_transferEnded && m_queue.empty())
+            const bool finished = m_options.once && m_transferEnded && m_queue.empty();
+            if (finished && !m_lingerUntil)
+                m_lingerUntil = now + kOnceLinger;
+            if (finished && now >= *m_lingerUntil)
                 return 0;
 
             std::optional<Clock::time_point> wakeAt = m_radio->nextTimer();
+            if (finished)
+                wakeAt = wakeAt ? std::min(*wakeAt, *m_lingerUntil) : *m_lingerUntil;
             if (!m_queue.empty())
                 wakeAt = wakeAt ? std::min(*wakeAt, m_queue.front().due) : m_queue.front().due;
 
@@ -134,6 +148,8 @@ public:
                     m_queue.clear();
                     m_radio->portClosed();
                 }
+                if (m_options.once && m_transferEnded)
+                    return 0;
                 auto pause = std::chrono::duration_cast<std::chrono::nanoseconds>(kIdlePoll);
                 if (wakeAt)
                     pause = std::min(
@@ -219,6 +235,7 @@ private:
     std::deque<Item> m_queue;
     Clock::time_point m_wireFree{};
     bool m_transferEnded = false;
+    std::optional<Clock::time_point> m_lingerUntil;
 };
 
 } // namespace

@@ -1,0 +1,458 @@
+#include "ChildProcess.h"
+#include "CloneProtocol.h"
+#include "ImageCodec.h"
+#include "LinkMessages.h"
+#include "ProgrammingFile.h"
+#include "ProtocolFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include <unistd.h>
+
+namespace mz58::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// Generous: the machine running the tests may be busy. Only the hangup check times anything.
+constexpr auto kRunTimeout = 90s;
+constexpr auto kPortTimeout = 20s;
+// A silent radio is switched on this long after the first wake-up byte: well after the PC's
+// first read has timed out, so the PC is waiting for 0x50 by then.
+const std::string kPowerOnAfterMs = "1500";
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Silent final : public Prompter {
+public:
+    Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
+        return Answer::Ok;
+    }
+};
+
+class RadioSimTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "mz58-sim-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+
+        radioImage = radioImageWithAlignment();
+        radioFile = dir / "radio.q7m";
+        writeImage(radioFile, radioImage, 0.0);
+
+        ImageState file;
+        ImageCodec::makeNewImage(file, kVhf);
+        for (std::size_t i = 6; i < 26; ++i)
+            file.image[i] = static_cast<std::uint8_t>(0xB0 + i);
+        file.image[351] = 0x99;
+        ImageCodec::decodeAll(file);
+        ImageCodec::encodeAll(file);
+        fileImage = file.image;
+        programmingFile = dir / "file.q7m";
+        writeImage(programmingFile, fileImage, 0.0);
+    }
+
+    void TearDown() override {
+        sims.clear();
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    void writeImage(const fs::path& path, const RadioImage& image, LocalOffset offset) {
+        Silent silent;
+        ASSERT_TRUE(WriteProgrammingFile(path, image, offset, silent, path.string()));
+    }
+
+    RadioImage imageOf(const fs::path& path) {
+        RadioImage image{};
+        LocalOffset offset = 0;
+        Silent silent;
+        EXPECT_TRUE(ReadProgrammingFile(path, image, offset, silent, path.string())) << path;
+        return image;
+    }
+
+    // Starts the simulator on `image` with extra arguments; returns its port.
+    std::string startSim(std::vector<std::string> args, const fs::path& image = {}) {
+        std::vector<std::string> argv{MZ58_RADIOSIM_EXE, "--image",
+                                      (image.empty() ? radioFile : image).string()};
+        argv.insert(argv.end(), args.begin(), args.end());
+        ChildProcess::Options options;
+        options.stderrFile = dir / ("sim" + std::to_string(sims.size()) + ".err");
+        sims.push_back(std::make_unique<ChildProcess>(argv, options));
+        const auto line = sims.back()->readLine(kPortTimeout);
+        if (!line || line->rfind("PORT ", 0) != 0) {
+            ADD_FAILURE() << "simulator did not report its port: " << readFile(options.stderrFile);
+            return "/nonexistent";
+        }
+        return line->substr(5);
+    }
+
+    std::unique_ptr<ChildProcess> startMz58(const std::vector<std::string>& args,
+                                            const std::string& name = "mz58") {
+        std::vector<std::string> argv{MZ58_EXE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        ChildProcess::Options options;
+        options.stdoutFile = dir / (name + ".out");
+        options.stderrFile = dir / (name + ".err");
+        options.environment = {{"XDG_DATA_HOME", (dir / "data").string()}};
+        return std::make_unique<ChildProcess>(argv, options);
+    }
+
+    RunResult finish(ChildProcess& process, const std::string& name = "mz58") {
+        RunResult run;
+        const auto status = process.waitFor(kRunTimeout);
+        EXPECT_TRUE(status.has_value()) << "mz58 did not end";
+        run.status = status.value_or(-1);
+        run.out = readFile(dir / (name + ".out"));
+        run.err = readFile(dir / (name + ".err"));
+        return run;
+    }
+
+    RunResult mz58(const std::vector<std::string>& args) {
+        auto process = startMz58(args);
+        return finish(*process);
+    }
+
+    // The image a write of `programmingFile` sends to the simulated radio.
+    RadioImage expectedWritten() {
+        ImageState state;
+        state.image = fileImage;
+        ImageCodec::decodeAll(state);
+        ImageCodec::encodeAll(state);
+        takeRadioAlignment(state, radioImage);
+        return state.image;
+    }
+
+    // The message's own words, up to its first line break or argument.
+    static bool mentions(const RunResult& run, StringId id) {
+        const std::string_view text = stringText(id);
+        const std::string words(text.substr(0, text.find_first_of("\r%")));
+        return !words.empty() && run.err.find(words) != std::string::npos;
+    }
+
+    fs::path dir;
+    fs::path radioFile;
+    fs::path programmingFile;
+    RadioImage radioImage{};
+    RadioImage fileImage{};
+    std::vector<std::unique_ptr<ChildProcess>> sims;
+};
+
+std::vector<std::string> stateArgs(const std::string& state) {
+    if (state == "off")
+        return {"--pace", "fast", "--state", "off", "--power-on-after", kPowerOnAfterMs};
+    return {"--pace", "fast", "--state", state};
+}
+
+class GoodTransferTest : public RadioSimTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(GoodTransferTest, ReadSavesExactlyWhatTheRadioHolds) {
+    const std::string port = startSim(stateArgs(GetParam()));
+    const fs::path out = dir / "read.q7m";
+
+    const RunResult run = mz58({"read", "--port", port, "-o", out.string()});
+
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(mentions(run, msg::kReadComplete)) << run.err;
+    EXPECT_EQ(readFile(out), readFile(radioFile));
+}
+
+TEST_P(GoodTransferTest, WriteStoresTheFileAlignedForTheRadioAndKeepsABackup) {
+    for (const bool maintenance : {false, true}) {
+        SCOPED_TRACE(maintenance);
+        const fs::path saved = dir / (maintenance ? "saved-m.q7m" : "saved.q7m");
+        const fs::path backups = dir / (maintenance ? "backups-m" : "backups");
+        auto args = stateArgs(GetParam());
+        args.insert(args.end(), {"--save-to", saved.string(), "--once"});
+        const std::string port = startSim(args);
+        std::vector<std::string> write{
+            "write", "--port", port, programmingFile.string(), "--backup-dir", backups.string()};
+        if (maintenance)
+            write.push_back("--maintenance");
+        const std::string fileBefore = readFile(programmingFile);
+
+        const RunResult run = mz58(write);
+
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(mentions(run, msg::kWriteComplete)) << run.err;
+        const RadioImage expected = expectedWritten();
+        ASSERT_NE(expected, fileImage) << "the radio's alignment must change the image";
+        EXPECT_EQ(imageOf(saved), expected);
+        EXPECT_EQ(readFile(programmingFile), fileBefore) << "write never changes its file";
+        EXPECT_EQ(sims.back()->waitFor(kRunTimeout), 0) << "--once ends after the transfer";
+
+        // The backup holds the radio's memory from before the write.
+        const auto at = run.out.find("backup: ");
+        ASSERT_NE(at, std::string::npos) << run.out;
+        const fs::path backup = run.out.substr(at + 8, run.out.find('\n', at) - at - 8);
+        EXPECT_EQ(backup.parent_path(), backups);
+        EXPECT_EQ(imageOf(backup), radioImage);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(States, GoodTransferTest, ::testing::Values("clone", "off"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_F(RadioSimTest, VerifyAfterWriteReportsEqualAndListsDifferencesOtherwise) {
+    const std::string port = startSim({"--pace", "fast"});
+    const RunResult write = mz58({"write", "--port", port, programmingFile.string(), "--backup-dir",
+                                  (dir / "backups").string()});
+    ASSERT_EQ(write.status, 0) << write.err;
+
+    const RunResult same = mz58({"verify", "--port", port, programmingFile.string()});
+    EXPECT_EQ(same.status, 0) << same.err << same.out;
+    EXPECT_TRUE(mentions(same, msg::kRadioEqual)) << same.err;
+    EXPECT_TRUE(same.out.empty()) << same.out;
+
+    // Another serial number: a write of it would change bytes 349..351.
+    RadioImage other = fileImage;
+    other[349] = 0x42;
+    other[350] = 0x17;
+    const fs::path otherFile = dir / "other.q7m";
+    writeImage(otherFile, other, 0.0);
+    const RunResult differs = mz58({"verify", "--port", port, otherFile.string()});
+    EXPECT_EQ(differs.status, 1);
+    EXPECT_TRUE(mentions(differs, msg::kRadioDiffers)) << differs.err;
+    EXPECT_NE(differs.out.find("0x15D:"), std::string::npos) << differs.out;
+    EXPECT_NE(differs.out.find("0x15E:"), std::string::npos) << differs.out;
+    EXPECT_EQ(differs.out.find("0x15F:"), std::string::npos) << differs.out;
+}
+
+TEST_F(RadioSimTest, WriteWithoutBackupDirectoryUsesTheDataHome) {
+    const std::string port = startSim({"--pace", "fast"});
+    const RunResult run = mz58({"write", "--port", port, programmingFile.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const fs::path backups = dir / "data" / "MZ58Win" / "backups";
+    ASSERT_TRUE(fs::is_directory(backups));
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator{}), 1);
+}
+
+TEST_F(RadioSimTest, WriteToARadioOfAnotherBandSendsNothing) {
+    ImageState uhf;
+    ImageCodec::makeNewImage(uhf, kUhf);
+    const fs::path uhfFile = dir / "uhf.q7m";
+    writeImage(uhfFile, uhf.image, 5.0);
+    const fs::path saved = dir / "saved.q7m";
+    const std::string port = startSim({"--pace", "fast", "--save-to", saved.string()});
+
+    const RunResult run = mz58(
+        {"write", "--port", port, uhfFile.string(), "--backup-dir", (dir / "backups").string()});
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(mentions(run, msg::kHardwareMismatch)) << run.err;
+    EXPECT_FALSE(fs::exists(saved));
+    EXPECT_FALSE(fs::exists(dir / "backups")) << "no backup when nothing is written";
+}
+
+struct FaultCase {
+    const char* fault;
+    const char* verb;
+    const char* state;
+    StringId message; // 0: the transfer succeeds
+    bool backupKept;  // a write got as far as keeping the radio's memory
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.verb << ' ' << c.fault;
+}
+
+class FaultTest : public RadioSimTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(FaultTest, EndsWithItsMessageAndWritesNoFile) {
+    const FaultCase& c = GetParam();
+    const std::string verb = c.verb;
+    // A read's output file either does not exist yet or already holds something.
+    for (const bool outputExists : {false, true}) {
+        SCOPED_TRACE(outputExists);
+        const fs::path out = dir / (outputExists ? "old.q7m" : "new.q7m");
+        const fs::path saved = dir / (outputExists ? "saved-old.q7m" : "saved-new.q7m");
+        const fs::path backups = dir / (outputExists ? "backups-old" : "backups-new");
+        const std::string previous(kProgrammingFileSize, '\x5A');
+        if (outputExists) {
+            std::ofstream(out, std::ios::binary) << previous;
+            std::ofstream(saved, std::ios::binary) << previous;
+        }
+        auto args = stateArgs(c.state);
+        args.insert(args.end(), {"--fault", c.fault, "--save-to", saved.string()});
+        const std::string port = startSim(args);
+        const std::string fileBefore = readFile(programmingFile);
+
+        const RunResult run = verb == "read"
+                                  ? mz58({"read", "--port", port, "-o", out.string()})
+                                  : mz58({"write", "--port", port, programmingFile.string(),
+                                          "--backup-dir", backups.string()});
+
+        if (c.message == 0) {
+            EXPECT_EQ(run.status, 0) << run.err;
+            if (verb == "read") {
+                EXPECT_EQ(readFile(out), readFile(radioFile));
+            } else {
+                EXPECT_EQ(imageOf(saved), expectedWritten());
+            }
+            continue;
+        }
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_TRUE(mentions(run, c.message))
+            << "expected " << stringText(c.message) << " in: " << run.err;
+        EXPECT_EQ(fs::exists(out), outputExists);
+        EXPECT_EQ(fs::exists(saved), outputExists) << "the radio stored nothing";
+        if (outputExists) {
+            EXPECT_EQ(readFile(out), previous);
+            EXPECT_EQ(readFile(saved), previous);
+        }
+        EXPECT_EQ(readFile(programmingFile), fileBefore);
+        if (verb == "write") {
+            EXPECT_EQ(fs::exists(backups), c.backupKept);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultTest,
+    ::testing::Values(FaultCase{"no-echo", "read", "off", msg::kCheckConnection, false},
+                      FaultCase{"bad-checksum", "read", "clone", msg::kReadError, false},
+                      FaultCase{"short-block", "read", "clone", msg::kReadError, false},
+                      FaultCase{"long-length", "read", "clone", msg::kReadError, false},
+                      FaultCase{"hangup-mid-block", "read", "clone", msg::kReadError, false},
+                      FaultCase{"noise-before-header", "read", "clone", 0, false},
+                      FaultCase{"noise-before-header", "read", "off", 0, false},
+                      FaultCase{"no-echo", "write", "off", msg::kCheckConnection, false},
+                      FaultCase{"bad-checksum", "write", "clone", msg::kRadioChecksumError, false},
+                      FaultCase{"short-block", "write", "clone", msg::kWriteError, false},
+                      FaultCase{"long-length", "write", "clone", msg::kWriteError, false},
+                      FaultCase{"hangup-mid-block", "write", "clone", msg::kWriteError, false},
+                      FaultCase{"noise-before-header", "write", "clone", 0, true},
+                      FaultCase{"nak", "write", "clone", msg::kWriteError, true},
+                      FaultCase{"no-ack", "write", "clone", msg::kWriteError, true},
+                      FaultCase{"garbage-ack", "write", "clone", msg::kWriteError, true}),
+    [](const auto& info) {
+        std::string name =
+            std::string(info.param.verb) + "_" + info.param.fault + "_" + info.param.state;
+        for (char& ch : name)
+            if (ch == '-')
+                ch = '_';
+        return name;
+    });
+
+TEST_F(RadioSimTest, UnpluggedRadioEndsTheTransferWithinTwoSeconds) {
+    for (const std::string verb : {"read", "write"}) {
+        SCOPED_TRACE(verb);
+        const std::string port = startSim({"--pace", "real", "--fault", "hangup-mid-block"});
+        ChildProcess& sim = *sims.back();
+        auto mz = verb == "read"
+                      ? startMz58({"read", "--port", port, "-o", (dir / "out.q7m").string()})
+                      : startMz58({"write", "--port", port, programmingFile.string(),
+                                   "--backup-dir", (dir / "backups").string()});
+        // The simulator exits the moment it hangs up.
+        ASSERT_TRUE(sim.waitFor(kRunTimeout).has_value());
+        const auto hungUp = Clock::now();
+        const auto status = mz->waitFor(kRunTimeout);
+        const auto took = Clock::now() - hungUp;
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(*status, 1);
+        EXPECT_LT(took, 2s) << std::chrono::duration<double>(took).count() << " s";
+        const RunResult run = finish(*mz);
+        EXPECT_TRUE(mentions(run, verb == "read" ? msg::kReadError : msg::kWriteError)) << run.err;
+    }
+}
+
+// While mz58 waits for a silent radio it holds the port with the cable's line settings; a
+// second program cannot open it; Ctrl-C cancels the wait.
+TEST_F(RadioSimTest, HeldPortShowsTheLineSettingsAndIsExclusive) {
+    const std::string port =
+        startSim({"--pace", "fast", "--state", "off", "--power-on-after", "600000"});
+    auto holder = startMz58({"read", "--port", port, "-o", (dir / "out.q7m").string()});
+
+    std::string settings;
+    const auto deadline = Clock::now() + kPortTimeout;
+    while (Clock::now() < deadline && settings.find("speed 4800") == std::string::npos) {
+        std::this_thread::sleep_for(50ms);
+        ChildProcess::Options options;
+        options.stdoutFile = dir / "stty.out";
+        options.stderrFile = dir / "stty.err";
+        ChildProcess stty({"/bin/stty", "-a", "-F", port}, options);
+        (void)stty.waitFor(10s);
+        settings = readFile(dir / "stty.out");
+        if (readFile(dir / "stty.err").find("busy") != std::string::npos)
+            GTEST_SKIP() << "only a privileged user may look at a port held exclusively";
+    }
+    std::istringstream words(settings);
+    const std::set<std::string> shown{std::istream_iterator<std::string>(words), {}};
+    EXPECT_NE(settings.find("speed 4800 baud"), std::string::npos) << settings;
+    for (const char* word : {"cs8", "cstopb", "-parenb", "-crtscts", "-ixon"})
+        EXPECT_TRUE(shown.count(word)) << word << " missing in: " << settings;
+    std::cout << "stty -a -F " << port << " while mz58 holds it:\n" << settings;
+
+    const RunResult second = mz58({"read", "--port", port, "-o", (dir / "second.q7m").string()});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_TRUE(mentions(second, msg::kSerialPortError)) << second.err;
+
+    holder->signal(SIGINT);
+    const RunResult cancelled = finish(*holder);
+    EXPECT_EQ(cancelled.status, 1);
+    EXPECT_NE(cancelled.err.find("cancelled"), std::string::npos) << cancelled.err;
+    EXPECT_FALSE(fs::exists(dir / "out.q7m"));
+}
+
+TEST_F(RadioSimTest, BadCommandLinesAreUsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"read", "-o", "x.q7m"},
+        {"read", "--port", "/dev/null"},
+        {"write", "--port", "/dev/null"},
+        {"write", "file.q7m"},
+        {"verify", "--port", "/dev/null"},
+        {"read", "--port", "/dev/null", "-o", "x.q7m", "--bogus"},
+    };
+    for (const auto& args : cases) {
+        const RunResult run = mz58(args);
+        EXPECT_EQ(run.status, 2) << args[0] << ' ' << args.size() << ": " << run.err;
+    }
+}
+
+TEST_F(RadioSimTest, MissingPortIsASerialPortError) {
+    const RunResult run =
+        mz58({"read", "--port", (dir / "ttyNone").string(), "-o", (dir / "out.q7m").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(mentions(run, msg::kSerialPortError)) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "out.q7m"));
+}
+
+TEST(RadioSimCommandLine, RejectsUnknownFaultsAndStates) {
+    const std::vector<std::vector<std::string>> cases = {
+        {MZ58_RADIOSIM_EXE},
+        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--fault", "lightning"},
+        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--state", "standby"},
+        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--pace", "slow"},
+        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--power-on-after", "-5"},
+    };
+    const fs::path err =
+        fs::temp_directory_path() / ("mz58-sim-usage-" + std::to_string(::getpid()));
+    for (const auto& argv : cases) {
+        ChildProcess::Options options;
+        options.stdoutFile = err.string() + ".out";
+        options.stderrFile = err.string() + ".err";
+        ChildProcess sim(argv, options);
+        EXPECT_EQ(sim.waitFor(kRunTimeout), 2) << argv.back();
+    }
+    fs::remove(err.string() + ".out");
+    fs::remove(err.string() + ".err");
+}
+
+} // namespace
+} // namespace mz58::test
