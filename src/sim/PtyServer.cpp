@@ -16,6 +16,10 @@
 #include <time.h>
 #include <unistd.h>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 namespace mz58::sim {
 namespace {
 
@@ -242,6 +246,10 @@ private:
 
 int runSimulator(const SimOptions& options, std::ostream& out, std::ostream& err) {
     ::signal(SIGPIPE, SIG_IGN);
+#ifdef __linux__
+    // Byte times are 2.3 ms: wake-ups must not drift by the default 50 us timer slack.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+#endif
 
     StderrPrompter prompter(err);
     RadioImage image{};
