@@ -54,13 +54,22 @@ private:
         change();
         if (!m_io.errIsTerminal)
             return;
-        const int filled = m_range > 0 ? kProgressBarWidth * m_position / m_range : 0;
-        std::string bar(static_cast<std::size_t>(std::clamp(filled, 0, kProgressBarWidth)), '#');
-        bar.resize(kProgressBarWidth, '.');
-        char counts[32];
-        std::snprintf(counts, sizeof counts, "%3d/%d", m_position, m_range);
-        m_io.err << '\r' << stringText(m_caption) << " [" << bar << "] " << counts << "  "
-                 << stringText(m_status) << "\x1b[K" << std::flush;
+        m_io.err << '\r' << stringText(m_caption);
+        if (m_range > 0) {
+            const int filled = kProgressBarWidth * m_position / m_range;
+            std::string bar(static_cast<std::size_t>(std::clamp(filled, 0, kProgressBarWidth)),
+                            '#');
+            bar.resize(kProgressBarWidth, '.');
+            char counts[32];
+            std::snprintf(counts, sizeof counts, "%3d/%d", m_position, m_range);
+            m_io.err << " [" << bar << "] " << counts;
+        }
+        if (m_status != 0) {
+            m_io.err << "  " << stringText(m_status);
+            if (const auto gloss = stringGloss(m_status); !gloss.empty())
+                m_io.err << " (" << gloss << ")";
+        }
+        m_io.err << "\x1b[K" << std::flush;
         m_lineOpen = true;
     }
 

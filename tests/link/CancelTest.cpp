@@ -25,6 +25,10 @@ struct CancelCase {
     std::string lastCall;        // what the observer saw last
 };
 
+void PrintTo(const CancelCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 auto stopOnCall(std::string call) {
     return [call](FakeSerialLink&, ScriptedRadio&, RecordingObserver& o, std::stop_source& s) {
         o.onCall = [call, &s](const std::string& c) {

@@ -99,6 +99,10 @@ struct PowerCycleCase {
     std::string beforeReadyTokens;
 };
 
+void PrintTo(const PowerCycleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PowerCycleTest : public CloneProtocolTest,
                        public ::testing::WithParamInterface<PowerCycleCase> {};
 
@@ -202,6 +206,10 @@ struct LengthCase {
     unsigned length;
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class BlockLengthTest : public CloneProtocolTest,
                         public ::testing::WithParamInterface<LengthCase> {};
 
@@ -264,6 +272,10 @@ struct DownloadModeCase {
     bool maintenance;
     std::uint8_t header;
 };
+
+void PrintTo(const DownloadModeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DownloadTest : public CloneProtocolTest,
                      public ::testing::WithParamInterface<DownloadModeCase> {};
@@ -350,6 +362,10 @@ struct AckCase {
     std::string tail; // transcript after the checksum
 };
 
+void PrintTo(const AckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AckTest : public CloneProtocolTest, public ::testing::WithParamInterface<AckCase> {};
 
 std::string timeouts(int n) {
@@ -430,6 +446,10 @@ struct EchoCase {
     StringId message;
     std::string tail;
 };
+
+void PrintTo(const EchoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EchoTest : public CloneProtocolTest, public ::testing::WithParamInterface<EchoCase> {};
 
