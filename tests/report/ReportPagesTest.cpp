@@ -457,6 +457,10 @@ const ReportCase kReportCases[] = {
      {kFreshSettingsBankBKey, kBankBOnlyShown, kFreshSignalling}},
 };
 
+void PrintTo(const ReportCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ReportPages : public ::testing::TestWithParam<ReportCase> {};
 
 void expectPage(const Page& actual, const Page& expected, int page) {

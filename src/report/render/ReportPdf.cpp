@@ -1,0 +1,57 @@
+#include "ReportPdf.h"
+
+#include "ReportRenderer.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <memory>
+
+namespace mz58 {
+namespace {
+
+constexpr qreal kMarginMm = 15.0;
+
+// A QGuiApplication for the lifetime of this object, unless the program already has one.
+class GuiApplicationScope {
+public:
+    GuiApplicationScope() {
+        if (QCoreApplication::instance())
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_app = std::make_unique<QGuiApplication>(s_argc, s_argv);
+    }
+
+private:
+    static inline char s_name[] = "mz58";
+    static inline char* s_argv[] = {s_name, nullptr};
+    static inline int s_argc = 1;
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+} // namespace
+
+ReportPaper defaultReportPaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? ReportPaper::Letter
+                                                                              : ReportPaper::A4;
+}
+
+bool writeReportPdf(const CReportPrinter& report, const std::filesystem::path& path,
+                    ReportPaper paper) {
+    const GuiApplicationScope app;
+    QPdfWriter writer(QString::fromStdString(path.string()));
+    writer.setCreator(QStringLiteral("mz58"));
+    writer.setTitle(QStringLiteral("QM-610 report"));
+    const QPageSize size(paper == ReportPaper::Letter ? QPageSize::Letter : QPageSize::A4);
+    writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+    return renderReport(report, writer);
+}
+
+} // namespace mz58
