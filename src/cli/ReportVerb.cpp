@@ -1,12 +1,68 @@
 #include "Verbs.h"
 
+#include "CReportPrinter.h"
+#include "ReportOutput.h"
+#include "ReportPdf.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <ostream>
 
 namespace mz58::cli {
+namespace {
 
-int verbReport(std::span<const std::string>, Io& io) {
-    io.err << "mz58: report is not available in this build\n";
-    return kExitFailure;
+constexpr std::string_view kOutput = "-o";
+constexpr std::string_view kUsage = "usage: mz58 report FILE [-o OUT.txt|OUT.pdf]";
+
+bool isPdfName(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".pdf";
+}
+
+// Writes the report beside `target` and renames it over the target only once it is complete.
+bool writeReportFile(const CReportPrinter& report, const std::filesystem::path& target,
+                     Prompter& prompter) {
+    PendingFile file(target);
+    if (!file.ok()) {
+        prompter.tell(msg::kFileCreateError, target.string());
+        return false;
+    }
+    const bool written =
+        isPdfName(target)
+            ? writeReportPdf(report, file.temporaryPath(), defaultReportPaper()) && file.sync()
+            : file.write(reportText(report));
+    if (!written || !file.commit()) {
+        prompter.tell(msg::kFileWriteError);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int verbReport(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 1> valued{kOutput};
+    const auto parsed = Arguments::parse(args, {}, valued, io);
+    if (!parsed)
+        return kExitUsage;
+    if (parsed->positional().size() != 1)
+        return usageError(io, kUsage);
+
+    const std::string& input = parsed->positional()[0];
+    StreamPrompter prompter(io.err);
+    ImageState state;
+    if (!openProgrammingFile(input, state, prompter))
+        return kExitFailure;
+
+    CReportPrinter report;
+    report.Prepare(state, input);
+    if (const auto output = parsed->value(kOutput))
+        return writeReportFile(report, *output, prompter) ? kExitOk : kExitFailure;
+    io.out << reportText(report);
+    return kExitOk;
 }
 
 } // namespace mz58::cli
