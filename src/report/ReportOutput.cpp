@@ -1,6 +1,8 @@
 #include "ReportOutput.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <random>
 #include <system_error>
 

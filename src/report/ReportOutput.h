@@ -2,9 +2,7 @@
 
 #include "CReportPrinter.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 

@@ -514,16 +514,6 @@ TEST(ReportPages, ShowingTwoToneCodesLeavesTheDocumentFlagAlone) {
     EXPECT_FALSE(state.twoToneUserDefined);
 }
 
-TEST(ReportPages, TwoToneChannelCaption) {
-    ImageState state = twoToneStandard();
-    channel(state, kBankA, 0).inUse = 1;
-    CReportPrinter report;
-    report.Prepare(state, kNoFileName);
-    ASSERT_EQ(report.pageCount(), 3);
-    EXPECT_EQ(report.pageLines(2)[6],
-              "  Type N Receive   Transmit  Type   Dec   Enc  RX TX L LO C S T Out   Q I y 2Ton");
-}
-
 // The page count comes from the channels of both banks that are in use with a frequency.
 TEST(ReportPages, PageCount) {
     const struct {
@@ -581,13 +571,6 @@ TEST(ReportPages, FileNameLineShowsNameAndExtension) {
                   "                                                   File Name: " + c.shown)
             << c.documentName;
     }
-}
-
-TEST(ReportPages, NothingBeforePrepare) {
-    const CReportPrinter report;
-    EXPECT_EQ(report.pageCount(), 0);
-    EXPECT_TRUE(report.pageLines(1).empty());
-    EXPECT_TRUE(report.pages().empty());
 }
 
 // Any byte pattern is valid input: every page builds, and the settings page keeps its length.

@@ -9,12 +9,20 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include <cstdio>
 #include <memory>
 
 namespace mz58 {
 namespace {
 
 constexpr qreal kMarginMm = 15.0;
+
+// Qt's own notes (such as a missing runtime folder) mean nothing to a command-line user, and a
+// failed write comes back as the result; only errors are passed on.
+void errorsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
 
 // A QGuiApplication for the lifetime of this object, unless the program already has one.
 class GuiApplicationScope {
@@ -24,10 +32,20 @@ public:
             return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_previousHandler = qInstallMessageHandler(errorsOnly);
         m_app = std::make_unique<QGuiApplication>(s_argc, s_argv);
     }
+    ~GuiApplicationScope() {
+        if (!m_app)
+            return;
+        m_app.reset();
+        qInstallMessageHandler(m_previousHandler);
+    }
+    GuiApplicationScope(const GuiApplicationScope&) = delete;
+    GuiApplicationScope& operator=(const GuiApplicationScope&) = delete;
 
 private:
+    QtMessageHandler m_previousHandler = nullptr;
     static inline char s_name[] = "mz58";
     static inline char* s_argv[] = {s_name, nullptr};
     static inline int s_argc = 1;
