@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <ostream>
+#include <system_error>
 
 namespace mz58::cli {
 namespace {
@@ -57,9 +58,14 @@ int verbReport(std::span<const std::string> args, Io& io) {
     if (!openProgrammingFile(input, state, prompter))
         return kExitFailure;
 
+    const auto output = parsed->value(kOutput);
+    std::error_code ec;
+    if (output && std::filesystem::equivalent(input, *output, ec))
+        return usageError(io, "the report would replace its own programming file");
+
     CReportPrinter report;
     report.Prepare(state, input);
-    if (const auto output = parsed->value(kOutput))
+    if (output)
         return writeReportFile(report, *output, prompter) ? kExitOk : kExitFailure;
     io.out << reportText(report);
     return kExitOk;

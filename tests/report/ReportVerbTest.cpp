@@ -214,5 +214,16 @@ TEST_F(ReportVerb, UsageErrors) {
     }
 }
 
+TEST_F(ReportVerb, NeverWritesOverItsOwnProgrammingFile) {
+    const auto input = programmingFile("radio.q7m", test::freshState());
+    const std::string before = contents(input);
+    fs::create_symlink(input, file("link.q7m"));
+    for (const auto& output : {input, file("link.q7m"), m_dir / "." / "radio.q7m"}) {
+        const Result r = run({"report", input.string(), "-o", output.string()});
+        EXPECT_EQ(r.status, 2) << output;
+        EXPECT_EQ(contents(input), before);
+    }
+}
+
 } // namespace
 } // namespace mz58
