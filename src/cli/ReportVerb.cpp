@@ -1,6 +1,7 @@
 #include "Verbs.h"
 
 #include "CReportPrinter.h"
+#include "PendingFile.h"
 #include "ReportOutput.h"
 #include "ReportPdf.h"
 

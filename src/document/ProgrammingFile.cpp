@@ -1,26 +1,19 @@
 #include "ProgrammingFile.h"
 
+#include "PendingFile.h"
+
 #include <array>
 #include <bit>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <memory>
-#include <random>
 #include <string_view>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace mz58 {
 namespace {
 
-constexpr std::size_t kBlockSize = 128;
+constexpr std::size_t kBlockSize = 128; // the reader takes the image in four blocks
 constexpr std::size_t kBlockCount = kImageSize / kBlockSize;
 constexpr std::size_t kTrailerSize = 8;
 
@@ -44,51 +37,6 @@ LocalOffset decodeOffset(const std::array<std::uint8_t, kTrailerSize>& bytes) {
 bool isDirectory(const fs::path& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
-}
-
-// Closes a C stream on every way out.
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// Where the bytes really go: a save through a symbolic link replaces the file it points to.
-fs::path resolvedTarget(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        const fs::path real = fs::weakly_canonical(path, ec);
-        if (!ec)
-            return real;
-    }
-    return path;
-}
-
-// Creates a new, uniquely named file beside `target`; fails rather than open an existing one.
-FileHandle createTemporaryBeside(const fs::path& target, fs::path& tempPath) {
-    std::random_device rd;
-    std::mt19937_64 gen((static_cast<std::uint64_t>(rd()) << 32) ^ rd());
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".mz58-%016llx.tmp",
-                      static_cast<unsigned long long>(gen()));
-        tempPath = target;
-        tempPath += suffix;
-        if (std::FILE* f = std::fopen(tempPath.string().c_str(), "wbx"))
-            return FileHandle(f);
-        if (errno != EEXIST)
-            break;
-    }
-    return nullptr;
-}
-
-bool flushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0)
-        return false;
-#if defined(__unix__) || defined(__APPLE__)
-    if (::fsync(::fileno(f)) != 0)
-        return false;
-#endif
-    return true;
 }
 
 } // namespace
@@ -128,40 +76,23 @@ bool ReadProgrammingFile(const fs::path& path, RadioImage& image, LocalOffset& o
 
 bool WriteProgrammingFile(const fs::path& path, const RadioImage& image, LocalOffset offset,
                           Prompter& prompter, const std::string& currentName) {
-    const fs::path target = resolvedTarget(path);
-    fs::path tempPath;
-    FileHandle out;
-    if (!path.empty() && !isDirectory(target))
-        out = createTemporaryBeside(target, tempPath);
-    if (!out) {
+    // Written under a temporary name and renamed over the target only when complete, so a
+    // failed save leaves the old file as it was.
+    std::optional<PendingFile> file;
+    if (!path.empty() && !isDirectory(path))
+        file.emplace(path);
+    if (!file || !file->ok()) {
         prompter.tell(msg::kFileCreateError, currentName);
         return false;
     }
-
+    std::string bytes(reinterpret_cast<const char*>(image.data()), image.size());
     const auto trailer = encodeOffset(offset);
-    std::size_t blocks = 0;
-    while (blocks < kBlockCount &&
-           std::fwrite(image.data() + blocks * kBlockSize, 1, kBlockSize, out.get()) == kBlockSize)
-        ++blocks;
-    const bool written = blocks == kBlockCount &&
-                         std::fwrite(trailer.data(), 1, kTrailerSize, out.get()) == kTrailerSize &&
-                         flushToDisk(out.get());
-    const bool closed = std::fclose(out.release()) == 0;
-
-    std::error_code ec;
-    if (written && closed) {
-        // Keep the permissions of the file being replaced.
-        const auto old = fs::status(target, ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(tempPath, old.permissions(), ec);
-        ec.clear();
-        fs::rename(tempPath, target, ec);
-        if (!ec)
-            return true;
+    bytes.append(reinterpret_cast<const char*>(trailer.data()), trailer.size());
+    if (!file->write(bytes) || !file->commit()) {
+        prompter.tell(msg::kFileWriteError);
+        return false;
     }
-    fs::remove(tempPath, ec);
-    prompter.tell(msg::kFileWriteError);
-    return false;
+    return true;
 }
 
 bool IsWritable(const fs::path& path) {

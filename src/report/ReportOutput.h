@@ -2,41 +2,12 @@
 
 #include "CReportPrinter.h"
 
-#include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace mz58 {
 
 // The report as plain text: every line ends with a line feed, and a line holding only a form
 // feed separates two pages.
 [[nodiscard]] std::string reportText(const CReportPrinter& report);
-
-// A file written under a temporary name beside its target and renamed over the target only
-// when it is complete; the temporary is removed when the file is dropped without a commit.
-class PendingFile {
-public:
-    // Reserves a new, uniquely named temporary file beside `target` (through a symbolic link
-    // the file it points to is replaced). `ok()` tells whether that worked.
-    explicit PendingFile(std::filesystem::path target);
-    ~PendingFile();
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-
-    [[nodiscard]] bool ok() const { return !m_temporary.empty(); }
-    const std::filesystem::path& temporaryPath() const { return m_temporary; }
-
-    // Writes all of `bytes` into the temporary file and flushes them to the disk.
-    [[nodiscard]] bool write(std::string_view bytes);
-    // Flushes a temporary that someone else wrote to the disk.
-    [[nodiscard]] bool sync();
-    // Renames the temporary over the target.
-    [[nodiscard]] bool commit();
-
-private:
-    std::filesystem::path m_target;
-    std::filesystem::path m_temporary;
-    bool m_committed = false;
-};
 
 } // namespace mz58
