@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace mz58 {
 namespace {
@@ -59,82 +61,24 @@ bool standsOver(const std::string& line, const std::string& word, std::size_t fi
     return false;
 }
 
-ChannelEntry baseChannel() {
-    ChannelEntry c;
-    c.rxFrequency = 14652000;
-    c.txFrequency = 14712500;
-    return c;
-}
-
 // Channels whose parts have texts of every width the report prints.
-const struct {
-    const char* name;
-    std::function<void(ChannelEntry&)> change;
-} kChannels[] = {
-    {"no tone", [](ChannelEntry&) {}},
-    {"ctcss both tones",
-     [](ChannelEntry& c) {
-         c.toneType = kToneCtcss;
-         c.rxCtcss = 13;
-         c.txCtcss = 50;
-     }},
-    {"ctcss decode only",
-     [](ChannelEntry& c) {
-         c.toneType = kToneCtcss;
-         c.rxCtcss = 1;
-     }},
-    {"ctcss encode only",
-     [](ChannelEntry& c) {
-         c.toneType = kToneCtcss;
-         c.txCtcss = 1;
-     }},
-    {"dcs both codes",
-     [](ChannelEntry& c) {
-         c.toneType = kToneDcs;
-         c.rxDcs = 1;
-         c.txDcs = 104;
-     }},
-    {"dcs decode off",
-     [](ChannelEntry& c) {
-         c.toneType = kToneDcs;
-         c.txDcs = 7;
-     }},
-    {"tone numbers beyond the tables",
-     [](ChannelEntry& c) {
-         c.toneType = kToneDcs;
-         c.rxDcs = 128;
-         c.txDcs = 105;
-     }},
-    {"ctcss beyond the table",
-     [](ChannelEntry& c) {
-         c.toneType = kToneCtcss;
-         c.rxCtcss = 128;
-         c.txCtcss = 51;
-     }},
-    {"every flag set",
-     [](ChannelEntry& c) {
-         c.narrow = 1;
-         c.rxSave = c.txSave = 1;
-         c.lowPower = 1;
-         c.lowPowerLevel = 2;
-         c.scanMember = c.groupScanMember = 1;
-         c.aniEnabled = c.encryption = 1;
-         c.busyLockout = 2;
-         c.squelchLevel = 15;
-         c.callCode = 9;
-     }},
+const std::pair<const char*, ChannelEntry> kChannels[] = {
+    {"no tone", {.txFrequency = 14712500}},
+    {"ctcss both tones", {.toneType = kToneCtcss, .rxCtcss = 13, .txCtcss = 50}},
+    {"ctcss decode only", {.toneType = kToneCtcss, .rxCtcss = 1}},
+    {"ctcss encode only", {.toneType = kToneCtcss, .txCtcss = 1}},
+    {"dcs both codes", {.toneType = kToneDcs, .rxDcs = 1, .txDcs = 104}},
+    {"dcs decode off", {.toneType = kToneDcs, .txDcs = 7}},
+    {"dcs beyond the table", {.toneType = kToneDcs, .rxDcs = 128, .txDcs = 105}},
+    {"ctcss beyond the table", {.toneType = kToneCtcss, .rxCtcss = 128, .txCtcss = 51}},
+    {"saving and low power",
+     {.rxSave = 1, .txSave = 1, .lowPower = 1, .lowPowerLevel = 2, .busyLockout = 2}},
+    {"squelch, ani, encryption, code",
+     {.squelchLevel = 15, .aniEnabled = 1, .encryption = 1, .callCode = 9}},
+    {"narrow and scanned", {.narrow = 1, .scanMember = 1, .groupScanMember = 1}},
     {"values the tables do not hold",
-     [](ChannelEntry& c) {
-         c.busyLockout = 3;
-         c.lowPowerLevel = 3;
-         c.scanMember = 2;
-         c.callCode = 10;
-     }},
-    {"transmit off",
-     [](ChannelEntry& c) {
-         c.txInhibit = 1;
-         c.totEnabled = 0;
-     }},
+     {.lowPowerLevel = 3, .busyLockout = 3, .callCode = 10, .scanMember = 2}},
+    {"transmit off", {.txInhibit = 1, .totEnabled = 0}},
 };
 
 TEST(ReportChannelColumns, EveryFieldSitsUnderItsCaption) {
@@ -152,13 +96,11 @@ TEST(ReportChannelColumns, EveryFieldSitsUnderItsCaption) {
         ASSERT_EQ(header.size(), 5u);
         for (const auto& line : header)
             EXPECT_EQ(line.size(), static_cast<std::size_t>(kReportColumns));
-        for (const auto& variant : kChannels) {
-            ChannelEntry c = baseChannel();
-            variant.change(c);
+        for (const auto& [name, channel] : kChannels) {
             for (int position = 0; position < kChannelsPerBank; ++position) {
-                const std::string line = reportChannelLine(c, position);
-                SCOPED_TRACE(std::string(variant.name) + " / unit " +
-                             std::to_string(unit.optionUnit) + "\n" + header[4] + "\n" + line);
+                const std::string line = reportChannelLine(channel, position);
+                SCOPED_TRACE(std::string(name) + " / unit " + std::to_string(unit.optionUnit) +
+                             "\n" + header[4] + "\n" + line);
                 ASSERT_EQ(line.size(), 78u);
                 for (const auto& field : fields(unit.callCaption)) {
                     SCOPED_TRACE(field.name);
