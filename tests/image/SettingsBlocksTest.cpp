@@ -2,43 +2,40 @@
 #include "AniSettings.h"
 #include "CallCodeSettings.h"
 #include "DeviceOptions.h"
-#include "DtmfDigit.h"
 #include "FunctionSettings.h"
 #include "OptionUnit.h"
 #include "ScanSettings.h"
 #include "SerialNumber.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <map>
-#include <random>
 #include <vector>
 
 using namespace mz58;
+using test::filledImage;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-RadioImage filledImage(std::uint8_t value) {
-    RadioImage image;
-    image.fill(value);
-    return image;
-}
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 engine(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    RadioImage image;
-    for (auto& b : image)
-        b = static_cast<std::uint8_t>(byte(engine));
-    return image;
-}
-
 Bytes slice(const RadioImage& image, std::size_t first, std::size_t count) {
     return Bytes(image.begin() + static_cast<std::ptrdiff_t>(first),
                  image.begin() + static_cast<std::ptrdiff_t>(first + count));
+}
+
+// "41 2A F0": the bytes as the worked examples write them.
+std::string hex(const RadioImage& image, std::size_t first, std::size_t count) {
+    std::string text;
+    for (const auto b : slice(image, first, count)) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%s%02X", text.empty() ? "" : " ", b);
+        text += digits;
+    }
+    return text;
 }
 
 void put(RadioImage& image, std::size_t first, const Bytes& bytes) {
@@ -47,159 +44,69 @@ void put(RadioImage& image, std::size_t first, const Bytes& bytes) {
 
 } // namespace
 
-// ---------------------------------------------------------------- DTMF digit code
-
-TEST(DtmfDigit, CharacterToCode) {
-    const struct {
-        char c;
-        std::optional<unsigned> code;
-    } cases[] = {
-        {'0', 0u},           {'9', 9u},           {'A', 10u},          {'D', 13u},
-        {'a', 10u},          {'d', 13u},          {'*', 14u},          {'#', 15u},
-        {'E', std::nullopt}, {'e', std::nullopt}, {' ', std::nullopt}, {'\0', std::nullopt},
-        {'+', std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.c);
-        EXPECT_EQ(dtmfCode(c.c), c.code);
-    }
-}
-
-TEST(DtmfDigit, CodeToCharacterUsesLowFourBits) {
-    const struct {
-        unsigned code;
-        char c;
-    } cases[] = {{0, '0'},  {9, '9'},  {10, 'A'}, {13, 'D'},
-                 {14, '*'}, {15, '#'}, {19, '3'}, {0xFE, '*'}};
-    for (const auto& c : cases)
-        EXPECT_EQ(dtmfChar(c.code), c.c) << c.code;
-}
-
 // ---------------------------------------------------------------- option unit
 
-TEST(OptionUnit, DecodeType) {
-    const struct {
-        std::uint8_t byte26;
-        int type;
-    } cases[] = {
-        {0x04, 0}, {0x7C, 0}, {0xFF, 0}, {0x28, 5}, {0x08, 1}, {0x10, 2}, {0x83, 0}, {0x78, 15},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << int(c.byte26));
-        RadioImage image{};
-        image[26] = c.byte26;
-        EXPECT_EQ(OptionUnit::decodeType(image), c.type);
-        OptionUnit unit;
-        unit.type = 9;
-        unit.decode(image);
-        EXPECT_EQ(unit.type, c.type);
-    }
-}
-
-TEST(OptionUnit, EncodeKeepsDeviceBitsAndBit7) {
+// Encoding `type` over `before` gives `after`, which decodes to `type` again.
+TEST(OptionUnit, TypeBitsOfByte26) {
     const struct {
         std::uint8_t before;
         int type;
         std::uint8_t after;
-    } cases[] = {
-        {0x00, 5, 0x28}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB},
-        {0x83, 1, 0x8B}, {0x7C, 2, 0x10}, {0x00, 0, 0x04},
-    };
+    } cases[] = {{0x00, 5, 0x28}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB}, {0x83, 15, 0xFB}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << int(c.before) << " type " << c.type);
         RadioImage image{};
         image[26] = c.before;
         OptionUnit{c.type}.encode(image);
         EXPECT_EQ(image[26], c.after);
+        EXPECT_EQ(OptionUnit::decodeType(image), c.type);
     }
 }
 
-// ---------------------------------------------------------------- ANI
+// ---------------------------------------------------------------- ANI, page codes, serial number
 
-TEST(AniSettings, EncodeCode) {
+// Each code is encoded into an image of 0x77 bytes, then decoded from it again.
+TEST(AniSettings, CodeBytes) {
     const struct {
         const char* name;
-        std::uint8_t fill;
         std::string code;
-        Bytes bytes66to73;
+        const char* bytes66to73;
+        std::string decoded;
     } cases[] = {
-        {"1 2 A #", 0x00, "12A#", {0x41, 0x2A, 0xF0, 0, 0, 0, 0, 0}},
-        {"bytes after the code are kept",
-         0x77,
-         "12A#",
-         {0x41, 0x2A, 0xF0, 0x77, 0x77, 0x77, 0x77, 0x77}},
-        {"empty writes only the length",
-         0x77,
-         "",
-         {0x07, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77}},
-        {"one digit touches byte 66 only",
-         0x77,
-         "1",
-         {0x11, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77}},
-        {"even length ends in a zero nibble",
-         0x77,
-         "12",
-         {0x21, 0x20, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77}},
-        {"15 digits fill every byte",
-         0x77,
-         "123456789ABCD*#",
-         {0xF1, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}},
-        {"longer code cut at 15",
-         0x77,
-         "1234567890123456789",
-         {0xF1, 0x23, 0x45, 0x67, 0x89, 0x01, 0x23, 0x45}},
-        {"lower case and unknown characters",
-         0x77,
-         "abx",
-         {0x3A, 0xB0, 0x77, 0x77, 0x77, 0x77, 0x77, 0x77}},
+        {"1 2 A #", "12A#", "41 2A F0 77 77 77 77 77", "12A#"},
+        {"empty writes only the length", "", "07 77 77 77 77 77 77 77", ""},
+        {"one digit touches byte 66 only", "1", "11 77 77 77 77 77 77 77", "1"},
+        {"15 digits fill every byte", "123456789ABCD*#", "F1 23 45 67 89 AB CD EF",
+         "123456789ABCD*#"},
+        {"longer code cut at 15", "1234567890123456789", "F1 23 45 67 89 01 23 45",
+         "123456789012345"},
+        {"lower case and characters without a code", "abEx", "4A B0 00 77 77 77 77 77", "AB00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RadioImage image = filledImage(c.fill);
-        AniSettings ani;
-        ani.code = c.code;
-        ani.encode(image);
-        EXPECT_EQ(slice(image, 66, 8), c.bytes66to73);
+        RadioImage image = filledImage(0x77);
+        AniSettings{0, 1, 2, c.code}.encode(image);
+        EXPECT_EQ(hex(image, 66, 8), c.bytes66to73);
+        AniSettings back{0, 1, 2, "junk"};
+        back.decode(image);
+        EXPECT_EQ(back.code, c.decoded);
     }
 }
 
-TEST(AniSettings, DecodeCode) {
-    const struct {
-        const char* name;
-        Bytes bytes66to73;
-        std::string code;
-    } cases[] = {
-        {"1 2 A #", {0x41, 0x2A, 0xF0, 0x99, 0, 0, 0, 0}, "12A#"},
-        {"length 0 ignores digits", {0x0F, 0x12, 0x34, 0, 0, 0, 0, 0}, ""},
-        {"15 digits", {0xF1, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}, "123456789ABCD*#"},
-        {"odd length", {0x31, 0x23, 0x99, 0, 0, 0, 0, 0}, "123"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        RadioImage image = filledImage(0x55);
-        put(image, 66, c.bytes66to73);
-        AniSettings ani;
-        ani.code = "junk";
-        ani.decode(image);
-        EXPECT_EQ(ani.code, c.code);
-    }
-}
-
-// ---------------------------------------------------------------- page codes
-
-TEST(PageCodeTable, EncodeEntry) {
+TEST(PageCodeTable, EncodeAndReadBack) {
     const struct {
         const char* name;
         PageCode entry;
-        Bytes bytes;
+        const char* bytes;
+        PageCode decoded;
     } cases[] = {
-        {"700 enc and dec", {"700", true}, {0x27, 0x00}},
-        {"short code fills with 0", {"7", true}, {0x27, 0x00}},
-        {"empty is 00 00 whatever the flag", {"", true}, {0x00, 0x00}},
-        {"star hash D", {"*#D", false}, {0x0E, 0xFD}},
-        {"fourth character ignored", {"1234", false}, {0x01, 0x23}},
-        {"lower case", {"a1b", true}, {0x2A, 0x1B}},
-        {"000 enc only looks empty", {"000", false}, {0x00, 0x00}},
+        {"700 enc and dec", {"700", true}, "27 00", {"700", true}},
+        {"short code fills with 0", {"7", true}, "27 00", {"700", true}},
+        {"empty is 00 00 whatever the flag", {"", true}, "00 00", {"", false}},
+        {"star hash D", {"*#D", false}, "0E FD", {"*#D", false}},
+        {"fourth character ignored", {"1234", false}, "01 23", {"123", false}},
+        {"lower case", {"a1b", true}, "2A 1B", {"A1B", true}},
+        {"000 enc only looks empty", {"000", false}, "00 00", {"", false}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,21 +114,19 @@ TEST(PageCodeTable, EncodeEntry) {
         PageCodeTable table;
         table.entries[3] = c.entry;
         table.encode(image);
-        EXPECT_EQ(slice(image, 268 + 6, 2), c.bytes);
-        EXPECT_EQ(slice(image, 268, 2), (Bytes{0x00, 0x00}));
-        EXPECT_EQ(image[267], 0xFF);
-        EXPECT_EQ(image[288], 0xFF);
+        EXPECT_EQ(hex(image, 268 + 6, 2), c.bytes);
+        table.decode(image);
+        EXPECT_EQ(table.entries[3], c.decoded);
     }
 }
 
-TEST(PageCodeTable, DecodeEntry) {
+TEST(PageCodeTable, DecodeStoredPatterns) {
     const struct {
         Bytes bytes;
         PageCode entry;
     } cases[] = {
-        {{0xFF, 0xFF}, {"", false}},    {{0x00, 0x00}, {"", false}},
-        {{0x00, 0xFF}, {"", false}},    {{0xFF, 0x00}, {"", false}},
-        {{0x00, 0x12}, {"012", false}}, {{0x27, 0x00}, {"700", true}},
+        {{0xFF, 0xFF}, {"", false}},    {{0x00, 0xFF}, {"", false}},
+        {{0xFF, 0x00}, {"", false}},    {{0x00, 0x12}, {"012", false}},
         {{0x20, 0x00}, {"000", true}},  {{0xDF, 0x00}, {"#00", false}},
         {{0x12, 0xFF}, {"2##", false}},
     };
@@ -235,64 +140,43 @@ TEST(PageCodeTable, DecodeEntry) {
     }
 }
 
-TEST(PageCodeTable, PadPageCode) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {{"5", "500"}, {"12", "120"}, {"123", "123"}, {"1234", "123"}, {"", ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(padPageCode(c.in), c.out) << c.in;
-}
-
-// ---------------------------------------------------------------- serial number
-
-TEST(SerialNumber, Encode) {
+TEST(SerialNumber, DigitBytes) {
     const struct {
         std::string digits;
-        Bytes bytes;
+        const char* bytes;
+        std::string decoded;
     } cases[] = {
-        {"12", {0x12, 0x00, 0x00}},     {"000000", {0x00, 0x00, 0x00}},
-        {"abcd*#", {0xAB, 0xCD, 0xEF}}, {"1234567", {0x12, 0x34, 0x56}},
-        {"1x3", {0x10, 0x30, 0x00}},    {"", {0x00, 0x00, 0x00}},
+        {"12", "12 00 00", "120000"},      {"", "00 00 00", "000000"},
+        {"123A#*", "12 3A FE", "123A#*"},  {"abcd*#", "AB CD EF", "ABCD*#"},
+        {"1234567", "12 34 56", "123456"}, {"1x3", "10 30 00", "103000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.digits);
         RadioImage image = filledImage(0x99);
         SerialNumber{c.digits}.encode(image);
-        EXPECT_EQ(slice(image, 349, 3), c.bytes);
-        EXPECT_EQ(image[348], 0x99);
-        EXPECT_EQ(image[352], 0x99);
+        EXPECT_EQ(hex(image, 349, 3), c.bytes);
+        SerialNumber back{"junk"};
+        back.decode(image);
+        EXPECT_EQ(back.digits, c.decoded);
     }
 }
 
-TEST(SerialNumber, DecodeAndPad) {
-    RadioImage image{};
-    put(image, 349, {0x12, 0x3A, 0xFE});
-    SerialNumber serial;
-    serial.decode(image);
-    EXPECT_EQ(serial.digits, "123A#*");
-    EXPECT_EQ(padSerialNumber("12"), "120000");
-    EXPECT_EQ(padSerialNumber("12345678"), "123456");
+TEST(PageCodeTable, PadPageCode) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {{"5", "500"}, {"12", "120"}, {"1234", "123"}, {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(padPageCode(c.in), c.out) << c.in;
 }
 
 // ---------------------------------------------------------------- DTMF and 2-tone parameters
 
-TEST(CallCodeViews, DtmfAnswerBackIsWrittenZeroWithTwoToneUnit) {
-    const struct {
-        int unit;
-        std::uint8_t byte267;
-    } cases[] = {
-        {OptionUnit::kNone, 0xFF}, {OptionUnit::k2Tone, 0x7F}, {OptionUnit::kSubsig, 0xFF}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
-        RadioImage image = filledImage(0xFF);
-        DtmfSettings{1, 1, 3}.encode(image, c.unit);
-        EXPECT_EQ(image[267], c.byte267);
-    }
-}
+TEST(CallCodeViews, Byte267Layout) {
+    RadioImage image = filledImage(0xFF);
+    DtmfSettings{1, 1, 3}.encode(image, OptionUnit::k2Tone);
+    EXPECT_EQ(image[267], 0x7F) << "DTMF answer back is written 0 with the 2Tone unit";
 
-TEST(CallCodeViews, TwoToneParamsDependOnUnit) {
-    RadioImage image{};
     image[267] = 0x4E; // auto reset 1, group call 3, call count 2
     TwoToneParams withUnit;
     withUnit.decode(image, OptionUnit::k2Tone);
@@ -320,10 +204,8 @@ TEST(CallCodes, EmptyCodes) {
 
     RadioImage image = filledImage(0x5A);
     writeEmptyCallCodes(image, OptionUnit::k2Tone);
-    EXPECT_EQ(image[267], 0x5A);
-    EXPECT_EQ(image[268], 0xFF);
-    EXPECT_EQ(image[287], 0xFF);
-    EXPECT_EQ(image[288], 0x5A);
+    EXPECT_EQ(hex(image, 267, 22),
+              "5A FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 5A");
 }
 
 TEST(CallCodes, IsEmpty) {
@@ -349,7 +231,7 @@ TEST(CallCodes, IsEmpty) {
     EXPECT_TRUE(CallCodeSettings{}.isCodeEmpty(-1, OptionUnit::kNone));
 }
 
-TEST(TwoToneTable, Decode) {
+TEST(TwoToneTable, DecodeAndUserDefinedFlag) {
     const TwoToneCode off{};
     const struct {
         const char* name;
@@ -378,32 +260,14 @@ TEST(TwoToneTable, Decode) {
         for (std::size_t k = 0; k < c.entries.size(); ++k)
             EXPECT_EQ(table.entries[k], c.entries[k]) << k;
 
+        bool updated = c.flagBefore;
+        CallCodeSettings::updateTwoToneUserDefinedFlag(image, updated);
+        EXPECT_EQ(updated, c.flagAfter);
+
         // Written back with the flag as read, the codes come out unchanged.
         RadioImage written = filledImage(0x00);
         table.encode(written, flag);
         EXPECT_EQ(slice(written, 268, 20), slice(image, 268, 20));
-    }
-}
-
-TEST(TwoToneTable, UserDefinedFlagIsOnlyEverSet) {
-    const struct {
-        const char* name;
-        Bytes codes;
-        bool flagBefore;
-        bool flagAfter;
-    } cases[] = {
-        {"standard codes keep it clear", {0x00, 0x09, 0xE8, 0xE9}, false, false},
-        {"mixed groups set it", {0x00, 0x09, 0x00, 0x0A}, false, true},
-        {"standard codes never clear it", {0x00, 0x09}, true, true},
-        {"off codes never clear it", {}, true, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        RadioImage image = filledImage(0xFF);
-        put(image, 268, c.codes);
-        bool flag = c.flagBefore;
-        CallCodeSettings::updateTwoToneUserDefinedFlag(image, flag);
-        EXPECT_EQ(flag, c.flagAfter);
     }
 }
 
@@ -414,82 +278,65 @@ namespace {
 // The bits a block may change: mask per byte offset.
 using OwnedBits = std::map<std::size_t, std::uint8_t>;
 
-OwnedBits ownedRange(std::size_t first, std::size_t last) {
-    OwnedBits owned;
+OwnedBits ownedRange(std::size_t first, std::size_t last, OwnedBits owned = {}) {
     for (std::size_t i = first; i <= last; ++i)
         owned[i] = 0xFF;
     return owned;
 }
 
-OwnedBits merged(OwnedBits a, const OwnedBits& b) {
-    for (const auto& [offset, mask] : b)
-        a[offset] |= mask;
-    return a;
-}
+// How the round trip below reads and writes a block, and what the stored format cannot hold.
+template <typename Block> struct PlainCodec {
+    static void read(Block& b, const RadioImage& image, int) { b.decode(image); }
+    static void write(const Block& b, RadioImage& image, int) { b.encode(image); }
+    static void lose(Block&, int) {}
+};
+template <typename Block> struct Codec : PlainCodec<Block> {};
+
+template <> struct Codec<TwoToneParams> : PlainCodec<TwoToneParams> {
+    static void read(TwoToneParams& b, const RadioImage& image, int unit) { b.decode(image, unit); }
+    static void write(const TwoToneParams& b, RadioImage& image, int unit) {
+        b.encode(image, unit);
+    }
+};
+
+template <> struct Codec<DtmfSettings> : PlainCodec<DtmfSettings> {
+    static void write(const DtmfSettings& b, RadioImage& image, int unit) { b.encode(image, unit); }
+    static void lose(DtmfSettings& b, int unit) {
+        if (unit == OptionUnit::k2Tone)
+            b.answerBack = 0;
+    }
+};
+
+// Each read starts from a clear flag: codes that need the flag set it while decoding, and the
+// bytes written back are the same either way.
+template <> struct Codec<TwoToneTable> : PlainCodec<TwoToneTable> {
+    static void read(TwoToneTable& b, const RadioImage& image, int) {
+        bool flag = false;
+        b.decode(image, flag);
+    }
+    static void write(const TwoToneTable& b, RadioImage& image, int) { b.encode(image, false); }
+};
+
+// "000" and "0##" without "ENC & DEC" are stored as 00 00 and 00 FF, which read as empty codes.
+template <> struct Codec<PageCodeTable> : PlainCodec<PageCodeTable> {
+    static void lose(PageCodeTable& b, int) {
+        for (auto& entry : b.entries) {
+            if (!entry.encodeAndDecode && (entry.code == "000" || entry.code == "0##"))
+                entry = PageCode{};
+        }
+    }
+};
 
 // Decodes `from`, encodes into `into`, decodes `into` again; true when both reads agree.
 using Transplant = std::function<bool(const RadioImage& from, RadioImage& into)>;
 
-template <typename Block> Transplant plainTransplant() {
-    return [](const RadioImage& from, RadioImage& into) {
-        Block block;
-        block.decode(from);
-        block.encode(into);
-        Block again;
-        again.decode(into);
-        return again == block;
-    };
-}
-
-template <typename Block> Transplant unitTransplant(int unit) {
+template <typename Block> Transplant transplant(int unit = OptionUnit::kNone) {
     return [unit](const RadioImage& from, RadioImage& into) {
-        Block block;
-        block.decode(from, unit);
-        block.encode(into, unit);
-        Block again;
-        again.decode(into, unit);
-        return again == block;
-    };
-}
-
-Transplant dtmfTransplant(int unit) {
-    return [unit](const RadioImage& from, RadioImage& into) {
-        DtmfSettings block;
-        block.decode(from);
-        block.encode(into, unit);
-        DtmfSettings again;
-        again.decode(into);
-        if (unit == OptionUnit::k2Tone)
-            block.answerBack = 0;
-        return again == block;
-    };
-}
-
-// "000" and "0##" without "ENC & DEC" are stored as 00 00 and 00 FF, which read as empty codes;
-// the stored format cannot tell them apart, so such an entry reads back empty.
-Transplant pageCodeTransplant() {
-    return [](const RadioImage& from, RadioImage& into) {
-        PageCodeTable block;
-        block.decode(from);
-        block.encode(into);
-        PageCodeTable again;
-        again.decode(into);
-        for (auto& entry : block.entries) {
-            if (!entry.encodeAndDecode && (entry.code == "000" || entry.code == "0##"))
-                entry = PageCode{};
-        }
-        return again == block;
-    };
-}
-
-Transplant twoToneTableTransplant() {
-    return [](const RadioImage& from, RadioImage& into) {
-        bool flag = false;
-        TwoToneTable block;
-        block.decode(from, flag);
-        block.encode(into, flag);
-        TwoToneTable again;
-        again.decode(into, flag);
+        Block block, again;
+        Codec<Block>::read(block, from, unit);
+        Codec<Block>::write(block, into, unit);
+        Codec<Block>::read(again, into, unit);
+        Codec<Block>::lose(block, unit);
         return again == block;
     };
 }
@@ -502,47 +349,38 @@ struct BlockCase {
     bool rewritesItsOwnBytesUnchanged;
 };
 
-std::vector<BlockCase> blockCases() {
-    return {
-        {"OptionUnit", {{26, 0x7C}}, plainTransplant<OptionUnit>(), false},
-        {"DeviceOptions", {{26, 0x03}}, plainTransplant<DeviceOptions>(), true},
-        {"ScanSettings",
-         {{27, 0xFF}, {41, 0xFF}, {60, 0xFF}, {61, 0x5F}, {64, 0x02}},
-         plainTransplant<ScanSettings>(),
-         true},
-        {"FunctionSettings",
-         {{61, 0x80}, {62, 0xFF}, {63, 0xFF}, {64, 0x01}, {65, 0x80}},
-         plainTransplant<FunctionSettings>(),
-         true},
-        {"AccessoryKeySetting", {{64, 0xF0}}, plainTransplant<AccessoryKeySetting>(), true},
-        {"AniSettings", merged({{65, 0x1F}}, ownedRange(66, 73)), plainTransplant<AniSettings>(),
-         false},
-        {"CallCodeSettings", merged({{267, 0xDF}}, ownedRange(268, 287)),
-         plainTransplant<CallCodeSettings>(), true},
-        {"DtmfSettings none", {{267, 0x93}}, dtmfTransplant(OptionUnit::kNone), true},
-        {"DtmfSettings 2Tone", {{267, 0x93}}, dtmfTransplant(OptionUnit::k2Tone), false},
-        {"TwoToneParams none",
-         {{267, 0x03}},
-         unitTransplant<TwoToneParams>(OptionUnit::kNone),
-         true},
-        {"TwoToneParams 2Tone",
-         {{267, 0x4F}},
-         unitTransplant<TwoToneParams>(OptionUnit::k2Tone),
-         true},
-        {"PageCodeTable", ownedRange(268, 287), pageCodeTransplant(), false},
-        {"TwoToneTable", ownedRange(268, 287), twoToneTableTransplant(), false},
-        {"SerialNumber", ownedRange(349, 351), plainTransplant<SerialNumber>(), true},
-    };
-}
-
 } // namespace
 
 TEST(SettingsBlocks, EncodeChangesOnlyOwnBitsAndReadsBack) {
-    for (const auto& block : blockCases()) {
+    const BlockCase cases[] = {
+        {"OptionUnit", {{26, 0x7C}}, transplant<OptionUnit>(), false},
+        {"DeviceOptions", {{26, 0x03}}, transplant<DeviceOptions>(), true},
+        {"ScanSettings",
+         {{27, 0xFF}, {41, 0xFF}, {60, 0xFF}, {61, 0x5F}, {64, 0x02}},
+         transplant<ScanSettings>(),
+         true},
+        {"FunctionSettings",
+         {{61, 0x80}, {62, 0xFF}, {63, 0xFF}, {64, 0x01}, {65, 0x80}},
+         transplant<FunctionSettings>(),
+         true},
+        {"AccessoryKeySetting", {{64, 0xF0}}, transplant<AccessoryKeySetting>(), true},
+        {"AniSettings", ownedRange(66, 73, {{65, 0x1F}}), transplant<AniSettings>(), false},
+        {"CallCodeSettings", ownedRange(268, 287, {{267, 0xDF}}), transplant<CallCodeSettings>(),
+         true},
+        {"DtmfSettings none", {{267, 0x93}}, transplant<DtmfSettings>(OptionUnit::kNone), true},
+        {"DtmfSettings 2Tone", {{267, 0x93}}, transplant<DtmfSettings>(OptionUnit::k2Tone), false},
+        {"DtmfSettings SUBSIG", {{267, 0x93}}, transplant<DtmfSettings>(OptionUnit::kSubsig), true},
+        {"TwoToneParams none", {{267, 0x03}}, transplant<TwoToneParams>(OptionUnit::kNone), true},
+        {"TwoToneParams 2Tone", {{267, 0x4F}}, transplant<TwoToneParams>(OptionUnit::k2Tone), true},
+        {"PageCodeTable", ownedRange(268, 287), transplant<PageCodeTable>(), false},
+        {"TwoToneTable", ownedRange(268, 287), transplant<TwoToneTable>(), false},
+        {"SerialNumber", ownedRange(349, 351), transplant<SerialNumber>(), true},
+    };
+    for (const auto& block : cases) {
         SCOPED_TRACE(block.name);
         for (unsigned seed = 1; seed <= 64; ++seed) {
-            const RadioImage from = randomImage(seed);
-            const RadioImage original = randomImage(seed + 1000);
+            const RadioImage from = test::randomImage(seed);
+            const RadioImage original = test::randomImage(seed + 1000);
             RadioImage into = original;
             EXPECT_TRUE(block.transplant(from, into)) << "seed " << seed;
             for (std::size_t i = 0; i < into.size(); ++i) {
@@ -554,52 +392,6 @@ TEST(SettingsBlocks, EncodeChangesOnlyOwnBitsAndReadsBack) {
                 block.transplant(from, same);
                 EXPECT_EQ(same, from) << "seed " << seed;
             }
-        }
-    }
-}
-
-namespace {
-
-// Resets a block that holds other values and encodes it into the image.
-template <typename Block> std::function<void(RadioImage&)> resetFrom(Block dirty) {
-    return [dirty](RadioImage& image) mutable {
-        dirty.reset();
-        dirty.encode(image);
-    };
-}
-
-CallCodeSettings dirtyCallCodes() {
-    CallCodeSettings block{1, 1, 1, 3, 3, {}};
-    block.codes.fill(0xFF);
-    return block;
-}
-
-} // namespace
-
-TEST(SettingsBlocks, ResetDefaultsInAZeroImage) {
-    const struct {
-        const char* name;
-        std::function<void(RadioImage&)> resetAndEncode;
-        std::map<std::size_t, std::uint8_t> nonZeroBytes;
-    } cases[] = {
-        {"OptionUnit", resetFrom(OptionUnit{5}), {{26, 0x04}}},
-        {"DeviceOptions", resetFrom(DeviceOptions{0, 0}), {{26, 0x03}}},
-        {"ScanSettings", resetFrom(ScanSettings{1, 1, 1, 1, 1, 1, 5, 5}), {{60, 0x33}, {61, 0x04}}},
-        {"FunctionSettings",
-         resetFrom(FunctionSettings{1, 1, 1, 1, 1, 1, 0, 3, 3, 3, 1, 1}),
-         {{62, 0x31}}},
-        {"AccessoryKeySetting", resetFrom(AccessoryKeySetting{8}), {}},
-        {"AniSettings", resetFrom(AniSettings{1, 3, 3, "123"}), {{65, 0x06}}},
-        {"CallCodeSettings", resetFrom(dirtyCallCodes()), {{267, 0x02}}},
-        {"SerialNumber", resetFrom(SerialNumber{"123456"}), {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        RadioImage image{};
-        c.resetAndEncode(image);
-        for (std::size_t i = 0; i < image.size(); ++i) {
-            const auto expected = c.nonZeroBytes.count(i) ? c.nonZeroBytes.at(i) : std::uint8_t{0};
-            EXPECT_EQ(image[i], expected) << "byte " << i;
         }
     }
 }

@@ -25,6 +25,12 @@ inline RadioImage randomImage(std::uint32_t seed) {
     return image;
 }
 
+inline RadioImage filledImage(std::uint8_t value) {
+    RadioImage image;
+    image.fill(value);
+    return image;
+}
+
 // Records every message a core function asks for and answers with a preset answer.
 class RecordingPrompter final : public Prompter {
 public:
