@@ -28,12 +28,5 @@ TEST(Bitfield, WriteKeepsEveryOtherBitAndMasksTheValue) {
     }
 }
 
-TEST(Bitfield, BigEndianWords) {
-    std::array<std::uint8_t, 3> bytes{0xEE, 0, 0};
-    writeBigEndian16(bytes, 1, 0x6184);
-    EXPECT_EQ(bytes, (std::array<std::uint8_t, 3>{0xEE, 0x61, 0x84}));
-    EXPECT_EQ(readBigEndian16(bytes, 1), 0x6184u);
-}
-
 } // namespace
 } // namespace mz58

@@ -60,11 +60,8 @@ TEST(ChannelCodec, DividerWordsRoundTrip) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const HardwareSettings hw = hardwareFor(c.band, c.injection);
-        ChannelEntry entry;
-        entry.rxFrequency = c.rx;
-        entry.txFrequency = c.rx;
-        entry.rxStepSelect = c.stepSelect;
-        const Encoded e = encodeEntry(entry, hw);
+        const Encoded e = encodeEntry(
+            {.rxFrequency = c.rx, .txFrequency = c.rx, .rxStepSelect = c.stepSelect}, hw);
         EXPECT_EQ(e.bytes[6], c.byte6);
         EXPECT_EQ(e.bytes[7], c.byte7);
         EXPECT_EQ(decodeBytes(e.bytes, contextFor(hw)).rxFrequency, c.rx);
@@ -104,21 +101,16 @@ TEST(ChannelCodec, TransmitInhibitMarkers) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const HardwareSettings hw = hardwareFor(c.band);
-        ChannelEntry entry;
-        entry.rxFrequency = 14652000;
-        entry.txFrequency = 12345675; // ignored while inhibited
-        entry.txInhibit = 1;
-        const Encoded e = encodeEntry(entry, hw);
+        // The TX frequency is ignored while inhibited.
+        const Encoded e =
+            encodeEntry({.rxFrequency = 14652000, .txFrequency = 12345675, .txInhibit = 1}, hw);
         EXPECT_EQ(e.bytes[8], c.byte8);
         EXPECT_EQ(e.bytes[9], c.byte9);
         EXPECT_EQ(e.bytes[0] & 0x20, 0x20);
 
         const ChannelEntry back = decodeBytes(e.bytes, contextFor(hw));
         EXPECT_EQ(back.txInhibit, 1);
-        if (c.band == kVhf)
-            EXPECT_EQ(back.txFrequency, back.rxFrequency);
-        else
-            EXPECT_EQ(back.txFrequency, c.decodedTx);
+        EXPECT_EQ(back.txFrequency, c.decodedTx);
     }
 }
 
@@ -243,43 +235,37 @@ TEST(ChannelCodec, AlignmentSegmentOfTheTransmitFrequency) {
     const AlignmentData a = sampleAlignment();
     struct Case {
         const char* name;
+        AlignmentData alignment;
         Frequency tx;
         int segment; // -1: none
     };
     const Case cases[] = {
-        {"inside segment 0", 13800000, 0},
-        {"shared boundary 140: the later segment wins", 14000000, 1},
-        {"fraction of a MHz counts by whole MHz", 14099999, 1},
-        {"upper boundary of segment 7", 17500000, 7},
-        {"below every segment", 13400000, -1},
+        {"inside segment 0", a, 13800000, 0},
+        {"shared boundary 140: the later segment wins", a, 14000000, 1},
+        {"fraction of a MHz counts by whole MHz", a, 14099999, 1},
+        {"upper boundary of segment 7", a, 17500000, 7},
+        {"below every segment", a, 13400000, -1},
+        // A fresh image has every alignment byte 0: segment 0 to 0 covers only below 1 MHz.
+        {"all-zero table", AlignmentData{}, 15000000, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ChannelEntry entry;
-        entry.rxFrequency = 14652000;
-        entry.txFrequency = c.tx;
-        entry.alignA = entry.alignB = entry.alignC = entry.alignD = 3; // replaced on encode
-        const Encoded e = encodeEntry(entry, hw, a);
-        if (c.segment < 0) {
-            EXPECT_EQ(e.bytes[2], 0);
-            EXPECT_EQ(e.bytes[11] & 0x70, 0);
-            continue;
-        }
+        // The alignment fields are replaced on encode.
+        const ChannelEntry entry{.rxFrequency = 14652000,
+                                 .txFrequency = c.tx,
+                                 .alignA = 3,
+                                 .alignB = 3,
+                                 .alignC = 3,
+                                 .alignD = 3};
+        const Encoded e = encodeEntry(entry, hw, c.alignment);
         const auto k = static_cast<std::size_t>(c.segment);
-        EXPECT_EQ(e.bytes[2], a.valuesAbc[k]);
-        EXPECT_EQ((e.bytes[11] >> 4) & 7, a.valuesD[k] & 7);
-        EXPECT_EQ(e.entry.alignD, a.valuesD[k] & 7);
+        const int abc = c.segment < 0 ? 0 : c.alignment.valuesAbc[k];
+        const int d = c.segment < 0 ? 0 : c.alignment.valuesD[k] & 7;
+        EXPECT_EQ(e.bytes[2], abc);
+        EXPECT_EQ(e.entry.alignA, abc & 7);
+        EXPECT_EQ((e.bytes[11] >> 4) & 7, d);
+        EXPECT_EQ(e.entry.alignD, d);
     }
-}
-
-TEST(ChannelCodec, SegmentZeroToZeroCoversOnlyBelowOneMHz) {
-    // A fresh image has every alignment byte 0: every channel gets 0 values.
-    const HardwareSettings hw = hardwareFor(kVhf);
-    ChannelEntry entry;
-    entry.alignA = 5;
-    const Encoded e = encodeEntry(entry, hw, AlignmentData{});
-    EXPECT_EQ(e.entry.alignA, 0);
-    EXPECT_EQ(e.entry.rxTune, 0);
 }
 
 TEST(ChannelCodec, RxTuningValue) {
@@ -302,10 +288,8 @@ TEST(ChannelCodec, RxTuningValue) {
     wrap.tuneBaseValue = 2;
     EXPECT_EQ(ChannelEntry::rxTuneFor(10000000, wrap), 213) << "taken modulo 256";
 
-    ChannelEntry entry;
-    entry.rxFrequency = 10000000;
-    entry.spareFlag = 1;
-    const Encoded e = encodeEntry(entry, hardwareFor(kVhf), wrap);
+    const Encoded e =
+        encodeEntry({.rxFrequency = 10000000, .spareFlag = 1}, hardwareFor(kVhf), wrap);
     EXPECT_EQ(e.bytes[10], 0x80 | (213 & 0x7F));
 }
 

@@ -139,11 +139,5 @@ TEST(FrequencyRules, SetTxFromText) {
     EXPECT_NEAR(ch.txFrequency, 14702500.0, 1.0);
 }
 
-TEST(FrequencyRules, FormatFrequency) {
-    EXPECT_EQ(formatFrequency(47000000), "470.00000");
-    EXPECT_EQ(formatFrequency(9900000), " 99.00000");
-    EXPECT_EQ(formatFrequency(14652000), "146.52000");
-}
-
 } // namespace
 } // namespace mz58

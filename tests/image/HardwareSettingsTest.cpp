@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mz58 {
 namespace {
 
@@ -25,11 +27,10 @@ TEST(HardwareSettings, ReferenceDividersKeepTheirNeighbours) {
         RadioImage image{};
         image[42] = 0xE0; // squelch delay bits must survive
         image[44] = 0xE0; // step pair and offset flag bits are rewritten by their own fields
-        HardwareSettings hw;
-        hw.stepPair = c.stepPair;
-        hw.dividerOffset = 1;
-        hw.reference = c.reference;
-        hw.squelchDelay = 7;
+        const HardwareSettings hw{.stepPair = c.stepPair,
+                                  .dividerOffset = 1,
+                                  .reference = c.reference,
+                                  .squelchDelay = 7};
         hw.encode(image);
         EXPECT_EQ(((image[42] & 0x1F) << 8) | image[43], c.r1);
         EXPECT_EQ(((image[44] & 0x1F) << 8) | image[45], c.r2);
@@ -76,10 +77,7 @@ TEST(HardwareSettings, BandConstantsAndFixedBitsOfByte48) {
     for (const auto& c : cases) {
         RadioImage image{};
         image[48] = c.byte48Before;
-        HardwareSettings hw;
-        hw.band = c.band;
-        hw.injection = c.injection;
-        hw.encode(image);
+        HardwareSettings{.band = c.band, .injection = c.injection}.encode(image);
         EXPECT_EQ((std::array<std::uint8_t, 4>{image[46], image[47], image[48], image[49]}),
                   c.bytes46To49);
     }
@@ -87,21 +85,19 @@ TEST(HardwareSettings, BandConstantsAndFixedBitsOfByte48) {
 
 TEST(HardwareSettings, SquelchAndPolarityFields) {
     RadioImage image{};
-    HardwareSettings hw;
-    hw.squelchRelease = 60;
-    hw.squelchAttack = 9;
-    hw.squelchHysteresis = 15;
-    hw.dcsPolarity = 0x01; // receive normal, transmit inverted
+    // DCS receive normal, transmit inverted.
+    const HardwareSettings hw{
+        .dcsPolarity = 0x01, .squelchRelease = 60, .squelchAttack = 9, .squelchHysteresis = 15};
     hw.encode(image);
     EXPECT_EQ(image[50], 0x40 | 60);
     EXPECT_EQ(image[51], 0x9F);
 
     HardwareSettings back;
     back.decode(image);
-    EXPECT_EQ(back.squelchRelease, 60);
-    EXPECT_EQ(back.dcsPolarity, 0x01);
-    EXPECT_EQ(back.squelchAttack, 9);
-    EXPECT_EQ(back.squelchHysteresis, 15);
+    const auto fields = [](const HardwareSettings& h) {
+        return std::tie(h.dcsPolarity, h.squelchRelease, h.squelchAttack, h.squelchHysteresis);
+    };
+    EXPECT_EQ(fields(back), fields(hw));
 }
 
 TEST(HardwareSettings, BandDefaults) {
