@@ -1,5 +1,6 @@
 #include "Cli.h"
 #include "ProgrammingFile.h"
+#include "TempDir.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <sstream>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -31,31 +31,13 @@ std::vector<std::string> split(const std::string& text, char sep) {
     return parts;
 }
 
-class FileVerbsTest : public ::testing::Test {
+class FileVerbsTest : public test::TempDirTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                (std::string("mz58-cli-") + info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     Result run(std::vector<std::string> args) {
         std::ostringstream out, err;
         const int status = cli::run(args, out, err);
         return {status, out.str(), err.str()};
     }
-
-    fs::path file(const std::string& name) const { return m_dir / name; }
-
-    static std::string contents(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path m_dir;
 };
 
 TEST_F(FileVerbsTest, NewUhfImage) {

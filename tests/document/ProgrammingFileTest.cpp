@@ -1,4 +1,5 @@
 #include "ProgrammingFile.h"
+#include "TempDir.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -7,30 +8,13 @@
 #include <fstream>
 #include <limits>
 
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace mz58 {
 namespace {
 
-class ProgrammingFileTest : public ::testing::Test {
+class ProgrammingFileTest : public test::TempDirTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                (std::string("mz58-doc-") + info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_dir, ec);
-    }
-
-    fs::path file(const std::string& name) const { return m_dir / name; }
-
     fs::path writeBytes(const std::string& name, std::size_t size, std::uint8_t fill = 0x5A) const {
         const fs::path p = file(name);
         std::ofstream out(p, std::ios::binary);
@@ -39,29 +23,33 @@ protected:
         return p;
     }
 
-    static std::string contents(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path m_dir;
     test::RecordingPrompter m_prompter;
 };
 
 TEST_F(ProgrammingFileTest, WriteThenReadGivesTheSameImageAndOffset) {
-    const RadioImage image = test::randomImage(7);
-    ASSERT_TRUE(WriteProgrammingFile(file("a.q7m"), image, 5.0, m_prompter, "a"));
-    const std::string bytes = contents(file("a.q7m"));
-    ASSERT_EQ(bytes.size(), 520u);
-    EXPECT_EQ(0, std::memcmp(bytes.data(), image.data(), 512));
-    // 5.0 as a little-endian IEEE double
-    EXPECT_EQ(bytes.substr(512), std::string("\0\0\0\0\0\0\x14\x40", 8));
+    fs::path deep = m_dir;
+    for (int i = 0; i < 6; ++i)
+        deep /= std::string(40, static_cast<char>('a' + i));
+    fs::create_directories(deep);
+    const fs::path longPath = deep / "long-name-programming-file.q7m";
+    ASSERT_GT(longPath.string().size(), 240u);
 
-    RadioImage back{};
-    LocalOffset offset = 0;
-    ASSERT_TRUE(ReadProgrammingFile(file("a.q7m"), back, offset, m_prompter, "a"));
-    EXPECT_EQ(back, image);
-    EXPECT_EQ(offset, 5.0);
+    for (const fs::path& target : {file("a.q7m"), longPath}) {
+        SCOPED_TRACE(target.string());
+        const RadioImage image = test::randomImage(7);
+        ASSERT_TRUE(WriteProgrammingFile(target, image, 5.0, m_prompter, "a"));
+        const std::string bytes = contents(target);
+        ASSERT_EQ(bytes.size(), 520u);
+        EXPECT_EQ(0, std::memcmp(bytes.data(), image.data(), 512));
+        // 5.0 as a little-endian IEEE double
+        EXPECT_EQ(bytes.substr(512), std::string("\0\0\0\0\0\0\x14\x40", 8));
+
+        RadioImage back{};
+        LocalOffset offset = 0;
+        ASSERT_TRUE(ReadProgrammingFile(target, back, offset, m_prompter, target.string()));
+        EXPECT_EQ(back, image);
+        EXPECT_EQ(offset, 5.0);
+    }
     EXPECT_TRUE(m_prompter.calls.empty());
 }
 
@@ -164,20 +152,6 @@ TEST_F(ProgrammingFileTest, ReadOnlyTargets) {
     EXPECT_TRUE(IsWritable(p));
     fs::permissions(p, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_FALSE(IsWritable(p));
-}
-
-TEST_F(ProgrammingFileTest, LongPathsAreHeldWhole) {
-    fs::path deep = m_dir;
-    for (int i = 0; i < 6; ++i)
-        deep /= std::string(40, static_cast<char>('a' + i));
-    fs::create_directories(deep);
-    const fs::path target = deep / "long-name-programming-file.q7m";
-    ASSERT_GT(target.string().size(), 240u);
-    ASSERT_TRUE(WriteProgrammingFile(target, test::randomImage(1), 2.5, m_prompter, "x"));
-    RadioImage image{};
-    LocalOffset offset = 0;
-    ASSERT_TRUE(ReadProgrammingFile(target, image, offset, m_prompter, target.string()));
-    EXPECT_EQ(image, test::randomImage(1));
 }
 
 TEST_F(ProgrammingFileTest, DefaultImageNames) {
