@@ -5,52 +5,40 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <numeric>
-#include <stop_token>
 
 namespace mz58::test {
 namespace {
 
 using namespace mz58::clone;
 
-std::vector<std::string> progressFrom(int first) {
-    std::vector<std::string> calls;
-    for (int p = first; p < kProgressRange; p += kProgressStep)
-        calls.push_back("pos " + std::to_string(p));
-    return calls;
+// The progress positions after the first one (5) of a whole block.
+const std::vector<std::string> kSteps = {"pos 62",  "pos 124", "pos 186", "pos 248",
+                                         "pos 310", "pos 372", "pos 434", "pos 496"};
+
+std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
-std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (const auto& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
+// Cases are named after what they prove, in test names and in failures.
+template <typename Param> std::string nameOf(const ::testing::TestParamInfo<Param>& info) {
+    return info.param.name;
+}
+template <typename Case>
+requires requires(Case c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
 }
 
-std::string lastOf(const std::vector<std::string>& calls) {
-    return calls.empty() ? "" : calls.back();
-}
-
-class CloneProtocolTest : public ::testing::Test {
+class CloneProtocolTest : public ProtocolTest {
 protected:
-    void SetUp() override {
-        radioImage = radioImageWithAlignment();
-        radio.block = radioBlock(radioImage);
-        radio.install();
-        ImageCodec::makeNewImage(file, kVhf);
+    CloneProtocolTest() {
         // The file differs from the radio in bytes the editor never touches.
         for (std::size_t i = 6; i < 26; ++i)
             file.image[i] = static_cast<std::uint8_t>(0xA0 + i);
-    }
-
-    TransferResult upload(RadioImage& image) {
-        return UploadThreadProc(stop.get_token(), openerFor(link), image, observer);
-    }
-    TransferResult download(bool maintenance = false) {
-        DownloadOptions options;
-        options.maintenance = maintenance;
-        return DownloadThreadProc(stop.get_token(), openerFor(link), file, options, observer);
     }
     // The image a write to `radioImage` sends for `file`.
     RadioImage expectedSentImage() const {
@@ -58,21 +46,36 @@ protected:
         takeRadioAlignment(expected, radioImage);
         return expected.image;
     }
-
-    FakeSerialLink link;
-    ScriptedRadio radio{link};
-    RecordingObserver observer;
-    std::stop_source stop;
-    RadioImage radioImage{};
-    ImageState file;
 };
 
-TEST_F(CloneProtocolTest, UploadFromRadioInCloneModeCopiesEveryByte) {
-    RadioImage image{};
+std::vector<std::uint8_t> zeroImageBlock(std::uint8_t header, std::uint8_t checksum) {
+    std::vector<std::uint8_t> block{header, 0x02, 0x01};
+    block.resize(3 + kImageSize, 0);
+    block.push_back(checksum);
+    return block;
+}
+
+struct UploadCase {
+    const char* name;
+    std::vector<std::uint8_t> block; // empty: radioImageWithAlignment()
+    int timeoutsBeforePowerOn;       // 0: the radio is in clone mode already
+    LineBytes beforeReady;
+    std::string beforeReadyTokens;
+};
+
+class UploadTest : public CloneProtocolTest, public ::testing::WithParamInterface<UploadCase> {};
+
+TEST_P(UploadTest, CopiesEveryByteOfTheRadioBlock) {
+    const UploadCase& c = GetParam();
+    if (!c.block.empty())
+        radio.block = c.block;
+    radio.startsOff = c.timeoutsBeforePowerOn > 0;
+    radio.timeoutsBeforePowerOn = c.timeoutsBeforePowerOn;
+    radio.beforeReady = c.beforeReady;
     image.fill(0xEE);
     observer.onCall = [&](const std::string& call) {
         // The message comes while the port is still held; done after it is closed.
-        if (call.rfind("message", 0) == 0) {
+        if (call.starts_with("message")) {
             EXPECT_TRUE(link.open);
         }
         if (call == "done") {
@@ -80,221 +83,129 @@ TEST_F(CloneProtocolTest, UploadFromRadioInCloneModeCopiesEveryByte) {
         }
     };
 
-    const TransferResult result = upload(image);
+    const TransferResult result = upload();
 
     EXPECT_EQ(result.outcome, TransferOutcome::Succeeded);
     EXPECT_EQ(result.message, msg::kReadComplete);
-    EXPECT_EQ(image, radioImage);
-    EXPECT_EQ(link.transcript,
-              Transcript().echoed(kWakeUp).read(radio.block).wait(55).echoed(kAck).str());
-    EXPECT_EQ(observer.calls, concat({{"caption 90", "range 512", "pos 5", "text 95"},
-                                      progressFrom(62),
-                                      {"message 83 info", "done"}}));
-}
-
-struct PowerCycleCase {
-    const char* name;
-    int timeoutsBeforePowerOn;
-    std::vector<std::optional<std::uint8_t>> beforeReady; // nullopt: a line error
-    std::string beforeReadyTokens;
-};
-
-void PrintTo(const PowerCycleCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class PowerCycleTest : public CloneProtocolTest,
-                       public ::testing::WithParamInterface<PowerCycleCase> {};
-
-TEST_P(PowerCycleTest, SilentRadioIsAskedToPowerCycleAndThenRead) {
-    const PowerCycleCase& c = GetParam();
-    radio.startsOff = true;
-    radio.timeoutsBeforePowerOn = c.timeoutsBeforePowerOn;
-    radio.beforeReady = c.beforeReady;
-    RadioImage image{};
-
-    const TransferResult result = upload(image);
-
-    EXPECT_EQ(result.outcome, TransferOutcome::Succeeded);
-    EXPECT_EQ(image, radioImage);
+    EXPECT_EQ(image, c.block.empty() ? radioImage : RadioImage{});
     Transcript expected;
     expected.echoed(kWakeUp);
-    for (int i = 0; i < c.timeoutsBeforePowerOn; ++i)
-        expected.timeout();
-    if (!c.beforeReadyTokens.empty())
-        expected.raw(c.beforeReadyTokens);
-    expected.read(kRadioReady).echoed(kReadyAnswer).wait(550).echoed(kWakeUp);
-    expected.read(radio.block).wait(55).echoed(kAck);
-    EXPECT_EQ(link.transcript, expected.str());
-    EXPECT_EQ(observer.calls, concat({{"caption 90", "range 512", "text 94", "pos 5", "text 95"},
-                                      progressFrom(62),
-                                      {"message 83 info", "done"}}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Upload, PowerCycleTest,
-                         ::testing::Values(PowerCycleCase{"ReadyAfterFirstTimeout", 1, {}, ""},
-                                           PowerCycleCase{"ReadyAfterSeveralTimeouts", 4, {}, ""},
-                                           // Before 0x50 even a header byte is no block: the radio
-                                           // has not been woken yet.
-                                           PowerCycleCase{"NoiseAndLineErrorsBeforeReady",
-                                                          2,
-                                                          {0x13, std::nullopt, 0x21, 0x70},
-                                                          "R13 err R21 R70"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CloneProtocolTest, HandshakeBytesInsideTheBlockAreData) {
-    ASSERT_EQ(radioImage[2], kRadioReady);
-    ASSERT_EQ(radioImage[3], kWakeUp);
-    ASSERT_TRUE(isHeaderByte(radioImage[4]));
-    RadioImage image{};
-    EXPECT_TRUE(upload(image).succeeded());
-    EXPECT_EQ(image, radioImage);
-}
-
-TEST(BlockChecksum, IsTheByteSumOfHeaderLengthAndData) {
-    const std::vector<std::uint8_t> zeros(kImageSize, 0);
-    const struct {
-        std::uint8_t header;
-        std::vector<std::uint8_t> data;
-        std::uint8_t expected;
-    } cases[] = {
-        {kHeaderNormal, zeros, 0x24},
-        {kHeaderMaintenance, zeros, 0x28},
-        // A sum, not an exclusive-or: 0xFF + 0x01 carries out of the byte.
-        {kHeaderNormal, {0xFF, 0x01}, 0x24},
-        {kHeaderNormal, {0x80, 0x80, 0x10}, 0x34},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(blockChecksum(c.header, kBlockLength, c.data), c.expected);
-}
-
-TEST_F(CloneProtocolTest, UploadAcceptsTheLiteralChecksumOfAZeroImage) {
-    for (const std::uint8_t header : {std::uint8_t{0x21}, std::uint8_t{0x25}}) {
-        FakeSerialLink line;
-        ScriptedRadio zeroRadio(line);
-        zeroRadio.block = {header, 0x02, 0x01};
-        zeroRadio.block.resize(3 + kImageSize, 0);
-        zeroRadio.block.push_back(header == 0x21 ? 0x24 : 0x28);
-        zeroRadio.install();
-        RadioImage image{};
-        image.fill(0x77);
-        RecordingObserver quiet;
-        const auto result = UploadThreadProc({}, openerFor(line), image, quiet);
-        EXPECT_TRUE(result.succeeded()) << int(header);
-        EXPECT_EQ(image, RadioImage{});
+    if (radio.startsOff) {
+        expected.timeout(c.timeoutsBeforePowerOn).raw(c.beforeReadyTokens).read(kRadioReady);
+        expected.echoed(kReadyAnswer).wait(550).echoed(kWakeUp);
     }
-}
-
-TEST_F(CloneProtocolTest, UploadWithWrongChecksumAnswersNakAndKeepsTheImage) {
-    radio.block.back() = static_cast<std::uint8_t>(radio.block.back() + 1);
-    RadioImage image{};
-    image.fill(0x5A);
-    const RadioImage before = image;
-
-    const TransferResult result = upload(image);
-
-    EXPECT_EQ(result.outcome, TransferOutcome::Failed);
-    EXPECT_EQ(image, before);
-    EXPECT_EQ(link.transcript,
-              Transcript().echoed(kWakeUp).read(radio.block).wait(55).echoed(kNak).str());
-    EXPECT_EQ(lastOf(observer.calls), "done");
-    EXPECT_EQ(observer.calls[observer.calls.size() - 2], "message 82 error");
-}
-
-struct LengthCase {
-    const char* name;
-    unsigned length;
-};
-
-void PrintTo(const LengthCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class BlockLengthTest : public CloneProtocolTest,
-                        public ::testing::WithParamInterface<LengthCase> {};
-
-TEST_P(BlockLengthTest, AnyLengthButOneImageIsAFailedRead) {
-    const unsigned length = GetParam().length;
-    radio.block = radioBlock(radioImage, 0x21, length);
-    const std::string expected = Transcript()
-                                     .echoed(kWakeUp)
-                                     .read(0x21)
-                                     .read(static_cast<std::uint8_t>(length >> 8))
-                                     .read(static_cast<std::uint8_t>(length & 0xFF))
-                                     .str();
-    {
-        RadioImage image{};
-        const TransferResult result = upload(image);
-        EXPECT_EQ(result.message, msg::kReadError);
-        EXPECT_EQ(image, RadioImage{});
-        EXPECT_EQ(link.transcript, expected);
-    }
-    {
-        FakeSerialLink line;
-        ScriptedRadio r(line);
-        r.block = radio.block;
-        r.install();
-        const RadioImage before = file.image;
-        RecordingObserver calls;
-        const auto result = DownloadThreadProc({}, openerFor(line), file, {}, calls);
-        EXPECT_EQ(result.message, msg::kWriteError);
-        EXPECT_EQ(line.transcript, expected);
-        EXPECT_EQ(file.image, before);
-    }
+    EXPECT_EQ(link.transcript, expected.read(radio.block).wait(55).echoed(kAck).str());
+    std::vector<std::string> start{"caption 90", "range 512", "pos 5", "text 95"};
+    if (radio.startsOff)
+        start.insert(start.begin() + 2, "text 94");
+    EXPECT_EQ(observer.calls, concat(concat(start, kSteps), {"message 83 info", "done"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lengths, BlockLengthTest,
-    ::testing::Values(LengthCase{"Zero", 0x0000}, LengthCase{"OnlyChecksum", 0x0001},
-                      LengthCase{"HalfImage", 0x0101}, LengthCase{"OneByteShort", 0x0200},
-                      LengthCase{"OneByteLong", 0x0202}, LengthCase{"PastTheBuffer", 0x020A},
-                      LengthCase{"Largest", 0xFFFF}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Radios, UploadTest,
+    ::testing::Values(
+        // The radio's data holds 0x50, 0x70 and header-like bytes: inside a block they are data.
+        UploadCase{"InCloneMode", {}, 0, {}, ""},
+        UploadCase{"ZeroImageChecksum24", zeroImageBlock(0x21, 0x24), 0, {}, ""},
+        UploadCase{"ZeroImageMaintenanceHeaderChecksum28", zeroImageBlock(0x25, 0x28), 0, {}, ""},
+        UploadCase{"SilentUntilPowerCycled", {}, 1, {}, ""},
+        // Before 0x50 even a header byte is no block: the radio has not been woken yet.
+        UploadCase{"NoiseAndLineErrorsBeforeReady",
+                   {},
+                   2,
+                   {0x13, std::nullopt, 0x21, 0x70},
+                   "R13 err R21 R70"}),
+    nameOf<UploadCase>);
 
-TEST_F(CloneProtocolTest, MissingByteInTheRadioBlockFailsEachDirection) {
-    radio.block.resize(300);
-    RadioImage image{};
-    const TransferResult up = upload(image);
-    EXPECT_EQ(up.message, msg::kReadError);
-    EXPECT_EQ(image, RadioImage{});
-    EXPECT_EQ(link.transcript, Transcript().echoed(kWakeUp).read(radio.block).timeout().str());
-
-    FakeSerialLink line;
-    ScriptedRadio r(line);
-    r.block = radio.block;
-    r.install();
-    RecordingObserver calls;
-    EXPECT_EQ(DownloadThreadProc({}, openerFor(line), file, {}, calls).message, msg::kWriteError);
-}
-
-struct DownloadModeCase {
+// A radio block that must not be taken: wrong length, missing bytes or a wrong checksum.
+struct RejectedBlockCase {
     const char* name;
-    bool maintenance;
-    std::uint8_t header;
+    unsigned length = kBlockLength;
+    std::size_t cutTo = 0; // the radio sends only this many bytes of its block
+    bool badChecksum = false;
 };
 
-void PrintTo(const DownloadModeCase& c, std::ostream* os) {
-    *os << c.name;
+class RejectedBlockTest
+    : public CloneProtocolTest,
+      public ::testing::WithParamInterface<std::tuple<Direction, RejectedBlockCase>> {};
+
+std::string rejectedBlockName(const ::testing::TestParamInfo<RejectedBlockTest::ParamType>& info) {
+    const auto& [direction, c] = info.param;
+    return (direction == Direction::Upload ? "Upload" : "Download") + std::string(c.name);
 }
 
+TEST_P(RejectedBlockTest, FailsThatDirectionAndChangesNoImage) {
+    const auto& [direction, c] = GetParam();
+    radio.block = radioBlock(radioImage, kHeaderNormal, c.length);
+    Transcript expected;
+    expected.echoed(kWakeUp);
+    if (c.length != kBlockLength) {
+        expected.read(std::span(radio.block).first(3));
+    } else if (c.cutTo) {
+        radio.block.resize(c.cutTo);
+        expected.read(radio.block).timeout();
+    } else {
+        radio.block.back() ^= 0x40;
+        expected.read(radio.block).wait(55).echoed(kNak);
+    }
+    const RadioImage fileBefore = file.image;
+
+    const TransferResult result = transfer(direction);
+
+    const StringId message = direction == Direction::Upload ? msg::kReadError
+                             : c.badChecksum                ? msg::kRadioChecksumError
+                                                            : msg::kWriteError;
+    EXPECT_EQ(result.outcome, TransferOutcome::Failed);
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(link.transcript, expected.str());
+    EXPECT_EQ(image, RadioImage{});
+    EXPECT_EQ(file.image, fileBefore);
+    ASSERT_GE(observer.calls.size(), 2u);
+    EXPECT_EQ(observer.calls[observer.calls.size() - 2],
+              "message " + std::to_string(message) + " error");
+    EXPECT_EQ(observer.calls.back(), "done");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, RejectedBlockTest,
+    ::testing::Combine(
+        ::testing::Values(Direction::Upload, Direction::Download),
+        ::testing::Values(RejectedBlockCase{.name = "LengthZero", .length = 0x0000},
+                          RejectedBlockCase{.name = "LengthOnlyChecksum", .length = 0x0001},
+                          RejectedBlockCase{.name = "LengthHalfImage", .length = 0x0101},
+                          RejectedBlockCase{.name = "LengthOneShort", .length = 0x0200},
+                          RejectedBlockCase{.name = "LengthOneLong", .length = 0x0202},
+                          RejectedBlockCase{.name = "LengthLargest", .length = 0xFFFF},
+                          RejectedBlockCase{.name = "MissingBytes", .cutTo = 300},
+                          RejectedBlockCase{.name = "WrongChecksum", .badChecksum = true})),
+    rejectedBlockName);
+
+// The radio answers the PC's block with `answer`; only an acknowledgement means it took it.
+struct DownloadCase {
+    const char* name;
+    bool maintenance;
+    LineBytes answer;
+    StringId message;
+    std::string tail; // transcript after the checksum
+};
+
 class DownloadTest : public CloneProtocolTest,
-                     public ::testing::WithParamInterface<DownloadModeCase> {};
+                     public ::testing::WithParamInterface<DownloadCase> {};
 
 TEST_P(DownloadTest, SendsTheImageAlignedForThisRadio) {
-    const DownloadModeCase& c = GetParam();
+    const DownloadCase& c = GetParam();
+    radio.ackAnswer = c.answer;
     const RadioImage sent = expectedSentImage();
+    const std::uint8_t header = c.maintenance ? 0x25 : 0x21;
+    const std::uint8_t frame[] = {header, 0x02, 0x01};
+    const auto checksum = static_cast<std::uint8_t>(
+        std::accumulate(sent.begin(), sent.end(), unsigned{header} + 0x02 + 0x01));
 
-    const TransferResult result = download(c.maintenance);
+    const TransferResult result = download({.maintenance = c.maintenance, .backupDirectory = {}});
 
-    EXPECT_EQ(result.outcome, TransferOutcome::Succeeded);
-    EXPECT_EQ(result.message, msg::kWriteComplete);
-    const std::uint8_t checksum = static_cast<std::uint8_t>(
-        std::accumulate(sent.begin(), sent.end(), unsigned{c.header} + 0x02 + 0x01) & 0xFF);
-    const std::uint8_t frame[] = {c.header, 0x02, 0x01};
-    EXPECT_EQ(link.transcript, Transcript()
-                                   .echoed(kWakeUp)
-                                   .read(radio.block)
-                                   .wait(55)
+    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(result.succeeded(), c.message == msg::kWriteComplete);
+    EXPECT_EQ(link.transcript, blockRead()
                                    .echoed(kAck)
                                    .echoed(kAnnounceBlock)
                                    .wait(220)
@@ -303,199 +214,108 @@ TEST_P(DownloadTest, SendsTheImageAlignedForThisRadio) {
                                    .echoed(sent)
                                    .wait(55)
                                    .echoed(checksum)
-                                   .read(kAck)
+                                   .raw(c.tail)
                                    .str());
-    EXPECT_EQ(observer.calls, concat({{"caption 91", "range 512", "text 95", "pos 5"},
-                                      progressFrom(62),
-                                      {"message 89 info", "done"}}));
+    const std::string end =
+        "message " + std::to_string(c.message) + (result.succeeded() ? " info" : " error");
+    EXPECT_EQ(
+        observer.calls,
+        concat(concat({"caption 91", "range 512", "text 95", "pos 5"}, kSteps), {end, "done"}));
     // The radio's alignment is now the image's, and the channels were re-encoded with it.
     EXPECT_EQ(file.image, sent);
     EXPECT_TRUE(std::equal(sent.begin() + kAlignmentFirst, sent.begin() + kAlignmentLast + 1,
                            radioImage.begin() + kAlignmentFirst));
-    ImageState plain;
-    ImageCodec::makeNewImage(plain, kVhf);
-    EXPECT_FALSE(std::equal(sent.begin() + 74, sent.begin() + 266, plain.image.begin() + 74))
+    const RadioImage plain = freshState().image;
+    EXPECT_FALSE(std::equal(sent.begin() + 74, sent.begin() + 266, plain.begin() + 74))
         << "channel records should carry this radio's alignment values";
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, DownloadTest,
-                         ::testing::Values(DownloadModeCase{"Normal", false, 0x21},
-                                           DownloadModeCase{"Maintenance", true, 0x25}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CloneProtocolTest, DownloadWithWrongRadioChecksumSendsNothingMore) {
-    radio.block.back() = static_cast<std::uint8_t>(radio.block.back() ^ 0x40);
-    const RadioImage before = file.image;
-    const TransferResult result = download();
-    EXPECT_EQ(result.message, msg::kRadioChecksumError);
-    EXPECT_EQ(file.image, before);
-    EXPECT_EQ(link.transcript,
-              Transcript().echoed(kWakeUp).read(radio.block).wait(55).echoed(kNak).str());
-}
-
-TEST_F(CloneProtocolTest, DownloadRefusesARadioWithOtherHardwareBytes) {
-    for (std::size_t offset = 43; offset <= 48; ++offset) {
-        SCOPED_TRACE(offset);
-        FakeSerialLink line;
-        ScriptedRadio other(line);
-        RadioImage otherImage = radioImage;
-        otherImage[offset] ^= 0x01;
-        other.block = radioBlock(otherImage);
-        other.install();
-        const RadioImage before = file.image;
-        RecordingObserver calls;
-
-        const auto result = DownloadThreadProc({}, openerFor(line), file, {}, calls);
-
-        EXPECT_EQ(result.message, msg::kHardwareMismatch);
-        EXPECT_EQ(line.transcript,
-                  Transcript().echoed(kWakeUp).read(other.block).wait(55).echoed(kAck).str());
-        EXPECT_EQ(file.image, before);
-        EXPECT_TRUE(other.pcBlock.empty());
-    }
-}
-
-struct AckCase {
-    const char* name;
-    std::vector<std::optional<std::uint8_t>> answer; // nullopt: a line error
-    StringId message;
-    std::string tail; // transcript after the checksum
-};
-
-void PrintTo(const AckCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class AckTest : public CloneProtocolTest, public ::testing::WithParamInterface<AckCase> {};
-
-std::string timeouts(int n) {
-    Transcript t;
-    for (int i = 0; i < n; ++i)
-        t.timeout();
-    return t.str();
-}
-
-TEST_P(AckTest, OnlyAnAcknowledgementMeansTheRadioTookTheBlock) {
-    const AckCase& c = GetParam();
-    radio.ackAnswer.reset();
-    link.onSend = [this, &c, inner = link.onSend](std::uint8_t b) {
-        inner(b);
-        if (radio.pcBlock.size() == kBlockLength + 3 && link.sentCount == 6 + kBlockLength) {
-            for (const auto& a : c.answer) {
-                if (a)
-                    link.radioSends(*a);
-                else
-                    link.lineError();
-            }
-        }
-    };
-    const RadioImage sent = expectedSentImage();
-    const std::uint8_t frame[] = {kHeaderNormal, 0x02, 0x01};
-
-    const TransferResult result = download();
-
-    EXPECT_EQ(result.message, c.message);
-    EXPECT_EQ(link.transcript, Transcript()
-                                   .echoed(kWakeUp)
-                                   .read(radio.block)
-                                   .wait(55)
-                                   .echoed(kAck)
-                                   .echoed(kAnnounceBlock)
-                                   .wait(220)
-                                   .wait(110)
-                                   .echoed(frame)
-                                   .echoed(sent)
-                                   .wait(55)
-                                   .echoed(blockChecksum(kHeaderNormal, kBlockLength, sent))
-                                   .raw(c.tail)
-                                   .str());
-}
-
-std::vector<std::optional<std::uint8_t>> lineErrorsThen(int errors, std::uint8_t last) {
-    std::vector<std::optional<std::uint8_t>> answer(static_cast<std::size_t>(errors));
+LineBytes lineErrorsThen(int errors, std::uint8_t last) {
+    LineBytes answer(static_cast<std::size_t>(errors));
     answer.push_back(last);
     return answer;
 }
 
-std::string lineErrorTokensThen(int errors, const std::string& last) {
-    Transcript t;
-    for (int i = 0; i < errors; ++i)
-        t.lineError();
-    return t.raw(last).str();
+INSTANTIATE_TEST_SUITE_P(
+    Answers, DownloadTest,
+    ::testing::Values(
+        DownloadCase{"Normal", false, {0x06}, msg::kWriteComplete, "R06"},
+        DownloadCase{"Maintenance", true, {0x06}, msg::kWriteComplete, "R06"},
+        DownloadCase{
+            "NoiseThenAck", false, {0x55, std::nullopt, 0x06}, msg::kWriteComplete, "R55 err R06"},
+        DownloadCase{"NakEndsAtOnce", false, {0x15}, msg::kWriteError, "R15"},
+        DownloadCase{
+            "SilentRadio", false, {}, msg::kWriteError, Transcript().timeout(kAckReads).str()},
+        DownloadCase{"GarbageIsNoAck",
+                     false,
+                     {0x55},
+                     msg::kWriteError,
+                     Transcript().read(0x55).timeout(kAckReads - 1).str()},
+        // 29 line errors and a stray byte on the 30th read: still no acknowledgement.
+        DownloadCase{"LastReadGarbage", false, lineErrorsThen(kAckReads - 1, 0x42),
+                     msg::kWriteError, Transcript().lineError(kAckReads - 1).read(0x42).str()}),
+    nameOf<DownloadCase>);
+
+class HardwareMismatchTest : public CloneProtocolTest,
+                             public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(HardwareMismatchTest, DownloadSendsNothingAfterTheAck) {
+    radioImage[GetParam()] ^= 0x01;
+    radio.block = radioBlock(radioImage);
+    const RadioImage before = file.image;
+
+    EXPECT_EQ(download().message, msg::kHardwareMismatch);
+    EXPECT_EQ(link.transcript, blockRead().echoed(kAck).str());
+    EXPECT_EQ(file.image, before);
+    EXPECT_TRUE(radio.pcBlock.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, AckTest,
-    ::testing::Values(
-        AckCase{"Ack", {0x06}, msg::kWriteComplete, "R06"},
-        AckCase{"NoiseThenAck", {0x55, std::nullopt, 0x06}, msg::kWriteComplete, "R55 err R06"},
-        AckCase{"NakEndsAtOnce", {0x15}, msg::kWriteError, "R15"},
-        AckCase{"SilentRadio", {}, msg::kWriteError, timeouts(kAckReads)},
-        AckCase{"GarbageIsNoAck", {0x55}, msg::kWriteError, "R55 " + timeouts(kAckReads - 1)},
-        // 29 line errors and a stray byte on the 30th read: still no acknowledgement.
-        AckCase{"LastReadGarbage", lineErrorsThen(kAckReads - 1, 0x42), msg::kWriteError,
-                lineErrorTokensThen(kAckReads - 1, "R42")}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Offsets, HardwareMismatchTest, ::testing::Range<std::size_t>(43, 49));
 
 struct EchoCase {
     const char* name;
+    Direction direction;
     bool radioStartsOff;
-    bool radioSendsBlockAfterPowerCycle;
-    bool isDownload;
-    std::function<bool(std::size_t, std::uint8_t)> drop;
+    bool radioSendsBlock;
+    std::size_t noEchoFor; // the sent byte without an echo, counted from 0
     StringId message;
     std::string tail;
 };
-
-void PrintTo(const EchoCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class EchoTest : public CloneProtocolTest, public ::testing::WithParamInterface<EchoCase> {};
 
 TEST_P(EchoTest, MissingEchoEndsTheTransfer) {
     const EchoCase& c = GetParam();
     radio.startsOff = c.radioStartsOff;
-    if (!c.radioSendsBlockAfterPowerCycle)
+    if (!c.radioSendsBlock)
         radio.block.clear();
-    link.dropEcho = c.drop;
-    RadioImage image{};
+    link.noEchoFor = c.noEchoFor;
 
-    const TransferResult result = c.isDownload ? download() : upload(image);
-
-    EXPECT_EQ(result.message, c.message);
-    const std::string& t = link.transcript;
-    ASSERT_GE(t.size(), c.tail.size());
-    EXPECT_EQ(t.substr(t.size() - c.tail.size()), c.tail);
+    EXPECT_EQ(transfer(c.direction).message, c.message);
+    EXPECT_TRUE(link.transcript.ends_with(c.tail)) << link.transcript;
     EXPECT_EQ(image, RadioImage{});
-    if (c.isDownload && c.message == msg::kCheckConnection) {
-        EXPECT_EQ(radio.pcBlock.size(), 0u);
+    if (c.message == msg::kCheckConnection) {
+        EXPECT_TRUE(radio.pcBlock.empty());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Echo, EchoTest,
-    ::testing::Values(EchoCase{"ReadyAnswer", true, true, false,
-                               [](std::size_t, std::uint8_t b) { return b == kReadyAnswer; },
-                               msg::kCheckConnection, "T20 to"},
-                      EchoCase{"SecondWakeUp", true, false, false,
-                               [](std::size_t i, std::uint8_t b) { return i == 2 && b == kWakeUp; },
-                               msg::kCheckConnection, "W550 T70 to"},
-                      EchoCase{"Announce", false, true, true,
-                               [](std::size_t, std::uint8_t b) { return b == kAnnounceBlock; },
-                               msg::kCheckConnection, "T60 to"},
-                      EchoCase{"BlockHeader", false, true, true,
-                               [](std::size_t i, std::uint8_t) { return i == 3; }, msg::kWriteError,
-                               "W110 T21 to"},
-                      EchoCase{"DataByte", false, true, true,
-                               [](std::size_t i, std::uint8_t) { return i == 6 + 100; },
-                               msg::kWriteError, " to"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Sent bytes: 70 20 70 after a power cycle; 70 06 60 21 02 01 and the data in a download.
+INSTANTIATE_TEST_SUITE_P(Echo, EchoTest,
+                         ::testing::Values(EchoCase{"ReadyAnswer", Direction::Upload, true, true, 1,
+                                                    msg::kCheckConnection, "T20 to"},
+                                           EchoCase{"SecondWakeUp", Direction::Upload, true, false,
+                                                    2, msg::kCheckConnection, "W550 T70 to"},
+                                           EchoCase{"Announce", Direction::Download, false, true, 2,
+                                                    msg::kCheckConnection, "T60 to"},
+                                           EchoCase{"BlockHeader", Direction::Download, false, true,
+                                                    3, msg::kWriteError, "W110 T21 to"},
+                                           EchoCase{"DataByte", Direction::Download, false, true,
+                                                    6 + 100, msg::kWriteError, " to"}),
+                         nameOf<EchoCase>);
 
 TEST_F(CloneProtocolTest, PortThatCannotBeOpenedReportsSerialPortError) {
     link.refuseOpen = true;
-    RadioImage image{};
-    EXPECT_EQ(upload(image).message, msg::kSerialPortError);
+    EXPECT_EQ(upload().message, msg::kSerialPortError);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"caption 90", "message 80 error", "done"}));
     observer.calls.clear();
     EXPECT_EQ(download().message, msg::kSerialPortError);
@@ -506,16 +326,13 @@ TEST_F(CloneProtocolTest, PortThatCannotBeOpenedReportsSerialPortError) {
 TEST_F(CloneProtocolTest, LineLostWhileWaitingForTheRadioEndsTheWait) {
     radio.startsOff = true;
     radio.timeoutsBeforePowerOn = 1000;
-    int seen = 0;
-    link.onToken = [&](const std::string& t) {
+    link.onToken = [&, seen = 0](const std::string& t) mutable {
         if (t == "to" && ++seen == 3)
             link.lost = true;
     };
-    RadioImage image{};
-    const TransferResult result = upload(image);
-    EXPECT_EQ(result.message, msg::kSerialPortError);
-    EXPECT_EQ(link.transcript, Transcript().echoed(kWakeUp).timeout().timeout().timeout().str());
-    EXPECT_EQ(lastOf(observer.calls), "done");
+    EXPECT_EQ(upload().message, msg::kSerialPortError);
+    EXPECT_EQ(link.transcript, Transcript().echoed(kWakeUp).timeout(3).str());
+    EXPECT_EQ(observer.calls.back(), "done");
 }
 
 } // namespace

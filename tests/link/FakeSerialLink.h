@@ -14,6 +14,13 @@
 
 namespace mz58::test {
 
+// "T70": the PC sent 0x70; "R21": the PC read 0x21.
+inline std::string byteToken(char kind, std::uint8_t b) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%c%02X", kind, b);
+    return text;
+}
+
 // The line in memory: every byte the PC writes comes back as the cable's echo, then a radio
 // script answers it. Reads never wait; an empty line is a time-out. Everything that happens
 // on the line is written to `transcript` as tokens: "T70" the PC sent 0x70, "R21" the PC read
@@ -26,9 +33,8 @@ public:
     std::function<void()> onIdle;
     // Called after every transcript token (for example to request a cancel at a given point).
     std::function<void(const std::string&)> onToken;
-    bool echo = true;
-    // Bytes of the PC that the cable swallows (no echo), by their position among all sent bytes.
-    std::function<bool(std::size_t index, std::uint8_t byte)> dropEcho;
+    // The byte of the PC, counted from 0 among all it sends, whose echo the cable swallows.
+    std::optional<std::size_t> noEchoFor;
     std::string transcript;
     std::size_t sentCount = 0;
     int timeouts = 0;
@@ -48,8 +54,8 @@ public:
             return false;
         for (const std::uint8_t b : bytes) {
             const std::size_t index = sentCount++;
-            token('T', b);
-            if (echo && !(dropEcho && dropEcho(index, b)))
+            record(byteToken('T', b));
+            if (index != noEchoFor)
                 m_line.push_back(b);
             if (onSend)
                 onSend(b);
@@ -74,7 +80,7 @@ public:
         }
         byte = *m_line.front();
         m_line.pop_front();
-        token('R', byte);
+        record(byteToken('R', byte));
         return kReadOk;
     }
 
@@ -90,19 +96,11 @@ public:
     void WaitMs(unsigned ms) override { record("W" + std::to_string(ms)); }
     bool lineLost() const override { return lost; }
 
-    bool lineEmpty() const { return m_line.empty(); }
-
     // True while the protocol holds the port.
     bool open = false;
-    int opens = 0;
     bool refuseOpen = false;
 
 private:
-    void token(char kind, std::uint8_t b) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%c%02X", kind, b);
-        record(text);
-    }
     void record(const std::string& t) {
         if (!transcript.empty())
             transcript += ' ';
@@ -117,10 +115,7 @@ private:
 // The protocol's handle on a FakeSerialLink that the test keeps: closing it marks the fake closed.
 class BorrowedLink final : public SerialLink {
 public:
-    explicit BorrowedLink(FakeSerialLink& link) : m_link(link) {
-        m_link.open = true;
-        ++m_link.opens;
-    }
+    explicit BorrowedLink(FakeSerialLink& link) : m_link(link) { m_link.open = true; }
     ~BorrowedLink() override { m_link.open = false; }
     bool Write(std::span<const std::uint8_t> bytes) override { return m_link.Write(bytes); }
     int ReadByte(std::uint8_t& byte) override { return m_link.ReadByte(byte); }
@@ -143,10 +138,9 @@ inline std::function<std::unique_ptr<SerialLink>()> openerFor(FakeSerialLink& li
 // Builds an expected transcript in the same tokens.
 class Transcript {
 public:
-    Transcript& sent(std::uint8_t b) { return add('T', b); }
-    Transcript& read(std::uint8_t b) { return add('R', b); }
+    Transcript& read(std::uint8_t b) { return raw(byteToken('R', b)); }
     // A byte the PC sends and reads back from the cable.
-    Transcript& echoed(std::uint8_t b) { return sent(b).read(b); }
+    Transcript& echoed(std::uint8_t b) { return raw(byteToken('T', b)).read(b); }
     Transcript& echoed(std::span<const std::uint8_t> bytes) {
         for (const auto b : bytes)
             echoed(b);
@@ -157,11 +151,11 @@ public:
             read(b);
         return *this;
     }
-    Transcript& timeout() { return raw("to"); }
-    Transcript& lineError() { return raw("err"); }
+    Transcript& timeout(int count = 1) { return repeat("to", count); }
+    Transcript& lineError(int count = 1) { return repeat("err", count); }
     Transcript& wait(unsigned ms) { return raw("W" + std::to_string(ms)); }
     Transcript& raw(const std::string& t) {
-        if (!m_text.empty())
+        if (!m_text.empty() && !t.empty())
             m_text += ' ';
         m_text += t;
         return *this;
@@ -169,10 +163,10 @@ public:
     const std::string& str() const { return m_text; }
 
 private:
-    Transcript& add(char kind, std::uint8_t b) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%c%02X", kind, b);
-        return raw(text);
+    Transcript& repeat(const std::string& t, int count) {
+        for (int i = 0; i < count; ++i)
+            raw(t);
+        return *this;
     }
     std::string m_text;
 };
@@ -188,8 +182,13 @@ public:
     void setRange(int upper) override { add("range " + std::to_string(upper)); }
     void setPosition(int position) override { add("pos " + std::to_string(position)); }
     void setStatusText(StringId id) override { add("text " + std::to_string(id)); }
-    void showMessage(StringId id, std::span<const std::string>, Icon icon) override {
-        add("message " + std::to_string(id) + (icon == Icon::Information ? " info" : " error"));
+    // "message 84 error", followed by the message's arguments if it has any.
+    void showMessage(StringId id, std::span<const std::string> args, Icon icon) override {
+        std::string call =
+            "message " + std::to_string(id) + (icon == Icon::Information ? " info" : " error");
+        for (const auto& arg : args)
+            call += " " + arg;
+        add(call);
     }
     void done(const TransferResult&) override {
         ++doneCount;

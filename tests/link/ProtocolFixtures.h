@@ -4,8 +4,12 @@
 #include "CloneProtocol.h"
 #include "FakeSerialLink.h"
 #include "ImageCodec.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
+#include <stop_token>
 #include <vector>
 
 namespace mz58::test {
@@ -13,9 +17,7 @@ namespace mz58::test {
 // A VHF radio with factory alignment data, a serial number and data bytes that look like
 // handshake bytes (0x50, 0x70) and block headers (0x20..0x2F).
 inline RadioImage radioImageWithAlignment() {
-    ImageState state;
-    ImageCodec::makeNewImage(state, kVhf);
-    RadioImage image = state.image;
+    RadioImage image = freshState().image;
     writeBigEndian16(image, 294, 1540); // RX tuning base 154.0 MHz
     image[297] = 0x40;
     image[298] = 0x30;
@@ -49,6 +51,9 @@ inline std::vector<std::uint8_t> radioBlock(const RadioImage& image, std::uint8_
     return block;
 }
 
+// Bytes a radio puts on the line; nullopt stands for a line error.
+using LineBytes = std::vector<std::optional<std::uint8_t>>;
+
 // A radio driven by what the PC sends: it answers the wake-up byte with `block` (at once, or
 // after being switched on when it starts off) and answers a complete PC block with `ackAnswer`.
 struct ScriptedRadio {
@@ -60,8 +65,8 @@ struct ScriptedRadio {
     // Time-outs the PC sees before the radio, switched off and on, sends 0x50.
     int timeoutsBeforePowerOn = 1;
     // What the radio puts on the line before 0x50 while the PC waits for it.
-    std::vector<std::optional<std::uint8_t>> beforeReady;
-    std::optional<std::uint8_t> ackAnswer = clone::kAck;
+    LineBytes beforeReady;
+    LineBytes ackAnswer{clone::kAck};
     std::vector<std::uint8_t> pcBlock;
 
     void install() {
@@ -70,13 +75,21 @@ struct ScriptedRadio {
     }
 
 private:
+    void send(const LineBytes& bytes) {
+        for (const auto& b : bytes) {
+            if (b)
+                link.radioSends(*b);
+            else
+                link.lineError();
+        }
+    }
+
     void pcSent(std::uint8_t b) {
         if (m_receiving) {
             pcBlock.push_back(b);
             if (pcBlock.size() == clone::kBlockLength + 3) {
                 m_receiving = false;
-                if (ackAnswer)
-                    link.radioSends(*ackAnswer);
+                send(ackAnswer);
             }
             return;
         }
@@ -93,17 +106,10 @@ private:
     }
 
     void idle() {
-        if (!startsOff || m_poweredOn)
-            return;
-        if (m_timeouts++ < timeoutsBeforePowerOn)
+        if (!startsOff || m_poweredOn || m_timeouts++ < timeoutsBeforePowerOn)
             return;
         m_poweredOn = true;
-        for (const auto& b : beforeReady) {
-            if (b)
-                link.radioSends(*b);
-            else
-                link.lineError();
-        }
+        send(beforeReady);
         link.radioSends(clone::kRadioReady);
     }
 
@@ -111,6 +117,43 @@ private:
     bool m_receiving = false;
     bool m_expectHeader = false;
     int m_timeouts = 0;
+};
+
+enum class Direction { Upload, Download };
+
+inline void PrintTo(Direction d, std::ostream* os) {
+    *os << (d == Direction::Upload ? "Upload" : "Download");
+}
+
+// One transfer against a scripted radio in clone mode that holds radioImageWithAlignment().
+class ProtocolTest : public ::testing::Test {
+protected:
+    ProtocolTest() {
+        radio.block = radioBlock(radioImage);
+        radio.install();
+    }
+
+    TransferResult upload() {
+        return UploadThreadProc(stop.get_token(), openerFor(link), image, observer);
+    }
+    TransferResult download(DownloadOptions options = {}) {
+        return DownloadThreadProc(stop.get_token(), openerFor(link), file, options, observer);
+    }
+    TransferResult transfer(Direction direction) {
+        return direction == Direction::Upload ? upload() : download();
+    }
+    // The line until the PC has read the radio's block and paused before answering it.
+    Transcript blockRead() const {
+        return Transcript().echoed(clone::kWakeUp).read(radio.block).wait(55);
+    }
+
+    FakeSerialLink link;
+    ScriptedRadio radio{link};
+    RecordingObserver observer;
+    std::stop_source stop;
+    RadioImage radioImage = radioImageWithAlignment();
+    RadioImage image{};             // what an upload fills
+    ImageState file = freshState(); // what a download sends
 };
 
 } // namespace mz58::test

@@ -100,8 +100,7 @@ TEST(RadioBackup, WritesTheRadioImageWithItsBandOffsetAndNeverOverwrites) {
     TempDir dir;
     const auto when = std::chrono::system_clock::now();
     for (const int band : {int{kVhf}, int{kUhf}}) {
-        ImageState state;
-        ImageCodec::makeNewImage(state, band);
+        ImageState state = freshState(band);
         state.image[400] = 0x99;
         const fs::path target = dir.path() / ("band" + std::to_string(band)) / "backups";
 
@@ -110,79 +109,54 @@ TEST(RadioBackup, WritesTheRadioImageWithItsBandOffsetAndNeverOverwrites) {
 
         ASSERT_TRUE(first.ok) << first.error;
         ASSERT_TRUE(second.ok) << second.error;
-        EXPECT_NE(first.file, second.file);
         EXPECT_EQ(second.file.stem().string(), first.file.stem().string() + "-2");
         RadioImage read{};
         LocalOffset offset = -1;
-        RecordingObserver unused;
-        class Silent final : public Prompter {
-            Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
-                return Answer::Ok;
-            }
-        } silent;
-        ASSERT_TRUE(ReadProgrammingFile(first.file, read, offset, silent, ""));
+        RecordingPrompter prompter;
+        ASSERT_TRUE(ReadProgrammingFile(first.file, read, offset, prompter, ""));
         EXPECT_EQ(read, state.image);
         EXPECT_EQ(offset, bandDefaultLocalOffset(band));
     }
 }
 
-TEST(RadioBackup, UnwritableDirectoryIsReportedWithItsPath) {
+class DownloadBackupTest : public ProtocolTest {
+protected:
     TempDir dir;
-    const fs::path blocker = dir.path() / "file";
-    std::ofstream(blocker) << "not a directory";
-    const BackupResult result = writeRadioBackup(blocker / "backups", RadioImage{});
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(blocker.string()), std::string::npos) << result.error;
+};
+
+TEST_F(DownloadBackupTest, KeepsTheRadioMemoryBeforeSending) {
+    const fs::path target = dir.path() / "kept";
+    fs::path backupWhenAnnounced;
+    link.onToken = [&](const std::string& t) {
+        if (t == "T60" && fs::is_directory(target))
+            backupWhenAnnounced = fs::directory_iterator(target)->path();
+    };
+
+    const auto result = download({.backupDirectory = target});
+
+    EXPECT_EQ(result.message, msg::kWriteComplete);
+    EXPECT_EQ(result.backupFile, backupWhenAnnounced) << "backup exists before 0x60";
+    std::ifstream in(result.backupFile, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_EQ(bytes.size(), kProgrammingFileSize);
+    EXPECT_TRUE(std::equal(radioImage.begin(), radioImage.end(),
+                           reinterpret_cast<const std::uint8_t*>(bytes.data())));
 }
 
-// The download keeps the radio's memory before it sends anything, and sends nothing when it
-// cannot.
-TEST(RadioBackup, DownloadKeepsTheRadioMemoryBeforeSending) {
-    TempDir dir;
-    const RadioImage radioImage = radioImageWithAlignment();
-    for (const bool writable : {true, false}) {
-        SCOPED_TRACE(writable);
-        FakeSerialLink link;
-        ScriptedRadio radio(link);
-        radio.block = radioBlock(radioImage);
-        radio.install();
-        ImageState file;
-        ImageCodec::makeNewImage(file, kVhf);
-        const RadioImage before = file.image;
-        const fs::path target = writable ? dir.path() / "kept" : dir.path() / "blocker";
-        if (!writable)
-            std::ofstream(target) << "x";
-        fs::path backupWhenAnnounced;
-        link.onToken = [&](const std::string& t) {
-            if (t == "T60" && fs::exists(target) && fs::is_directory(target))
-                backupWhenAnnounced = fs::directory_iterator(target)->path();
-        };
-        DownloadOptions options;
-        options.backupDirectory = target;
-        RecordingObserver observer;
+TEST_F(DownloadBackupTest, SendsNothingWhenTheBackupCannotBeWritten) {
+    const fs::path blocker = dir.path() / "blocker";
+    std::ofstream(blocker) << "x";
+    const RadioImage before = file.image;
 
-        const auto result = DownloadThreadProc({}, openerFor(link), file, options, observer);
+    const auto result = download({.backupDirectory = blocker});
 
-        if (writable) {
-            EXPECT_EQ(result.message, msg::kWriteComplete);
-            EXPECT_EQ(result.backupFile, backupWhenAnnounced) << "backup exists before 0x60";
-            std::ifstream in(result.backupFile, std::ios::binary);
-            std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-            ASSERT_EQ(bytes.size(), kProgrammingFileSize);
-            EXPECT_TRUE(std::equal(radioImage.begin(), radioImage.end(),
-                                   reinterpret_cast<const std::uint8_t*>(bytes.data())));
-        } else {
-            EXPECT_EQ(result.message, msg::kBackupFailed);
-            EXPECT_TRUE(result.backupFile.empty());
-            EXPECT_EQ(link.transcript, Transcript()
-                                           .echoed(clone::kWakeUp)
-                                           .read(radio.block)
-                                           .wait(55)
-                                           .echoed(clone::kAck)
-                                           .str());
-            EXPECT_EQ(file.image, before) << "nothing taken from the radio either";
-        }
-    }
+    EXPECT_EQ(result.message, msg::kBackupFailed);
+    ASSERT_GE(observer.calls.size(), 2u);
+    EXPECT_NE(observer.calls[observer.calls.size() - 2].find(blocker.string()), std::string::npos)
+        << "the message names the folder that could not be written";
+    EXPECT_TRUE(result.backupFile.empty());
+    EXPECT_EQ(link.transcript, blockRead().echoed(clone::kAck).str());
+    EXPECT_EQ(file.image, before) << "nothing taken from the radio either";
 }
 
 } // namespace

@@ -14,78 +14,48 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Observer calls come from the worker thread; the test only reads them after it has ended.
-class ThreadCheckingObserver final : public TransferObserver {
-public:
-    std::atomic<int> calls{0};
-    std::atomic<int> dones{0};
-    std::atomic<bool> offThread{true};
+class TransferWorkerTest : public ProtocolTest {
+protected:
+    TransferWorkerTest() {
+        // Observer calls come from the worker thread; the test reads them after it has ended.
+        observer.onCall = [this](const std::string& call) {
+            if (std::this_thread::get_id() == testThread)
+                onTestThread = true;
+            if (call == "text " + std::to_string(msg::kStatusPowerCycle))
+                powerCycleShown = true;
+        };
+    }
+    const std::thread::id testThread = std::this_thread::get_id();
+    std::atomic<bool> onTestThread{false};
     std::atomic<bool> powerCycleShown{false};
-    std::thread::id testThread = std::this_thread::get_id();
-
-    void setCaption(StringId) override { note(); }
-    void setRange(int) override { note(); }
-    void setPosition(int) override { note(); }
-    void setStatusText(StringId id) override {
-        note();
-        if (id == msg::kStatusPowerCycle)
-            powerCycleShown = true;
-    }
-    void showMessage(StringId, std::span<const std::string>, Icon) override { note(); }
-    void done(const TransferResult&) override {
-        note();
-        ++dones;
-    }
-
-private:
-    void note() {
-        ++calls;
-        if (std::this_thread::get_id() == testThread)
-            offThread = false;
-    }
+    TransferWorker worker;
 };
 
-TEST(TransferWorker, RunsTheUploadOnItsOwnThread) {
-    FakeSerialLink link;
-    ScriptedRadio radio(link);
-    const RadioImage radioImage = radioImageWithAlignment();
-    radio.block = radioBlock(radioImage);
-    radio.install();
-    ThreadCheckingObserver observer;
-    RadioImage image{};
-    TransferWorker worker;
-
+TEST_F(TransferWorkerTest, RunsTheUploadOnItsOwnThread) {
     ASSERT_TRUE(worker.startUpload(openerFor(link), image, observer));
     ASSERT_TRUE(worker.waitFor(10s));
 
     EXPECT_TRUE(worker.finished());
     EXPECT_TRUE(worker.result().succeeded());
     EXPECT_EQ(image, radioImage);
-    EXPECT_EQ(observer.dones, 1);
-    EXPECT_TRUE(observer.offThread);
+    EXPECT_EQ(observer.doneCount, 1);
+    EXPECT_FALSE(onTestThread);
 }
 
-TEST(TransferWorker, CancelEndsTheWaitForASilentRadio) {
-    FakeSerialLink link;
-    ScriptedRadio radio(link);
-    radio.block = radioBlock(radioImageWithAlignment());
+TEST_F(TransferWorkerTest, CancelEndsTheWaitForASilentRadio) {
     radio.startsOff = true;
     radio.timeoutsBeforePowerOn = 1'000'000;
-    radio.install();
     link.maxTimeouts = 1'000'000;
     // Each read of the silent line takes a little time, as a real one does.
     link.onIdle = [inner = link.onIdle] {
         inner();
         std::this_thread::sleep_for(2ms);
     };
-    ThreadCheckingObserver observer;
-    RadioImage image{};
-    TransferWorker worker;
 
     ASSERT_TRUE(worker.startUpload(openerFor(link), image, observer));
-    for (int i = 0; i < 1000 && !observer.powerCycleShown; ++i)
+    for (int i = 0; i < 1000 && !powerCycleShown; ++i)
         std::this_thread::sleep_for(5ms);
-    ASSERT_TRUE(observer.powerCycleShown);
+    ASSERT_TRUE(powerCycleShown);
     EXPECT_FALSE(worker.finished());
     RadioImage other{};
     EXPECT_FALSE(worker.startUpload(openerFor(link), other, observer)) << "one transfer at a time";
@@ -93,7 +63,7 @@ TEST(TransferWorker, CancelEndsTheWaitForASilentRadio) {
     worker.requestCancel();
     ASSERT_TRUE(worker.waitFor(10s));
     EXPECT_EQ(worker.result().outcome, TransferOutcome::Cancelled);
-    EXPECT_EQ(observer.dones, 0);
+    EXPECT_EQ(observer.doneCount, 0);
     EXPECT_EQ(image, RadioImage{});
     EXPECT_FALSE(link.open);
 }
