@@ -34,28 +34,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, options.stderrFile.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
 
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        bool replaced = false;
-        for (const auto& [name, value] : options.environment)
-            replaced = replaced || entry.rfind(name + "=", 0) == 0;
-        if (!replaced)
-            env.push_back(entry);
-    }
-    for (const auto& [name, value] : options.environment)
-        env.push_back(name + "=" + value);
-
     std::vector<char*> args;
     for (const auto& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
-    std::vector<char*> envp;
-    for (auto& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
 
-    if (::posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+    if (::posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), environ) != 0)
         m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     if (pipeFds[1] >= 0)

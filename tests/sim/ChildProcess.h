@@ -10,14 +10,14 @@
 
 namespace mz58::test {
 
-// A program started by a test, with its output in files (or its stdout on a pipe). The
-// destructor ends it if it still runs: a test never leaves a process behind.
+// A program started by a test in the test's environment, with its output in files (or its
+// stdout on a pipe). The destructor ends it if it still runs: a test never leaves a process
+// behind.
 class ChildProcess {
 public:
     struct Options {
         std::filesystem::path stdoutFile; // empty: stdout goes to a pipe read by readLine()
         std::filesystem::path stderrFile;
-        std::vector<std::pair<std::string, std::string>> environment; // added or replaced
     };
 
     ChildProcess(const std::vector<std::string>& argv, const Options& options);

@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <numeric>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -38,26 +40,18 @@ struct RunResult {
     std::string err;
 };
 
-class Silent final : public Prompter {
-public:
-    Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
-        return Answer::Ok;
-    }
-};
-
 class RadioSimTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "mz58-sim-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir = pattern;
-
-        radioImage = radioImageWithAlignment();
+        // Backups written without --backup-dir land here.
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
         radioFile = dir / "radio.q7m";
         writeImage(radioFile, radioImage, 0.0);
 
-        ImageState file;
-        ImageCodec::makeNewImage(file, kVhf);
+        ImageState file = freshState();
         for (std::size_t i = 6; i < 26; ++i)
             file.image[i] = static_cast<std::uint8_t>(0xB0 + i);
         file.image[351] = 0x99;
@@ -75,66 +69,59 @@ protected:
     }
 
     void writeImage(const fs::path& path, const RadioImage& image, LocalOffset offset) {
-        Silent silent;
-        ASSERT_TRUE(WriteProgrammingFile(path, image, offset, silent, path.string()));
+        RecordingPrompter prompter;
+        ASSERT_TRUE(WriteProgrammingFile(path, image, offset, prompter, path.string()));
     }
 
     RadioImage imageOf(const fs::path& path) {
         RadioImage image{};
         LocalOffset offset = 0;
-        Silent silent;
-        EXPECT_TRUE(ReadProgrammingFile(path, image, offset, silent, path.string())) << path;
+        RecordingPrompter prompter;
+        EXPECT_TRUE(ReadProgrammingFile(path, image, offset, prompter, path.string())) << path;
         return image;
     }
 
-    // Starts the simulator on `image` with extra arguments; returns its port.
-    std::string startSim(std::vector<std::string> args, const fs::path& image = {}) {
-        std::vector<std::string> argv{MZ58_RADIOSIM_EXE, "--image",
-                                      (image.empty() ? radioFile : image).string()};
-        argv.insert(argv.end(), args.begin(), args.end());
+    // Starts the simulator on the radio's file with extra arguments; returns its port.
+    std::string startSim(std::vector<std::string> args) {
+        args.insert(args.begin(), {MZ58_RADIOSIM_EXE, "--image", radioFile.string()});
         ChildProcess::Options options;
         options.stderrFile = dir / ("sim" + std::to_string(sims.size()) + ".err");
-        sims.push_back(std::make_unique<ChildProcess>(argv, options));
+        sims.push_back(std::make_unique<ChildProcess>(args, options));
         const auto line = sims.back()->readLine(kPortTimeout);
-        if (!line || line->rfind("PORT ", 0) != 0) {
+        if (!line || !line->starts_with("PORT ")) {
             ADD_FAILURE() << "simulator did not report its port: " << readFile(options.stderrFile);
             return "/nonexistent";
         }
         return line->substr(5);
     }
 
-    std::unique_ptr<ChildProcess> startMz58(const std::vector<std::string>& args,
-                                            const std::string& name = "mz58") {
-        std::vector<std::string> argv{MZ58_EXE};
-        argv.insert(argv.end(), args.begin(), args.end());
+    // Starts a program with its stdout and stderr in files named after `name`.
+    std::unique_ptr<ChildProcess> start(const std::vector<std::string>& argv,
+                                        const std::string& name = "run") {
         ChildProcess::Options options;
         options.stdoutFile = dir / (name + ".out");
         options.stderrFile = dir / (name + ".err");
-        options.environment = {{"XDG_DATA_HOME", (dir / "data").string()}};
         return std::make_unique<ChildProcess>(argv, options);
     }
 
-    RunResult finish(ChildProcess& process, const std::string& name = "mz58") {
-        RunResult run;
+    RunResult finish(ChildProcess& process, const std::string& name = "run") {
         const auto status = process.waitFor(kRunTimeout);
-        EXPECT_TRUE(status.has_value()) << "mz58 did not end";
-        run.status = status.value_or(-1);
-        run.out = readFile(dir / (name + ".out"));
-        run.err = readFile(dir / (name + ".err"));
-        return run;
+        EXPECT_TRUE(status.has_value()) << "the program did not end";
+        return {status.value_or(-1), readFile(dir / (name + ".out")),
+                readFile(dir / (name + ".err"))};
     }
 
-    RunResult mz58(const std::vector<std::string>& args) {
-        auto process = startMz58(args);
-        return finish(*process);
+    RunResult run(const std::vector<std::string>& argv) { return finish(*start(argv)); }
+
+    RunResult mz58(std::vector<std::string> args) {
+        args.insert(args.begin(), MZ58_EXE);
+        return run(args);
     }
 
     // The image a write of `programmingFile` sends to the simulated radio.
     RadioImage expectedWritten() {
         ImageState state;
         state.image = fileImage;
-        ImageCodec::decodeAll(state);
-        ImageCodec::encodeAll(state);
         takeRadioAlignment(state, radioImage);
         return state.image;
     }
@@ -149,7 +136,7 @@ protected:
     fs::path dir;
     fs::path radioFile;
     fs::path programmingFile;
-    RadioImage radioImage{};
+    RadioImage radioImage = radioImageWithAlignment();
     RadioImage fileImage{};
     std::vector<std::unique_ptr<ChildProcess>> sims;
 };
@@ -160,10 +147,16 @@ std::vector<std::string> stateArgs(const std::string& state) {
     return {"--pace", "fast", "--state", state};
 }
 
-class GoodTransferTest : public RadioSimTest, public ::testing::WithParamInterface<const char*> {};
+struct GoodCase {
+    const char* name;
+    const char* state;
+    bool maintenance; // the write sends the maintenance header
+};
+
+class GoodTransferTest : public RadioSimTest, public ::testing::WithParamInterface<GoodCase> {};
 
 TEST_P(GoodTransferTest, ReadSavesExactlyWhatTheRadioHolds) {
-    const std::string port = startSim(stateArgs(GetParam()));
+    const std::string port = startSim(stateArgs(GetParam().state));
     const fs::path out = dir / "read.q7m";
 
     const RunResult run = mz58({"read", "--port", port, "-o", out.string()});
@@ -174,46 +167,47 @@ TEST_P(GoodTransferTest, ReadSavesExactlyWhatTheRadioHolds) {
 }
 
 TEST_P(GoodTransferTest, WriteStoresTheFileAlignedForTheRadioAndKeepsABackup) {
-    for (const bool maintenance : {false, true}) {
-        SCOPED_TRACE(maintenance);
-        const fs::path saved = dir / (maintenance ? "saved-m.q7m" : "saved.q7m");
-        const fs::path backups = dir / (maintenance ? "backups-m" : "backups");
-        auto args = stateArgs(GetParam());
-        args.insert(args.end(), {"--save-to", saved.string(), "--once"});
-        const std::string port = startSim(args);
-        std::vector<std::string> write{
-            "write", "--port", port, programmingFile.string(), "--backup-dir", backups.string()};
-        if (maintenance)
-            write.push_back("--maintenance");
-        const std::string fileBefore = readFile(programmingFile);
+    const fs::path saved = dir / "saved.q7m";
+    const fs::path backups = dir / "backups";
+    auto args = stateArgs(GetParam().state);
+    args.insert(args.end(), {"--save-to", saved.string(), "--once"});
+    const std::string port = startSim(args);
+    std::vector<std::string> write{"write",        "--port",        port, programmingFile.string(),
+                                   "--backup-dir", backups.string()};
+    if (GetParam().maintenance)
+        write.push_back("--maintenance");
+    const std::string fileBefore = readFile(programmingFile);
 
-        const RunResult run = mz58(write);
+    const RunResult run = mz58(write);
 
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_TRUE(mentions(run, msg::kWriteComplete)) << run.err;
-        const RadioImage expected = expectedWritten();
-        ASSERT_NE(expected, fileImage) << "the radio's alignment must change the image";
-        EXPECT_EQ(imageOf(saved), expected);
-        EXPECT_EQ(readFile(programmingFile), fileBefore) << "write never changes its file";
-        EXPECT_EQ(sims.back()->waitFor(kRunTimeout), 0) << "--once ends after the transfer";
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(mentions(run, msg::kWriteComplete)) << run.err;
+    const RadioImage expected = expectedWritten();
+    ASSERT_NE(expected, fileImage) << "the radio's alignment must change the image";
+    EXPECT_EQ(imageOf(saved), expected);
+    EXPECT_EQ(readFile(programmingFile), fileBefore) << "write never changes its file";
+    EXPECT_EQ(sims.back()->waitFor(kRunTimeout), 0) << "--once ends after the transfer";
 
-        // The backup holds the radio's memory from before the write.
-        const auto at = run.out.find("backup: ");
-        ASSERT_NE(at, std::string::npos) << run.out;
-        const fs::path backup = run.out.substr(at + 8, run.out.find('\n', at) - at - 8);
-        EXPECT_EQ(backup.parent_path(), backups);
-        EXPECT_EQ(imageOf(backup), radioImage);
-    }
+    // The backup holds the radio's memory from before the write.
+    const auto at = run.out.find("backup: ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const fs::path backup = run.out.substr(at + 8, run.out.find('\n', at) - at - 8);
+    EXPECT_EQ(backup.parent_path(), backups);
+    EXPECT_EQ(imageOf(backup), radioImage);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, GoodTransferTest, ::testing::Values("clone", "off"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(States, GoodTransferTest,
+                         ::testing::Values(GoodCase{"Clone", "clone", false},
+                                           GoodCase{"OffMaintenance", "off", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RadioSimTest, VerifyAfterWriteReportsEqualAndListsDifferencesOtherwise) {
+TEST_F(RadioSimTest, WriteKeepsItsBackupInTheDataHomeAndVerifyFindsTheFile) {
     const std::string port = startSim({"--pace", "fast"});
-    const RunResult write = mz58({"write", "--port", port, programmingFile.string(), "--backup-dir",
-                                  (dir / "backups").string()});
+    const RunResult write = mz58({"write", "--port", port, programmingFile.string()});
     ASSERT_EQ(write.status, 0) << write.err;
+    const fs::path backups = dir / "data" / "MZ58Win" / "backups";
+    ASSERT_TRUE(fs::is_directory(backups));
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator{}), 1);
 
     const RunResult same = mz58({"verify", "--port", port, programmingFile.string()});
     EXPECT_EQ(same.status, 0) << same.err << same.out;
@@ -234,20 +228,9 @@ TEST_F(RadioSimTest, VerifyAfterWriteReportsEqualAndListsDifferencesOtherwise) {
     EXPECT_EQ(differs.out.find("0x15F:"), std::string::npos) << differs.out;
 }
 
-TEST_F(RadioSimTest, WriteWithoutBackupDirectoryUsesTheDataHome) {
-    const std::string port = startSim({"--pace", "fast"});
-    const RunResult run = mz58({"write", "--port", port, programmingFile.string()});
-    EXPECT_EQ(run.status, 0) << run.err;
-    const fs::path backups = dir / "data" / "MZ58Win" / "backups";
-    ASSERT_TRUE(fs::is_directory(backups));
-    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator{}), 1);
-}
-
 TEST_F(RadioSimTest, WriteToARadioOfAnotherBandSendsNothing) {
-    ImageState uhf;
-    ImageCodec::makeNewImage(uhf, kUhf);
     const fs::path uhfFile = dir / "uhf.q7m";
-    writeImage(uhfFile, uhf.image, 5.0);
+    writeImage(uhfFile, freshState(kUhf).image, 5.0);
     const fs::path saved = dir / "saved.q7m";
     const std::string port = startSim({"--pace", "fast", "--save-to", saved.string()});
 
@@ -264,8 +247,9 @@ struct FaultCase {
     const char* fault;
     const char* verb;
     const char* state;
-    StringId message; // 0: the transfer succeeds
-    bool backupKept;  // a write got as far as keeping the radio's memory
+    StringId message;  // 0: the transfer succeeds
+    bool backupKept;   // a write got as far as keeping the radio's memory
+    bool outputExists; // the read's file and the radio's --save-to file hold something already
 };
 
 void PrintTo(const FaultCase& c, std::ostream* os) {
@@ -276,77 +260,73 @@ class FaultTest : public RadioSimTest, public ::testing::WithParamInterface<Faul
 
 TEST_P(FaultTest, EndsWithItsMessageAndWritesNoFile) {
     const FaultCase& c = GetParam();
-    const std::string verb = c.verb;
-    // A read's output file either does not exist yet or already holds something.
-    for (const bool outputExists : {false, true}) {
-        SCOPED_TRACE(outputExists);
-        const fs::path out = dir / (outputExists ? "old.q7m" : "new.q7m");
-        const fs::path saved = dir / (outputExists ? "saved-old.q7m" : "saved-new.q7m");
-        const fs::path backups = dir / (outputExists ? "backups-old" : "backups-new");
-        const std::string previous(kProgrammingFileSize, '\x5A');
-        if (outputExists) {
-            std::ofstream(out, std::ios::binary) << previous;
-            std::ofstream(saved, std::ios::binary) << previous;
-        }
-        auto args = stateArgs(c.state);
-        args.insert(args.end(), {"--fault", c.fault, "--save-to", saved.string()});
-        const std::string port = startSim(args);
-        const std::string fileBefore = readFile(programmingFile);
+    const bool read = c.verb == std::string("read");
+    const fs::path out = dir / "out.q7m";
+    const fs::path saved = dir / "saved.q7m";
+    const fs::path backups = dir / "backups";
+    const std::string previous(kProgrammingFileSize, '\x5A');
+    if (c.outputExists) {
+        std::ofstream(out, std::ios::binary) << previous;
+        std::ofstream(saved, std::ios::binary) << previous;
+    }
+    auto args = stateArgs(c.state);
+    args.insert(args.end(), {"--fault", c.fault, "--save-to", saved.string()});
+    const std::string port = startSim(args);
+    const std::string fileBefore = readFile(programmingFile);
 
-        const RunResult run = verb == "read"
-                                  ? mz58({"read", "--port", port, "-o", out.string()})
-                                  : mz58({"write", "--port", port, programmingFile.string(),
-                                          "--backup-dir", backups.string()});
+    const RunResult run = read ? mz58({"read", "--port", port, "-o", out.string()})
+                               : mz58({"write", "--port", port, programmingFile.string(),
+                                       "--backup-dir", backups.string()});
 
-        if (c.message == 0) {
-            EXPECT_EQ(run.status, 0) << run.err;
-            if (verb == "read") {
-                EXPECT_EQ(readFile(out), readFile(radioFile));
-            } else {
-                EXPECT_EQ(imageOf(saved), expectedWritten());
-            }
-            continue;
+    if (c.message == 0) {
+        EXPECT_EQ(run.status, 0) << run.err;
+        if (read) {
+            EXPECT_EQ(readFile(out), readFile(radioFile));
+        } else {
+            EXPECT_EQ(imageOf(saved), expectedWritten());
         }
-        EXPECT_EQ(run.status, 1) << run.err;
-        EXPECT_TRUE(mentions(run, c.message))
-            << "expected " << stringText(c.message) << " in: " << run.err;
-        EXPECT_EQ(fs::exists(out), outputExists);
-        EXPECT_EQ(fs::exists(saved), outputExists) << "the radio stored nothing";
-        if (outputExists) {
-            EXPECT_EQ(readFile(out), previous);
-            EXPECT_EQ(readFile(saved), previous);
-        }
-        EXPECT_EQ(readFile(programmingFile), fileBefore);
-        if (verb == "write") {
-            EXPECT_EQ(fs::exists(backups), c.backupKept);
-        }
+        return;
+    }
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(mentions(run, c.message))
+        << "expected " << stringText(c.message) << " in: " << run.err;
+    EXPECT_EQ(fs::exists(out), c.outputExists);
+    EXPECT_EQ(fs::exists(saved), c.outputExists) << "the radio stored nothing";
+    if (c.outputExists) {
+        EXPECT_EQ(readFile(out), previous);
+        EXPECT_EQ(readFile(saved), previous);
+    }
+    EXPECT_EQ(readFile(programmingFile), fileBefore);
+    if (!read) {
+        EXPECT_EQ(fs::exists(backups), c.backupKept);
     }
 }
 
+// Each case runs once, half of them over files that exist already. no-ack and garbage-ack
+// each take 30 reads of 0.5 s.
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultTest,
-    ::testing::Values(FaultCase{"no-echo", "read", "off", msg::kCheckConnection, false},
-                      FaultCase{"bad-checksum", "read", "clone", msg::kReadError, false},
-                      FaultCase{"short-block", "read", "clone", msg::kReadError, false},
-                      FaultCase{"long-length", "read", "clone", msg::kReadError, false},
-                      FaultCase{"hangup-mid-block", "read", "clone", msg::kReadError, false},
-                      FaultCase{"noise-before-header", "read", "clone", 0, false},
-                      FaultCase{"noise-before-header", "read", "off", 0, false},
-                      FaultCase{"no-echo", "write", "off", msg::kCheckConnection, false},
-                      FaultCase{"bad-checksum", "write", "clone", msg::kRadioChecksumError, false},
-                      FaultCase{"short-block", "write", "clone", msg::kWriteError, false},
-                      FaultCase{"long-length", "write", "clone", msg::kWriteError, false},
-                      FaultCase{"hangup-mid-block", "write", "clone", msg::kWriteError, false},
-                      FaultCase{"noise-before-header", "write", "clone", 0, true},
-                      FaultCase{"nak", "write", "clone", msg::kWriteError, true},
-                      FaultCase{"no-ack", "write", "clone", msg::kWriteError, true},
-                      FaultCase{"garbage-ack", "write", "clone", msg::kWriteError, true}),
+    ::testing::Values(
+        FaultCase{"no-echo", "read", "off", msg::kCheckConnection, false, false},
+        FaultCase{"bad-checksum", "read", "clone", msg::kReadError, false, true},
+        FaultCase{"short-block", "read", "clone", msg::kReadError, false, false},
+        FaultCase{"long-length", "read", "clone", msg::kReadError, false, true},
+        FaultCase{"hangup-mid-block", "read", "clone", msg::kReadError, false, false},
+        FaultCase{"noise-before-header", "read", "clone", 0, false, true},
+        FaultCase{"noise-before-header", "read", "off", 0, false, false},
+        FaultCase{"no-echo", "write", "off", msg::kCheckConnection, false, true},
+        FaultCase{"bad-checksum", "write", "clone", msg::kRadioChecksumError, false, false},
+        FaultCase{"short-block", "write", "clone", msg::kWriteError, false, true},
+        FaultCase{"long-length", "write", "clone", msg::kWriteError, false, false},
+        FaultCase{"hangup-mid-block", "write", "clone", msg::kWriteError, false, true},
+        FaultCase{"noise-before-header", "write", "clone", 0, true, true},
+        FaultCase{"nak", "write", "clone", msg::kWriteError, true, false},
+        FaultCase{"no-ack", "write", "clone", msg::kWriteError, true, true},
+        FaultCase{"garbage-ack", "write", "clone", msg::kWriteError, true, false}),
     [](const auto& info) {
         std::string name =
             std::string(info.param.verb) + "_" + info.param.fault + "_" + info.param.state;
-        for (char& ch : name)
-            if (ch == '-')
-                ch = '_';
+        std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
 
@@ -354,13 +334,12 @@ TEST_F(RadioSimTest, UnpluggedRadioEndsTheTransferWithinTwoSeconds) {
     for (const std::string verb : {"read", "write"}) {
         SCOPED_TRACE(verb);
         const std::string port = startSim({"--pace", "real", "--fault", "hangup-mid-block"});
-        ChildProcess& sim = *sims.back();
         auto mz = verb == "read"
-                      ? startMz58({"read", "--port", port, "-o", (dir / "out.q7m").string()})
-                      : startMz58({"write", "--port", port, programmingFile.string(),
-                                   "--backup-dir", (dir / "backups").string()});
+                      ? start({MZ58_EXE, "read", "--port", port, "-o", (dir / "out.q7m").string()})
+                      : start({MZ58_EXE, "write", "--port", port, programmingFile.string(),
+                               "--backup-dir", (dir / "backups").string()});
         // The simulator exits the moment it hangs up.
-        ASSERT_TRUE(sim.waitFor(kRunTimeout).has_value());
+        ASSERT_TRUE(sims.back()->waitFor(kRunTimeout).has_value());
         const auto hungUp = Clock::now();
         const auto status = mz->waitFor(kRunTimeout);
         const auto took = Clock::now() - hungUp;
@@ -377,19 +356,16 @@ TEST_F(RadioSimTest, UnpluggedRadioEndsTheTransferWithinTwoSeconds) {
 TEST_F(RadioSimTest, HeldPortShowsTheLineSettingsAndIsExclusive) {
     const std::string port =
         startSim({"--pace", "fast", "--state", "off", "--power-on-after", "600000"});
-    auto holder = startMz58({"read", "--port", port, "-o", (dir / "out.q7m").string()});
+    auto holder =
+        start({MZ58_EXE, "read", "--port", port, "-o", (dir / "out.q7m").string()}, "holder");
 
     std::string settings;
     const auto deadline = Clock::now() + kPortTimeout;
     while (Clock::now() < deadline && settings.find("speed 4800") == std::string::npos) {
         std::this_thread::sleep_for(50ms);
-        ChildProcess::Options options;
-        options.stdoutFile = dir / "stty.out";
-        options.stderrFile = dir / "stty.err";
-        ChildProcess stty({"/bin/stty", "-a", "-F", port}, options);
-        (void)stty.waitFor(10s);
-        settings = readFile(dir / "stty.out");
-        if (readFile(dir / "stty.err").find("busy") != std::string::npos)
+        const RunResult stty = run({"/bin/stty", "-a", "-F", port});
+        settings = stty.out;
+        if (stty.err.find("busy") != std::string::npos)
             GTEST_SKIP() << "only a privileged user may look at a port held exclusively";
     }
     std::istringstream words(settings);
@@ -404,54 +380,42 @@ TEST_F(RadioSimTest, HeldPortShowsTheLineSettingsAndIsExclusive) {
     EXPECT_TRUE(mentions(second, msg::kSerialPortError)) << second.err;
 
     holder->signal(SIGINT);
-    const RunResult cancelled = finish(*holder);
+    const RunResult cancelled = finish(*holder, "holder");
     EXPECT_EQ(cancelled.status, 1);
     EXPECT_NE(cancelled.err.find("cancelled"), std::string::npos) << cancelled.err;
     EXPECT_FALSE(fs::exists(dir / "out.q7m"));
 }
 
-TEST_F(RadioSimTest, BadCommandLinesAreUsageErrors) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"read", "-o", "x.q7m"},
-        {"read", "--port", "/dev/null"},
-        {"write", "--port", "/dev/null"},
-        {"write", "file.q7m"},
-        {"verify", "--port", "/dev/null"},
-        {"read", "--port", "/dev/null", "-o", "x.q7m", "--bogus"},
+TEST_F(RadioSimTest, BadCommandLinesWriteNothing) {
+    const std::string mz = MZ58_EXE;
+    const std::string sim = MZ58_RADIOSIM_EXE;
+    const std::string out = (dir / "out.q7m").string();
+    const struct {
+        std::vector<std::string> argv;
+        int status;
+        StringId message;
+    } cases[] = {
+        {{mz, "read", "-o", out}, 2, 0},
+        {{mz, "read", "--port", "/dev/null"}, 2, 0},
+        {{mz, "write", "--port", "/dev/null"}, 2, 0},
+        {{mz, "write", "file.q7m"}, 2, 0},
+        {{mz, "verify", "--port", "/dev/null"}, 2, 0},
+        {{mz, "read", "--port", "/dev/null", "-o", out, "--bogus"}, 2, 0},
+        {{mz, "read", "--port", (dir / "ttyNone").string(), "-o", out}, 1, msg::kSerialPortError},
+        {{sim}, 2, 0},
+        {{sim, "--image", "x.q7m", "--fault", "lightning"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--state", "standby"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--pace", "slow"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--power-on-after", "-5"}, 2, 0},
     };
-    for (const auto& args : cases) {
-        const RunResult run = mz58(args);
-        EXPECT_EQ(run.status, 2) << args[0] << ' ' << args.size() << ": " << run.err;
+    for (const auto& c : cases) {
+        const RunResult result = run(c.argv);
+        const std::string line = std::accumulate(c.argv.begin(), c.argv.end(), std::string(),
+                                                 [](auto a, const auto& b) { return a + ' ' + b; });
+        EXPECT_EQ(result.status, c.status) << line << ": " << result.err;
+        EXPECT_TRUE(c.message == 0 || mentions(result, c.message)) << line << ": " << result.err;
+        EXPECT_FALSE(fs::exists(out)) << line;
     }
-}
-
-TEST_F(RadioSimTest, MissingPortIsASerialPortError) {
-    const RunResult run =
-        mz58({"read", "--port", (dir / "ttyNone").string(), "-o", (dir / "out.q7m").string()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(mentions(run, msg::kSerialPortError)) << run.err;
-    EXPECT_FALSE(fs::exists(dir / "out.q7m"));
-}
-
-TEST(RadioSimCommandLine, RejectsUnknownFaultsAndStates) {
-    const std::vector<std::vector<std::string>> cases = {
-        {MZ58_RADIOSIM_EXE},
-        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--fault", "lightning"},
-        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--state", "standby"},
-        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--pace", "slow"},
-        {MZ58_RADIOSIM_EXE, "--image", "x.q7m", "--power-on-after", "-5"},
-    };
-    const fs::path err =
-        fs::temp_directory_path() / ("mz58-sim-usage-" + std::to_string(::getpid()));
-    for (const auto& argv : cases) {
-        ChildProcess::Options options;
-        options.stdoutFile = err.string() + ".out";
-        options.stderrFile = err.string() + ".err";
-        ChildProcess sim(argv, options);
-        EXPECT_EQ(sim.waitFor(kRunTimeout), 2) << argv.back();
-    }
-    fs::remove(err.string() + ".out");
-    fs::remove(err.string() + ".err");
 }
 
 } // namespace
