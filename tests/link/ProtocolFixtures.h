@@ -44,8 +44,11 @@ inline std::vector<std::uint8_t> radioBlock(const RadioImage& image, std::uint8_
                                             unsigned length = clone::kBlockLength) {
     std::vector<std::uint8_t> data(length == 0 ? 0 : length - 1, 0);
     std::copy_n(image.begin(), std::min<std::size_t>(data.size(), image.size()), data.begin());
-    std::vector<std::uint8_t> block{header, static_cast<std::uint8_t>(length >> 8),
-                                    static_cast<std::uint8_t>(length & 0xFF)};
+    std::vector<std::uint8_t> block;
+    block.reserve(data.size() + 4);
+    block.push_back(header);
+    block.push_back(static_cast<std::uint8_t>(length >> 8));
+    block.push_back(static_cast<std::uint8_t>(length & 0xFF));
     block.insert(block.end(), data.begin(), data.end());
     block.push_back(clone::blockChecksum(header, length, data));
     return block;
