@@ -28,10 +28,23 @@ std::optional<Arguments> parseVerb(std::span<const std::string> args, std::size_
     return parsed;
 }
 
-// Opens the verb's input file, printing the message on failure.
-bool openInput(const std::string& path, ImageState& state, Io& io) {
+// For the verbs that take just one programming file: parses the arguments and opens the file.
+// Returns the exit status when that did not work.
+std::optional<int> openOnlyArgument(std::span<const std::string> args, std::string_view usage,
+                                    ImageState& state, Io& io) {
+    const auto parsed = parseVerb(args, 1, {}, io, usage);
+    if (!parsed)
+        return kExitUsage;
     StreamPrompter prompter(io.err);
-    return openProgrammingFile(path, state, prompter);
+    if (!openProgrammingFile(parsed->positional()[0], state, prompter))
+        return kExitFailure;
+    return std::nullopt;
+}
+
+template <typename Cells> void printTabSeparated(std::ostream& out, const Cells& cells) {
+    for (std::size_t col = 0; col < cells.size(); ++col)
+        out << (col ? "\t" : "") << cells[col];
+    out << '\n';
 }
 
 std::string trimmed(std::string_view text) {
@@ -60,12 +73,9 @@ int verbNew(std::span<const std::string> args, Io& io) {
 }
 
 int verbInfo(std::span<const std::string> args, Io& io) {
-    const auto parsed = parseVerb(args, 1, {}, io, "info FILE");
-    if (!parsed)
-        return kExitUsage;
     ImageState state;
-    if (!openInput(parsed->positional()[0], state, io))
-        return kExitFailure;
+    if (const auto status = openOnlyArgument(args, "info FILE", state, io))
+        return *status;
 
     char offset[32];
     std::snprintf(offset, sizeof offset, "%.4f MHz", state.localOffset);
@@ -79,34 +89,21 @@ int verbInfo(std::span<const std::string> args, Io& io) {
 }
 
 int verbDump(std::span<const std::string> args, Io& io) {
-    const auto parsed = parseVerb(args, 1, {}, io, "dump FILE");
-    if (!parsed)
-        return kExitUsage;
     ImageState state;
-    if (!openInput(parsed->positional()[0], state, io))
-        return kExitFailure;
-    for (const auto& row : imageDumpCells(state.image)) {
-        for (std::size_t col = 0; col < row.size(); ++col)
-            io.out << (col ? "\t" : "") << row[col];
-        io.out << '\n';
-    }
+    if (const auto status = openOnlyArgument(args, "dump FILE", state, io))
+        return *status;
+    for (const auto& row : imageDumpCells(state.image))
+        printTabSeparated(io.out, row);
     return kExitOk;
 }
 
 int verbChannels(std::span<const std::string> args, Io& io) {
-    const auto parsed = parseVerb(args, 1, {}, io, "channels FILE");
-    if (!parsed)
-        return kExitUsage;
     ImageState state;
-    if (!openInput(parsed->positional()[0], state, io))
-        return kExitFailure;
-    for (int i = 0; i < kChannelCount; ++i) {
-        const auto row =
-            rowTexts(state.channels.entries[static_cast<std::size_t>(i)], i % kChannelsPerBank);
-        for (std::size_t col = 0; col < row.size(); ++col)
-            io.out << (col ? "\t" : "") << row[col];
-        io.out << '\n';
-    }
+    if (const auto status = openOnlyArgument(args, "channels FILE", state, io))
+        return *status;
+    for (int i = 0; i < kChannelCount; ++i)
+        printTabSeparated(io.out, rowTexts(state.channels.entries[static_cast<std::size_t>(i)],
+                                           i % kChannelsPerBank));
     return kExitOk;
 }
 
@@ -119,9 +116,9 @@ int verbConvert(std::span<const std::string> args, Io& io) {
     if (!output)
         return usageError(io, "usage: mz58 convert IN.q7m -o OUT.q7m");
     ImageState state;
-    if (!openInput(parsed->positional()[0], state, io))
-        return kExitFailure;
     StreamPrompter prompter(io.err);
+    if (!openProgrammingFile(parsed->positional()[0], state, prompter))
+        return kExitFailure;
     return saveProgrammingFile(*output, state, prompter) ? kExitOk : kExitFailure;
 }
 
