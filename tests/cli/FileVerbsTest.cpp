@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "CliRun.h"
 #include "ProgrammingFile.h"
 #include "TempDir.h"
 #include "TestImages.h"
@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 namespace mz58 {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 std::vector<std::string> split(const std::string& text, char sep) {
     std::vector<std::string> parts;
     std::string part;
@@ -33,11 +27,7 @@ std::vector<std::string> split(const std::string& text, char sep) {
 
 class FileVerbsTest : public test::TempDirTest {
 protected:
-    Result run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        const int status = cli::run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
+    static test::CliResult run(const std::vector<std::string>& args) { return test::runCli(args); }
 };
 
 TEST_F(FileVerbsTest, NewUhfImage) {

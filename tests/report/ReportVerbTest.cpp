@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "CliRun.h"
 #include "ProgrammingFile.h"
 #include "TempDir.h"
 #include "TestImages.h"
@@ -15,12 +15,6 @@ namespace fs = std::filesystem;
 namespace mz58 {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class ReportVerb : public test::TempDirTest {
 protected:
     void SetUp() override {
@@ -30,11 +24,7 @@ protected:
                                          "radio.q7m"));
     }
 
-    Result run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        const int status = cli::run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
+    static test::CliResult run(const std::vector<std::string>& args) { return test::runCli(args); }
 
     // Runs the real program with no display and no Qt platform named in its environment.
     int runHeadless(const std::string& args) {
@@ -57,7 +47,7 @@ protected:
 };
 
 TEST_F(ReportVerb, TextPagesAreSeparatedByAFormFeedLine) {
-    const Result r = run({"report", file("radio.q7m").string()});
+    const test::CliResult r = run({"report", file("radio.q7m").string()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     std::vector<std::string> text;
@@ -74,8 +64,8 @@ TEST_F(ReportVerb, TextPagesAreSeparatedByAFormFeedLine) {
 }
 
 TEST_F(ReportVerb, TextFileHoldsWhatStdoutShows) {
-    const Result shown = run({"report", file("radio.q7m").string()});
-    const Result written =
+    const test::CliResult shown = run({"report", file("radio.q7m").string()});
+    const test::CliResult written =
         run({"report", file("radio.q7m").string(), "-o", file("report.txt").string()});
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "");
@@ -121,7 +111,7 @@ TEST_F(ReportVerb, FailuresLeaveNoReport) {
         std::vector<std::string> args = {"report", file(c.input).string()};
         if (*c.output)
             args.insert(args.end(), {"-o", file(c.output).string()});
-        const Result r = run(args);
+        const test::CliResult r = run(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
@@ -139,7 +129,7 @@ TEST_F(ReportVerb, UsageErrors) {
         {"report", "a.q7m", "--paper", "a4"},
     };
     for (const auto& args : cases) {
-        const Result r = run(args);
+        const test::CliResult r = run(args);
         EXPECT_EQ(r.status, 2) << args.size();
         EXPECT_EQ(r.out, "");
     }
@@ -150,7 +140,7 @@ TEST_F(ReportVerb, NeverWritesOverItsOwnProgrammingFile) {
     const std::string before = contents(input);
     fs::create_symlink(input, file("link.q7m"));
     for (const auto& output : {input, file("link.q7m"), m_dir / "." / "radio.q7m"}) {
-        const Result r = run({"report", input.string(), "-o", output.string()});
+        const test::CliResult r = run({"report", input.string(), "-o", output.string()});
         EXPECT_EQ(r.status, 2) << output;
         EXPECT_EQ(contents(input), before);
     }
