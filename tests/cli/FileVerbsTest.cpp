@@ -1,6 +1,7 @@
 #include "CliRun.h"
 #include "ProgrammingFile.h"
 #include "TempDir.h"
+#include "RecordingPrompter.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>

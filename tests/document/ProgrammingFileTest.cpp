@@ -1,5 +1,6 @@
 #include "ProgrammingFile.h"
 #include "TempDir.h"
+#include "RecordingPrompter.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "LinkMessages.h"
 #include "ProgrammingFile.h"
 #include "ProtocolFixtures.h"
+#include "RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,7 @@ protected:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "report_render_tests";
+        static char name[] = "qtprint_tests";
         static char* argv[] = {name, nullptr};
         s_app = std::make_unique<QGuiApplication>(argc, argv);
     }
