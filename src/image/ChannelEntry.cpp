@@ -104,11 +104,29 @@ unsigned dividerWord(Frequency synthesizer, unsigned step, const HardwareSetting
     return word;
 }
 
-unsigned storedWord(ConstChannelRecord record, std::size_t offset, const HardwareSettings& hw) {
-    unsigned word = readBigEndian16(record, offset);
+// The 16-bit word stored for a frequency (receive: the synthesizer runs on the other side of
+// the IF). Out-of-range words wrap or are cut to 16 bits, as the record holds them.
+unsigned frequencyWord(Frequency frequency, int stepSelect, bool receive,
+                       const HardwareSettings& hw) {
+    if (frequency == 0)
+        return 0;
+    Frequency synth = frequency;
+    if (receive)
+        synth = hw.injection ? frequency + hw.firstIfUnits() : frequency - hw.firstIfUnits();
+    return dividerWord(synth, hw.step(stepSelect), hw) & 0xFFFFu;
+}
+
+// The frequency a stored word reads back as; a word whose high byte is 0 stands for the band's
+// default frequency.
+Frequency wordFrequency(unsigned word, int stepSelect, bool receive, const HardwareSettings& hw) {
+    if ((word >> 8) == 0)
+        return bandDefaultFrequency(hw.band);
     if (hw.dividerOffset)
         word += kOffsetWord;
-    return word;
+    const Frequency synth = word * hw.step(stepSelect);
+    if (!receive)
+        return synth;
+    return hw.injection ? synth - hw.firstIfUnits() : synth + hw.firstIfUnits();
 }
 
 } // namespace
@@ -139,23 +157,12 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
         this->*member = static_cast<int>(readField(record, field));
 
     const HardwareSettings& hw = context.hardware;
-    const Frequency defaultFrequency = bandDefaultFrequency(hw.band);
     // Unsigned arithmetic throughout: an upper-injection divider below the IF wraps.
-    if (record[kRxWord] == 0) {
-        rxFrequency = defaultFrequency;
-    } else {
-        const Frequency synth = storedWord(record, kRxWord, hw) * hw.step(rxStepSelect);
-        rxFrequency = hw.injection ? synth - hw.firstIfUnits() : synth + hw.firstIfUnits();
-    }
+    rxFrequency = wordFrequency(readBigEndian16(record, kRxWord), rxStepSelect, true, hw);
     // A TX word on an inhibit marker stands for "transmit on RX"; whether the channel transmits
     // at all is byte 0's inhibit flag.
-    if (record[kTxWord] == 0) {
-        txFrequency = defaultFrequency;
-    } else {
-        const Frequency value = storedWord(record, kTxWord, hw) * hw.step(txStepSelect);
-        const bool marker = value == kInhibitMarkerUhf || value == kInhibitMarkerVhf;
-        txFrequency = marker ? rxFrequency : value;
-    }
+    const Frequency tx = wordFrequency(readBigEndian16(record, kTxWord), txStepSelect, false, hw);
+    txFrequency = (tx == kInhibitMarkerUhf || tx == kInhibitMarkerVhf) ? rxFrequency : tx;
 
     encryption =
         context.encryptionDeviceAbsent ? 0 : static_cast<int>(readField(record, kEncryption));
@@ -198,14 +205,7 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
         writeBigEndian16(r, offset, word & 0xFFFFu);
     };
 
-    // RX divider word: the synthesizer runs on the other side of the IF.
-    if (rxFrequency == 0) {
-        writeWord(record, kRxWord, 0);
-    } else {
-        const Frequency synth =
-            hw.injection ? rxFrequency + hw.firstIfUnits() : rxFrequency - hw.firstIfUnits();
-        writeWord(record, kRxWord, dividerWord(synth, hw.step(rxStepSelect), hw));
-    }
+    writeWord(record, kRxWord, frequencyWord(rxFrequency, rxStepSelect, true, hw));
 
     // Alignment values of the segment that holds the TX frequency; on a shared boundary the
     // later segment wins.
@@ -226,10 +226,8 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
     if (txInhibit) {
         const Frequency marker = hw.band == kUhf ? kInhibitMarkerUhf : kInhibitMarkerVhf;
         writeWord(record, kTxWord, correctLastDigit(marker) / hw.step(txStepSelect));
-    } else if (txFrequency == 0) {
-        writeWord(record, kTxWord, 0);
     } else {
-        writeWord(record, kTxWord, dividerWord(txFrequency, hw.step(txStepSelect), hw));
+        writeWord(record, kTxWord, frequencyWord(txFrequency, txStepSelect, false, hw));
     }
 
     for (const auto& [field, member] : kPlainFields)
@@ -259,6 +257,12 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
     }
 
     writeCallCodeField(record, callCode);
+}
+
+Frequency readBackFrequency(Frequency frequency, int stepSelect, bool receive,
+                            const HardwareSettings& hardware) {
+    return wordFrequency(frequencyWord(frequency, stepSelect, receive, hardware), stepSelect,
+                         receive, hardware);
 }
 
 void writeCallCodeField(ChannelRecord record, int callCode) {

@@ -86,7 +86,14 @@ struct ChannelEntry {
     static int rxTuneFor(Frequency rxFrequency, const AlignmentData& alignment);
 };
 
-// Image offset of the call-code byte of a record, for rewriting just that field.
+// The frequency a channel reads back after storing `frequency` on the step `stepSelect` (the
+// receive word on the other side of the IF). It differs from `frequency` when the record cannot
+// hold it: the divider word would wrap below 0, be cut above 65535, have a high byte of 0 (read
+// as the band's default), or the IF moves it off the step.
+[[nodiscard]] Frequency readBackFrequency(Frequency frequency, int stepSelect, bool receive,
+                                          const HardwareSettings& hardware);
+
+// Rewrites just the call-code field of a record (presence bit and code number).
 void writeCallCodeField(ChannelRecord record, int callCode);
 
 } // namespace mz58

@@ -107,33 +107,96 @@ std::string formatFrequency(Frequency frequency) {
     return buffer;
 }
 
-void setRxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware,
-                   LocalOffset localOffset) {
-    channel.inUse = 1;
+namespace {
+std::string trimmedFrequency(Frequency frequency) {
+    std::string text = formatFrequency(frequency);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+} // namespace
+
+std::optional<int> holdingStepSelect(Frequency frequency, int preferred, bool receive,
+                                     const HardwareSettings& hardware) {
+    if (readBackFrequency(frequency, preferred, receive, hardware) == frequency)
+        return preferred;
+    const int other = preferred == 0 ? 1 : 0;
+    if (frequency % hardware.step(other) == 0 &&
+        readBackFrequency(frequency, other, receive, hardware) == frequency)
+        return other;
+    return std::nullopt;
+}
+
+std::string frequencyRefusalText(const FrequencyRefusal& refusal) {
+    char step[16];
+    std::snprintf(step, sizeof step, "%g", refusal.step * 0.01);
+    std::string text = (refusal.receive ? "RX " : "TX ");
+    text += trimmedFrequency(refusal.frequency) + " MHz cannot be stored in a channel on the " +
+            step + " kHz step: the radio would read it back as " +
+            trimmedFrequency(refusal.readBack) + " MHz";
+    return text;
+}
+
+namespace {
+
+// The step select that holds `frequency`, or the refusal that names why none does.
+std::optional<FrequencyRefusal> checkHeld(Frequency frequency, int& stepSelect, bool receive,
+                                          const HardwareSettings& hardware) {
+    if (const auto held = holdingStepSelect(frequency, stepSelect, receive, hardware)) {
+        stepSelect = *held;
+        return std::nullopt;
+    }
+    return FrequencyRefusal{frequency, readBackFrequency(frequency, stepSelect, receive, hardware),
+                            hardware.step(stepSelect), receive};
+}
+
+} // namespace
+
+std::optional<FrequencyRefusal> setRxFromText(ChannelEntry& channel, std::string_view text,
+                                              const HardwareSettings& hardware,
+                                              LocalOffset localOffset) {
     const long long r = truncToInteger(leadingDecimal(text) * kUnitsPerMHz);
     double rx = static_cast<double>(r) * 0.00001;
-    channel.rxStepSelect = snapToStepGrid(hardware, rx);
-    channel.clockShift = isClockHarmonic(rx) ? 1 : 0;
+    int rxSelect = snapToStepGrid(hardware, rx);
+    const int clockShift = isClockHarmonic(rx) ? 1 : 0;
 
     double tx;
+    int txSelect = channel.txStepSelect;
     if (rx != 0.0) {
         tx = localOffset + rx;
-        channel.txStepSelect = snapToStepGrid(hardware, tx);
+        txSelect = snapToStepGrid(hardware, tx);
     } else {
         tx = channel.txFrequency * 0.00001;
     }
-    channel.rxFrequency = roundUpToMultipleOfFive(toFrequency(rx));
-    channel.txFrequency = roundUpToMultipleOfFive(toFrequency(tx));
+    const Frequency rxFrequency = roundUpToMultipleOfFive(toFrequency(rx));
+    const Frequency txFrequency = roundUpToMultipleOfFive(toFrequency(tx));
+    if (auto refused = checkHeld(rxFrequency, rxSelect, true, hardware))
+        return refused;
+    if (auto refused = checkHeld(txFrequency, txSelect, false, hardware))
+        return refused;
+
+    channel.inUse = 1;
+    channel.rxStepSelect = rxSelect;
+    channel.clockShift = clockShift;
+    channel.txStepSelect = txSelect;
+    channel.rxFrequency = rxFrequency;
+    channel.txFrequency = txFrequency;
+    return std::nullopt;
 }
 
-void setTxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware) {
+std::optional<FrequencyRefusal> setTxFromText(ChannelEntry& channel, std::string_view text,
+                                              const HardwareSettings& hardware) {
     double tx;
     if (text != kInhibitedTxText)
         tx = static_cast<double>(truncToInteger(leadingDecimal(text) * kUnitsPerMHz)) * 0.00001;
     else
         tx = channel.txFrequency * 0.00001;
-    channel.txStepSelect = snapToStepGrid(hardware, tx);
-    channel.txFrequency = toFrequency(tx);
+    int txSelect = snapToStepGrid(hardware, tx);
+    const Frequency txFrequency = toFrequency(tx);
+    if (auto refused = checkHeld(txFrequency, txSelect, false, hardware))
+        return refused;
+    channel.txStepSelect = txSelect;
+    channel.txFrequency = txFrequency;
+    return std::nullopt;
 }
 
 } // namespace mz58

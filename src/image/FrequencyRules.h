@@ -4,6 +4,7 @@
 #include "HardwareSettings.h"
 #include "RadioImage.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,10 +41,32 @@ double leadingDecimal(std::string_view text);
 std::string formatFrequency(Frequency frequency);
 inline constexpr std::string_view kInhibitedTxText = "---.-----";
 
+// The step select on which a channel holds `frequency` (reads it back unchanged): `preferred`
+// when it does, else the pair's other step when the frequency lies on that step's grid and it
+// holds there; none when neither does.
+[[nodiscard]] std::optional<int> holdingStepSelect(Frequency frequency, int preferred, bool receive,
+                                                   const HardwareSettings& hardware);
+
+// A frequency that a channel cannot hold on either step of the pair.
+struct FrequencyRefusal {
+    Frequency frequency = 0; // after the band clamp and the step grid
+    Frequency readBack = 0;  // what the channel would read back on the step the grid chose
+    unsigned step = 0;       // that step, in 10 Hz units
+    bool receive = true;
+};
+
+// Names the frequency and why it was refused, for the status line and the command line.
+[[nodiscard]] std::string frequencyRefusalText(const FrequencyRefusal& refusal);
+
 // The RX and TX entries of the grid: the channel takes the typed frequency after clamping,
-// snapping and the clock-harmonic check. Entering RX also sets TX to RX + local offset.
-void setRxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware,
-                   LocalOffset localOffset);
-void setTxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware);
+// snapping and the clock-harmonic check. Entering RX also sets TX to RX + local offset. A
+// frequency that the channel cannot hold (on the step the grid chose or the pair's other step)
+// is refused and the channel is left exactly as it was.
+[[nodiscard]] std::optional<FrequencyRefusal> setRxFromText(ChannelEntry& channel,
+                                                            std::string_view text,
+                                                            const HardwareSettings& hardware,
+                                                            LocalOffset localOffset);
+[[nodiscard]] std::optional<FrequencyRefusal>
+setTxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware);
 
 } // namespace mz58

@@ -80,6 +80,7 @@ TEST(FrequencyRules, LeadingDecimal) {
         {"abc", 0.0},       {"", 0.0},
         {"nan", 0.0},       {"inf", 0.0},
         {"1e400", 1e6},     {"146.52.3", 146.52},
+        {"1e300", 1e6},     {"-1e300", -1e6},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(leadingDecimal(c.text), c.value) << c.text;
@@ -98,7 +99,7 @@ TEST(FrequencyRules, SetRxFromText) {
         int clockShift;
     };
     const Case cases[] = {
-        {"UHF with 5 MHz offset", kUhf, 2, 5.0, "440.000", 44000000, 44500000, 1, 0},
+        {"UHF 12.5 kHz would wrap: 10 kHz", kUhf, 2, 5.0, "440.000", 44000000, 44500000, 0, 0},
         {"VHF simplex", kVhf, 0, 0.0, "146.52", 14652000, 14652000, 0, 0},
         {"second step", kVhf, 0, 0.0, "145.025", 14502500, 14502500, 1, 0},
         {"clock harmonic", kVhf, 0, 0.0, "143.2", 14320000, 14320000, 0, 1},
@@ -110,7 +111,7 @@ TEST(FrequencyRules, SetRxFromText) {
         SCOPED_TRACE(c.name);
         ChannelEntry ch;
         ch.inUse = 0;
-        setRxFromText(ch, c.text, hardwareFor(c.band, c.pair), c.offset);
+        EXPECT_FALSE(setRxFromText(ch, c.text, hardwareFor(c.band, c.pair), c.offset));
         EXPECT_EQ(ch.inUse, 1);
         EXPECT_EQ(ch.rxFrequency, c.rx);
         EXPECT_EQ(ch.txFrequency, c.tx);
@@ -121,7 +122,8 @@ TEST(FrequencyRules, SetRxFromText) {
 
 TEST(FrequencyRules, SetRxWithADamagedOffsetStaysInBand) {
     ChannelEntry ch;
-    setRxFromText(ch, "146.52", hardwareFor(kVhf, 0), std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(setRxFromText(ch, "146.52", hardwareFor(kVhf, 0),
+                               std::numeric_limits<double>::quiet_NaN()));
     EXPECT_EQ(ch.rxFrequency, 14652000u);
     EXPECT_EQ(ch.txFrequency, 13400000u);
 }
@@ -130,13 +132,72 @@ TEST(FrequencyRules, SetTxFromText) {
     const HardwareSettings hw = hardwareFor(kVhf, 0);
     ChannelEntry ch;
     ch.txFrequency = 14502500;
-    setTxFromText(ch, kInhibitedTxText, hw);
+    EXPECT_FALSE(setTxFromText(ch, kInhibitedTxText, hw));
     EXPECT_EQ(ch.txStepSelect, 1);
     EXPECT_NEAR(ch.txFrequency, 14502500.0, 1.0) << "kept and only re-snapped";
 
-    setTxFromText(ch, "147.0211", hw);
+    EXPECT_FALSE(setTxFromText(ch, "147.0211", hw));
     EXPECT_EQ(ch.txStepSelect, 0);
     EXPECT_NEAR(ch.txFrequency, 14702500.0, 1.0);
+}
+
+// A frequency enters a channel only when the record gives it back: the divider word, after the
+// offset subtraction, must lie in 256..65535, and the IF must not move it off the step.
+TEST(FrequencyRules, EntriesTheChannelCannotHoldAreRefused) {
+    struct Case {
+        const char* name;
+        int band;
+        int pair;
+        int dividerOffset;
+        bool receive;
+        const char* text;
+        int select;         // the step taken; -1 refused
+        Frequency readBack; // refused: what the radio would have read
+    };
+    const Case cases[] = {
+        // UHF band defaults: 10/12.5 kHz, offset flag set, IF 43.95 MHz below.
+        {"12.5 kHz RX word below 0 wraps", kUhf, 2, 1, true, "446.025", -1, 126522500},
+        {"RX word 255 reads as band default", kUhf, 2, 1, true, "456.7375", -1, 45000000},
+        {"RX word 257 is the lowest held", kUhf, 2, 1, true, "456.7625", 1, 0},
+        {"12.5 kHz cannot, 10 kHz can", kUhf, 2, 1, true, "450.000", 0, 0},
+        {"TX word below 0 wraps", kUhf, 2, 1, false, "409.5875", -1, 122878750},
+        {"TX word 255 reads as band default", kUhf, 2, 1, false, "412.7875", -1, 45000000},
+        {"TX word 256 is the lowest held", kUhf, 2, 1, false, "412.800", 1, 0},
+        {"TX 10 kHz fallback below the 12.5 kHz edge", kUhf, 2, 1, false, "410.000", 0, 0},
+        {"5 kHz TX word 65535 is the highest held", kUhf, 0, 1, false, "491.515", 0, 0},
+        {"5 kHz TX word 65536 is cut to 0", kUhf, 0, 1, false, "491.520", -1, 45000000},
+        {"5 kHz words above 65535 without offset", kUhf, 0, 0, false, "440.010", -1, 11233000},
+        // VHF: the 21.7 MHz IF is no multiple of 7.5 kHz.
+        {"7.5 kHz RX falls back to 5 kHz", kVhf, 1, 0, true, "146.94", 0, 0},
+        {"7.5 kHz RX with no 5 kHz grid", kVhf, 3, 0, true, "146.94", -1, 14693500},
+        {"7.5 kHz TX has no IF", kVhf, 3, 0, false, "146.94", 1, 0},
+        {"VHF with offset: lowest 5 kHz TX", kVhf, 0, 1, false, "165.120", 0, 0},
+        {"VHF with offset: one step lower", kVhf, 0, 1, false, "165.115", -1, 15000000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HardwareSettings hw = hardwareFor(c.band, c.pair);
+        hw.dividerOffset = c.dividerOffset;
+        ChannelEntry ch;
+        ch.inUse = 0;
+        const ChannelEntry before = ch;
+        const auto refused =
+            c.receive ? setRxFromText(ch, c.text, hw, 0.0) : setTxFromText(ch, c.text, hw);
+        if (c.select < 0) {
+            ASSERT_TRUE(refused);
+            EXPECT_EQ(refused->readBack, c.readBack);
+            EXPECT_EQ(ch.inUse, before.inUse) << "a refused entry changes nothing";
+            EXPECT_EQ(ch.rxFrequency, before.rxFrequency);
+            EXPECT_EQ(ch.txFrequency, before.txFrequency);
+            EXPECT_NE(frequencyRefusalText(*refused).find(c.text), std::string::npos)
+                << frequencyRefusalText(*refused);
+            continue;
+        }
+        ASSERT_FALSE(refused) << frequencyRefusalText(*refused);
+        EXPECT_EQ(c.receive ? ch.rxStepSelect : ch.txStepSelect, c.select);
+        const Frequency entered = c.receive ? ch.rxFrequency : ch.txFrequency;
+        EXPECT_EQ(readBackFrequency(entered, c.select, c.receive, hw), entered);
+    }
 }
 
 } // namespace
