@@ -29,13 +29,6 @@ using Clock = std::chrono::steady_clock;
 constexpr double kByteSeconds = 11.0 / 4800.0;
 constexpr int kRuns = 3;
 
-class Quiet final : public Prompter {
-public:
-    Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
-        return Answer::Ok;
-    }
-};
-
 class WatchingObserver final : public TransferObserver {
 public:
     std::atomic<bool> waitingForPowerCycle{false};
@@ -95,12 +88,11 @@ int main() {
         return 1;
     }
     const fs::path dir = pattern;
-    Quiet quiet;
 
     ImageState radio;
     ImageCodec::makeNewImage(radio, kVhf);
     const fs::path radioFile = dir / "radio.q7m";
-    if (!WriteProgrammingFile(radioFile, radio.image, 0.0, quiet, radioFile.string()))
+    if (!WriteProgrammingFile(radioFile, radio.image, 0.0).ok())
         return 1;
 
     std::string port;
@@ -109,9 +101,7 @@ int main() {
         std::cerr << "the simulator did not start\n";
         return 1;
     }
-    const PortOpener opener = [&port]() -> std::unique_ptr<SerialLink> {
-        return OpenRadioPort(port);
-    };
+    const PortOpener opener = [&port]() -> PortOpenResult { return OpenRadioPort(port); };
 
     // Bytes on the single wire (each echo is the sent byte itself) and the fixed pauses.
     const double readBytes = 1 + (clone::kBlockOverhead + kImageSize) + 1;

@@ -21,6 +21,13 @@ std::string withPlainLineBreaks(std::string text) {
 }
 } // namespace
 
+void StreamPrompter::tell(const UserMessage& message) {
+    m_err << "mz58: " << withPlainLineBreaks(messageText(message));
+    if (const auto explanation = messageExplanation(message); !explanation.empty())
+        m_err << " (" << explanation << ")";
+    m_err << '\n';
+}
+
 Answer StreamPrompter::ask(StringId id, std::span<const std::string> args, Buttons buttons, Icon) {
     m_err << "mz58: " << withPlainLineBreaks(formatMessage(stringText(id), args));
     if (const auto gloss = stringGloss(id); !gloss.empty())
@@ -78,30 +85,9 @@ std::optional<std::string> Arguments::value(std::string_view name) const {
     return std::nullopt;
 }
 
-bool openProgrammingFile(const std::filesystem::path& path, ImageState& state, Prompter& prompter) {
-    const int check = CheckProgrammingFile(path);
-    if (check != kProgrammingFileValid) {
-        const StringId id = checkProgrammingFileMessage(check);
-        if (id == msg::kFileFormatError)
-            prompter.tell(id);
-        else
-            prompter.tell(id, path.string());
-        return false;
-    }
-    ImageCodec::resetAll(state);
-    if (!ReadProgrammingFile(path, state.image, state.localOffset, prompter, path.string()))
-        return false;
-    ImageCodec::decodeAll(state);
-    return true;
-}
-
-bool saveProgrammingFile(const std::filesystem::path& path, ImageState& state, Prompter& prompter) {
-    if (!IsWritable(path)) {
-        prompter.tell(msg::kFileReadOnly, path.string());
-        return false;
-    }
-    ImageCodec::encodeAll(state);
-    return WriteProgrammingFile(path, state.image, state.localOffset, prompter, path.string());
+bool showStatus(const Status& status, Prompter& prompter) {
+    prompter.tell(status);
+    return status.ok();
 }
 
 int usageError(Io& io, std::string_view text) {

@@ -27,6 +27,9 @@ class StreamPrompter final : public Prompter {
 public:
     explicit StreamPrompter(std::ostream& err) : m_err(err) {}
     Answer ask(StringId id, std::span<const std::string> args, Buttons buttons, Icon icon) override;
+    using Prompter::tell;
+    // The text, then the gloss and the cause (file or device and the system's reason).
+    void tell(const UserMessage& message) override;
 
 private:
     std::ostream& m_err;
@@ -50,13 +53,8 @@ private:
     std::vector<std::pair<std::string, std::string>> m_options;
 };
 
-// Opens a programming file as File > Open does: checks it, reads it, decodes all.
-[[nodiscard]] bool openProgrammingFile(const std::filesystem::path& path, ImageState& state,
-                                       Prompter& prompter);
-
-// Saves as File > Save does: encodes all and writes the file atomically.
-[[nodiscard]] bool saveProgrammingFile(const std::filesystem::path& path, ImageState& state,
-                                       Prompter& prompter);
+// Shows a status's warnings and error; true when it succeeded.
+bool showStatus(const Status& status, Prompter& prompter);
 
 int usageError(Io& io, std::string_view text);
 

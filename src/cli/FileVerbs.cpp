@@ -36,7 +36,7 @@ std::optional<int> openOnlyArgument(std::span<const std::string> args, std::stri
     if (!parsed)
         return kExitUsage;
     StreamPrompter prompter(io.err);
-    if (!openProgrammingFile(parsed->positional()[0], state, prompter))
+    if (!showStatus(OpenProgrammingFile(parsed->positional()[0], state), prompter))
         return kExitFailure;
     return std::nullopt;
 }
@@ -69,7 +69,7 @@ int verbNew(std::span<const std::string> args, Io& io) {
     ImageState state;
     ImageCodec::makeNewImage(state, band == "uhf" ? kUhf : kVhf);
     StreamPrompter prompter(io.err);
-    return saveProgrammingFile(*output, state, prompter) ? kExitOk : kExitFailure;
+    return showStatus(SaveProgrammingFile(*output, state), prompter) ? kExitOk : kExitFailure;
 }
 
 int verbInfo(std::span<const std::string> args, Io& io) {
@@ -117,9 +117,9 @@ int verbConvert(std::span<const std::string> args, Io& io) {
         return usageError(io, "usage: mz58 convert IN.q7m -o OUT.q7m");
     ImageState state;
     StreamPrompter prompter(io.err);
-    if (!openProgrammingFile(parsed->positional()[0], state, prompter))
+    if (!showStatus(OpenProgrammingFile(parsed->positional()[0], state), prompter))
         return kExitFailure;
-    return saveProgrammingFile(*output, state, prompter) ? kExitOk : kExitFailure;
+    return showStatus(SaveProgrammingFile(*output, state), prompter) ? kExitOk : kExitFailure;
 }
 
 } // namespace mz58::cli

@@ -39,9 +39,12 @@ public:
         update([&] { m_status = id; });
     }
     void showMessage(StringId id, std::span<const std::string> args, Icon icon) override {
+        showMessage(UserMessage{id, {args.begin(), args.end()}, {}, icon});
+    }
+    void showMessage(const UserMessage& message) override {
         std::lock_guard lock(m_mutex);
         endLine();
-        m_prompter.tell(id, args, icon);
+        m_prompter.tell(message);
     }
     void done(const TransferResult&) override {
         std::lock_guard lock(m_mutex);
@@ -126,7 +129,7 @@ TransferResult waitForTransfer(TransferWorker& worker) {
 }
 
 PortOpener portAt(const std::string& device) {
-    return [device]() -> std::unique_ptr<SerialLink> { return OpenRadioPort(device); };
+    return [device] { return OpenRadioPort(device); };
 }
 
 int exitStatusOf(const TransferResult& result, Io& io) {
@@ -169,9 +172,15 @@ int verbRead(std::span<const std::string> args, Io& io) {
         return kExitFailure;
     // The file holds exactly what the radio holds, with the band's default local offset.
     const LocalOffset offset = bandDefaultLocalOffset(HardwareSettings::decodeBand(*radio));
-    if (!WriteProgrammingFile(*output, *radio, offset, prompter, *output))
-        return kExitFailure;
-    return kExitOk;
+    if (showStatus(WriteProgrammingFile(*output, *radio, offset), prompter))
+        return kExitOk;
+    // The radio's data must not be lost with the output file: keep it where backups go.
+    const BackupResult kept = writeRadioBackup(defaultBackupDirectory(), *radio);
+    if (kept.ok)
+        io.err << "mz58: the radio's image was saved as " << kept.file.string() << " instead\n";
+    else
+        io.err << "mz58: the radio's image could not be kept either (" << kept.error << ")\n";
+    return kExitFailure;
 }
 
 int verbWrite(std::span<const std::string> args, Io& io) {
@@ -187,7 +196,7 @@ int verbWrite(std::span<const std::string> args, Io& io) {
 
     StreamPrompter prompter(io.err);
     ImageState state;
-    if (!openProgrammingFile(parsed->positional().front(), state, prompter))
+    if (!showStatus(OpenProgrammingFile(parsed->positional().front(), state), prompter))
         return kExitFailure;
     ImageCodec::encodeAll(state);
 
@@ -222,7 +231,7 @@ int verbVerify(std::span<const std::string> args, Io& io) {
     StreamPrompter prompter(io.err);
     const std::string& file = parsed->positional().front();
     ImageState state;
-    if (!openProgrammingFile(file, state, prompter))
+    if (!showStatus(OpenProgrammingFile(file, state), prompter))
         return kExitFailure;
     ImageCodec::encodeAll(state);
 

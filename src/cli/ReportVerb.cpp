@@ -1,7 +1,7 @@
 #include "Verbs.h"
 
 #include "CReportPrinter.h"
-#include "PendingFile.h"
+#include "ProgrammingFile.h"
 #include "ReportOutput.h"
 #include "ReportPdf.h"
 
@@ -24,23 +24,11 @@ bool isPdfName(const std::filesystem::path& path) {
     return extension == ".pdf";
 }
 
-// Writes the report beside `target` and renames it over the target only once it is complete.
-bool writeReportFile(const CReportPrinter& report, const std::filesystem::path& target,
-                     Prompter& prompter) {
-    PendingFile file(target);
-    if (!file.ok()) {
-        prompter.tell(msg::kFileCreateError, target.string());
-        return false;
-    }
-    const bool written =
-        isPdfName(target)
-            ? writeReportPdf(report, file.temporaryPath(), defaultReportPaper()) && file.sync()
-            : file.write(reportText(report));
-    if (!written || !file.commit()) {
-        prompter.tell(msg::kFileWriteError);
-        return false;
-    }
-    return true;
+// Writes the report atomically: the old file stays whole unless the new one is complete.
+Status writeReportFile(const CReportPrinter& report, const std::filesystem::path& target) {
+    if (isPdfName(target))
+        return writeReportPdf(report, target, defaultReportPaper());
+    return WriteFileAtomically(target, reportText(report));
 }
 
 } // namespace
@@ -56,7 +44,7 @@ int verbReport(std::span<const std::string> args, Io& io) {
     const std::string& input = parsed->positional()[0];
     StreamPrompter prompter(io.err);
     ImageState state;
-    if (!openProgrammingFile(input, state, prompter))
+    if (!showStatus(OpenProgrammingFile(input, state), prompter))
         return kExitFailure;
 
     const auto output = parsed->value(kOutput);
@@ -67,7 +55,7 @@ int verbReport(std::span<const std::string> args, Io& io) {
     CReportPrinter report;
     report.Prepare(state, input);
     if (output)
-        return writeReportFile(report, *output, prompter) ? kExitOk : kExitFailure;
+        return showStatus(writeReportFile(report, *output), prompter) ? kExitOk : kExitFailure;
     io.out << reportText(report);
     return kExitOk;
 }

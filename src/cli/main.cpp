@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "PendingFile.h"
 
 #include <iostream>
 #include <string>
@@ -13,6 +14,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Ctrl-C during a save must not leave the save's temporary file behind.
+    mz58::PendingFile::removeTemporariesOnSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     return mz58::cli::run(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

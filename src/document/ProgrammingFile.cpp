@@ -4,9 +4,12 @@
 
 #include <array>
 #include <bit>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -39,17 +42,69 @@ bool isDirectory(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
+// Something that exists but is neither a regular file nor a folder (a FIFO, device or socket):
+// opening it for reading could wait forever, so it is never opened.
+bool isSpecialFile(const fs::path& path) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    return !ec && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
+std::string nameFor(const fs::path& path, const std::string& displayName) {
+    return displayName.empty() ? path.string() : displayName;
+}
+
+std::string reasonFor(const fs::path& path, int error) {
+    return path.string() + ": " + std::generic_category().message(error);
+}
+
+// Why a file cannot be opened for reading, in the operating system's words.
+std::string openFailure(const fs::path& path) {
+    if (path.empty())
+        return "no file name";
+    if (isDirectory(path))
+        return reasonFor(path, EISDIR);
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    return reasonFor(path, errno ? errno : ENOENT);
+}
+
+UserMessage fileMessage(StringId id, const fs::path& path, const std::string& displayName,
+                        std::string detail) {
+    return {id, {nameFor(path, displayName)}, std::move(detail)};
+}
+
+// A local offset as the other-functions dialog could have set it.
+constexpr double kLocalOffsetLimit = 99.9;
+
+std::optional<LocalOffset> replacedOffset(LocalOffset offset, int band) {
+    if (!std::isfinite(offset))
+        return bandDefaultLocalOffset(band);
+    if (offset < -kLocalOffsetLimit)
+        return -kLocalOffsetLimit;
+    if (offset > kLocalOffsetLimit)
+        return kLocalOffsetLimit;
+    return std::nullopt;
+}
+
+std::string offsetText(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
 } // namespace
 
-bool ReadProgrammingFile(const fs::path& path, RadioImage& image, LocalOffset& offset,
-                         Prompter& prompter, const std::string& currentName) {
+Status ReadProgrammingFile(const fs::path& path, RadioImage& image, LocalOffset& offset,
+                           const std::string& displayName) {
+    if (isSpecialFile(path))
+        return fileMessage(msg::kFileReadError, path, displayName,
+                           path.string() + ": not a regular file");
     std::ifstream in;
     if (!path.empty() && !isDirectory(path))
         in.open(path, std::ios::binary);
-    if (!in.is_open()) {
-        prompter.tell(msg::kFileOpenError, currentName);
-        return false;
-    }
+    if (!in.is_open())
+        return fileMessage(msg::kFileOpenError, path, displayName, openFailure(path));
 
     // Read into a copy: a failed read must leave the document's image as it was.
     RadioImage buffer{};
@@ -60,10 +115,9 @@ bool ReadProgrammingFile(const fs::path& path, RadioImage& image, LocalOffset& o
             break;
         ++blocks;
     }
-    if (blocks < kBlockCount) {
-        prompter.tell(msg::kFileReadError, currentName);
-        return false;
-    }
+    if (blocks < kBlockCount)
+        return fileMessage(msg::kFileReadError, path, displayName,
+                           path.string() + ": shorter than the 512-byte image");
 
     std::array<std::uint8_t, kTrailerSize> trailer{};
     in.read(reinterpret_cast<char*>(trailer.data()), kTrailerSize);
@@ -71,28 +125,28 @@ bool ReadProgrammingFile(const fs::path& path, RadioImage& image, LocalOffset& o
     // A missing or short trailer keeps the offset held before.
     if (static_cast<std::size_t>(in.gcount()) == kTrailerSize)
         offset = decodeOffset(trailer);
-    return true;
+    return {};
 }
 
-bool WriteProgrammingFile(const fs::path& path, const RadioImage& image, LocalOffset offset,
-                          Prompter& prompter, const std::string& currentName) {
-    // Written under a temporary name and renamed over the target only when complete, so a
-    // failed save leaves the old file as it was.
-    std::optional<PendingFile> file;
-    if (!path.empty() && !isDirectory(path))
-        file.emplace(path);
-    if (!file || !file->ok()) {
-        prompter.tell(msg::kFileCreateError, currentName);
-        return false;
-    }
+Status WriteFileAtomically(const fs::path& path, std::string_view bytes,
+                           const std::string& displayName) {
+    if (path.empty() || isDirectory(path) || isSpecialFile(path))
+        return fileMessage(msg::kFileCreateError, path, displayName,
+                           path.string() + ": not a regular file");
+    PendingFile file(path);
+    if (!file.ok())
+        return fileMessage(msg::kFileCreateError, path, displayName, file.error());
+    if (!file.write(bytes) || !file.commit())
+        return UserMessage{msg::kFileWriteError, {}, file.error()};
+    return {};
+}
+
+Status WriteProgrammingFile(const fs::path& path, const RadioImage& image, LocalOffset offset,
+                            const std::string& displayName) {
     std::string bytes(reinterpret_cast<const char*>(image.data()), image.size());
     const auto trailer = encodeOffset(offset);
     bytes.append(reinterpret_cast<const char*>(trailer.data()), trailer.size());
-    if (!file->write(bytes) || !file->commit()) {
-        prompter.tell(msg::kFileWriteError);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, bytes, displayName);
 }
 
 bool IsWritable(const fs::path& path) {
@@ -103,38 +157,83 @@ bool IsWritable(const fs::path& path) {
     return (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-int CheckFile(const fs::path& path) {
+FileCheck CheckFile(const fs::path& path) {
     if (path.empty() || isDirectory(path))
-        return kFileCannotOpen;
+        return FileCheck::CannotOpen;
+    if (isSpecialFile(path))
+        return FileCheck::Empty;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
-        return kFileCannotOpen;
+        return FileCheck::CannotOpen;
     char c;
-    return in.read(&c, 1) ? kFileReadable : kFileEmpty;
+    return in.read(&c, 1) ? FileCheck::Readable : FileCheck::Empty;
 }
 
-int CheckProgrammingFile(const fs::path& path, std::uintmax_t expectedSize) {
+ProgrammingFileCheck CheckProgrammingFile(const fs::path& path, std::uintmax_t expectedSize) {
+    switch (CheckFile(path)) {
+    case FileCheck::CannotOpen:
+        return ProgrammingFileCheck::CannotOpen;
+    case FileCheck::Empty:
+        return ProgrammingFileCheck::Empty;
+    case FileCheck::Readable:
+        break;
+    }
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    const int check = CheckFile(path);
-    if (ec || check == kFileCannotOpen)
-        return kProgrammingFileCannotOpen;
-    if (check == kFileEmpty)
-        return kProgrammingFileEmpty;
-    return size == expectedSize ? kProgrammingFileValid : kProgrammingFileWrongSize;
+    if (ec)
+        return ProgrammingFileCheck::CannotOpen;
+    return size == expectedSize ? ProgrammingFileCheck::Valid : ProgrammingFileCheck::WrongSize;
 }
 
-StringId checkProgrammingFileMessage(int result) {
-    switch (result) {
-    case kProgrammingFileCannotOpen:
-        return msg::kFileOpenError;
-    case kProgrammingFileEmpty:
-        return msg::kFileReadError;
-    case kProgrammingFileWrongSize:
-        return msg::kFileFormatError;
-    default:
-        return 0;
+Status checkProgrammingFileStatus(ProgrammingFileCheck check, const fs::path& path) {
+    switch (check) {
+    case ProgrammingFileCheck::Valid:
+        return {};
+    case ProgrammingFileCheck::CannotOpen:
+        return fileMessage(msg::kFileOpenError, path, {}, openFailure(path));
+    case ProgrammingFileCheck::Empty:
+        return fileMessage(
+            msg::kFileReadError, path, {},
+            path.string() + (isSpecialFile(path) ? ": not a regular file" : ": the file is empty"));
+    case ProgrammingFileCheck::WrongSize: {
+        std::error_code ec;
+        const auto size = fs::file_size(path, ec);
+        return UserMessage{
+            msg::kFileFormatError, {}, path.string() + ": " + std::to_string(size) + " bytes"};
     }
+    }
+    return {};
+}
+
+Status OpenProgrammingFile(const fs::path& path, ImageState& state) {
+    if (Status check = checkProgrammingFileStatus(CheckProgrammingFile(path), path); !check.ok())
+        return check;
+    RadioImage image = state.image;
+    LocalOffset offset = state.localOffset;
+    if (Status read = ReadProgrammingFile(path, image, offset); !read.ok())
+        return read;
+
+    ImageCodec::resetAll(state);
+    state.image = image;
+    state.localOffset = offset;
+    ImageCodec::decodeAll(state);
+
+    Status opened;
+    if (const auto replaced = replacedOffset(offset, state.hardware.band)) {
+        state.localOffset = *replaced;
+        opened.warnings.push_back({msg::kOffsetReplaced,
+                                   {offsetText(offset), offsetText(*replaced)},
+                                   path.string(),
+                                   Icon::Warning});
+    }
+    return opened;
+}
+
+Status SaveProgrammingFile(const fs::path& path, ImageState& state) {
+    if (!IsWritable(path))
+        return fileMessage(msg::kFileReadOnly, path, {}, reasonFor(path, EACCES));
+    ImageCodec::encodeAll(state);
+    return WriteProgrammingFile(path, state.image, state.localOffset);
 }
 
 const char* defaultImageName(int index) {
@@ -143,7 +242,7 @@ const char* defaultImageName(int index) {
 
 std::optional<fs::path> FindDefaultImage(int index, const fs::path& programDir) {
     const fs::path candidate = programDir / defaultImageName(index);
-    if (CheckFile(candidate) == kFileReadable)
+    if (CheckFile(candidate) == FileCheck::Readable)
         return candidate;
     return std::nullopt;
 }
@@ -162,9 +261,9 @@ bool IsDefaultImageName(const fs::path& path) {
     return false;
 }
 
-bool WriteDefaultImage(const fs::path& path, ImageState& state, Prompter& prompter) {
+Status WriteDefaultImage(const fs::path& path, ImageState& state) {
     ImageCodec::encodeAll(state);
-    return WriteProgrammingFile(path, state.image, state.localOffset, prompter, kNoFileName);
+    return WriteProgrammingFile(path, state.image, state.localOffset, kNoFileName);
 }
 
 } // namespace mz58

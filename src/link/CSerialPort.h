@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CloneProtocol.h"
 #include "SerialLink.h"
 
 #include <cstdint>
@@ -13,24 +14,21 @@ namespace mz58 {
 // and RTS asserted, opened exclusively.
 class CSerialPort final : public SerialLink {
 public:
-    // Stop-bit codes: 0 one, 1 one and a half, 2 two.
-    static constexpr std::uint32_t kBaudRate = 4800;
-    static constexpr std::uint8_t kByteSize = 8;
-    static constexpr std::uint8_t kParityNone = 0;
-    static constexpr std::uint8_t kTwoStopBits = 2;
-
     explicit CSerialPort(std::string devicePath);
     ~CSerialPort() override;
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
-    // Opens the device for exclusive use and configures it; false when either fails.
+    // Opens the device for exclusive use and configures it; false when either fails, with the
+    // reason in lastError().
     [[nodiscard]] bool Open();
     // Applies the line settings; false when the driver refuses them.
     [[nodiscard]] bool Configure();
     void Close();
     [[nodiscard]] bool isOpen() const { return m_handle >= 0; }
     const std::string& devicePath() const { return m_devicePath; }
+    // Why Open or Configure failed: the device and the operating system's reason.
+    const std::string& lastError() const { return m_lastError; }
 
     [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes) override;
     [[nodiscard]] int ReadByte(std::uint8_t& byte) override;
@@ -42,20 +40,18 @@ private:
     // Reports and clears line errors counted by the driver since the last check.
     bool takePendingLineError();
     int readWithTimeouts(std::span<std::uint8_t> buffer);
+    bool fail(const char* what, int error);
 
     std::string m_devicePath;
+    std::string m_lastError;
     int m_handle = -1;
-    std::uint32_t m_baudRate = kBaudRate;
-    std::uint8_t m_byteSize = kByteSize;
-    std::uint8_t m_parity = kParityNone;
-    std::uint8_t m_stopBits = kTwoStopBits;
     bool m_lineLost = false;
     bool m_hasErrorCounters = false;
     std::uint64_t m_lineErrorCount = 0;
 };
 
-// Creates and opens the port of one transfer; null when the device cannot be opened or
+// Creates and opens the port of one transfer; the reason when the device cannot be opened or
 // refuses the line settings.
-[[nodiscard]] std::unique_ptr<CSerialPort> OpenRadioPort(const std::string& devicePath);
+[[nodiscard]] PortOpenResult OpenRadioPort(const std::string& devicePath);
 
 } // namespace mz58

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <system_error>
 #include <thread>
 
 #include <fcntl.h>
@@ -30,32 +31,6 @@ int remainingMs(Clock::time_point deadline) {
     return static_cast<int>(std::chrono::ceil<milliseconds>(left).count());
 }
 
-speed_t speedCode(std::uint32_t baud) {
-    switch (baud) {
-    case 1200:
-        return B1200;
-    case 2400:
-        return B2400;
-    case 9600:
-        return B9600;
-    default:
-        return B4800;
-    }
-}
-
-tcflag_t byteSizeFlag(std::uint8_t bits) {
-    switch (bits) {
-    case 5:
-        return CS5;
-    case 6:
-        return CS6;
-    case 7:
-        return CS7;
-    default:
-        return CS8;
-    }
-}
-
 } // namespace
 
 CSerialPort::CSerialPort(std::string devicePath) : m_devicePath(std::move(devicePath)) {}
@@ -64,26 +39,35 @@ CSerialPort::~CSerialPort() {
     Close();
 }
 
+bool CSerialPort::fail(const char* what, int error) {
+    m_lastError = m_devicePath + ": " + what + std::generic_category().message(error);
+    if (error == EACCES)
+        m_lastError += " (the user needs to be in the dialout group, or the udev rule installed)";
+    Close();
+    return false;
+}
+
 bool CSerialPort::Open() {
     Close();
+    m_lastError.clear();
     m_handle = ::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_handle < 0)
-        return false;
+        return fail(errno == EBUSY ? "in use by another program: " : "", errno);
     // No sharing: the tty refuses further opens, and the lock keeps out other programs that
     // honour it (including ones running with the privilege to ignore the first).
     ::ioctl(m_handle, TIOCEXCL);
-    if (::flock(m_handle, LOCK_EX | LOCK_NB) != 0) {
-        Close();
-        return false;
-    }
+    if (::flock(m_handle, LOCK_EX | LOCK_NB) != 0)
+        return fail("in use by another program: ", errno == EWOULDBLOCK ? EBUSY : errno);
     m_lineLost = false;
     return Configure();
 }
 
 bool CSerialPort::Configure() {
     termios tio{};
-    if (m_handle < 0 || ::tcgetattr(m_handle, &tio) != 0)
-        return false;
+    if (m_handle < 0)
+        return fail("", EBADF);
+    if (::tcgetattr(m_handle, &tio) != 0)
+        return fail(errno == ENOTTY ? "not a serial port: " : "", errno);
 
     // Raw binary transfer: no translation, no echo by the driver, no software flow control.
     tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
@@ -91,19 +75,16 @@ bool CSerialPort::Configure() {
     tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
     tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    tio.c_cflag |= byteSizeFlag(m_byteSize) | CREAD | CLOCAL;
-    if (m_parity != kParityNone)
-        tio.c_cflag |= PARENB | (m_parity == 1 ? PARODD : 0);
-    if (m_stopBits != 0)
-        tio.c_cflag |= CSTOPB;
+    // 8 data bits, no parity, two stop bits.
+    tio.c_cflag |= CS8 | CSTOPB | CREAD | CLOCAL;
     tio.c_cc[VSTART] = 0x11;
     tio.c_cc[VSTOP] = 0x13;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
-    ::cfsetispeed(&tio, speedCode(m_baudRate));
-    ::cfsetospeed(&tio, speedCode(m_baudRate));
+    ::cfsetispeed(&tio, B4800);
+    ::cfsetospeed(&tio, B4800);
     if (::tcsetattr(m_handle, TCSANOW, &tio) != 0)
-        return false;
+        return fail("the line settings were refused: ", errno);
 
     // A pseudo-terminal has no modem lines; only a real port asserts them.
     int lines = TIOCM_DTR | TIOCM_RTS;
@@ -245,11 +226,11 @@ void CSerialPort::WaitMs(unsigned ms) {
     std::this_thread::sleep_until(Clock::now() + milliseconds(ms));
 }
 
-std::unique_ptr<CSerialPort> OpenRadioPort(const std::string& devicePath) {
+PortOpenResult OpenRadioPort(const std::string& devicePath) {
     auto port = std::make_unique<CSerialPort>(devicePath);
     if (!port->Open())
-        return nullptr;
-    return port;
+        return PortOpenResult{port->lastError()};
+    return PortOpenResult{std::move(port)};
 }
 
 } // namespace mz58

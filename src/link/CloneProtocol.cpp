@@ -39,24 +39,29 @@ public:
     // A cancel ends silently: no message and no `done`; the port closes on the way out.
     TransferResult cancelled() {
         m_port.reset();
-        return TransferResult{TransferOutcome::Cancelled, 0, m_backupFile};
+        return TransferResult{TransferOutcome::Cancelled, 0, m_backupFile, {}};
     }
 
     // Every other ending: the message, then the port closes, then `done`.
     TransferResult finish(TransferOutcome outcome, StringId message,
-                          std::span<const std::string> args = {}) {
+                          std::span<const std::string> args = {}, std::string detail = {}) {
         const Icon icon = outcome == TransferOutcome::Succeeded ? Icon::Information : Icon::Error;
-        m_observer.showMessage(message, args, icon);
+        m_observer.showMessage(UserMessage{message, {args.begin(), args.end()}, detail, icon});
         m_port.reset();
-        const TransferResult result{outcome, message, m_backupFile};
+        const TransferResult result{outcome, message, m_backupFile, std::move(detail)};
         m_observer.done(result);
         return result;
     }
     TransferResult fail(StringId message) { return finish(TransferOutcome::Failed, message); }
 
-    bool openPort(const PortOpener& opener) {
-        m_port = opener ? opener() : nullptr;
-        return m_port != nullptr;
+    // Opens the port; on failure ends the transfer with the serial port message and the cause.
+    std::optional<TransferResult> openPort(const PortOpener& opener) {
+        PortOpenResult opened = opener ? opener() : PortOpenResult{std::string("no port")};
+        m_port = std::move(opened.link);
+        if (m_port)
+            return std::nullopt;
+        return finish(TransferOutcome::Failed, msg::kSerialPortError, {},
+                      opened.error.empty() ? "the port could not be opened" : opened.error);
     }
 
     SerialLink& link() { return *m_port; }
@@ -233,8 +238,8 @@ TransferResult UploadThreadProc(std::stop_token stop, const PortOpener& openPort
     observer.setCaption(msg::kCaptionRead);
     if (session.cancelRequested())
         return session.cancelled();
-    if (!session.openPort(openPort))
-        return session.fail(msg::kSerialPortError);
+    if (auto failed = session.openPort(openPort))
+        return *failed;
     observer.setRange(kProgressRange);
     if (session.cancelRequested())
         return session.cancelled();
@@ -269,8 +274,8 @@ TransferResult DownloadThreadProc(std::stop_token stop, const PortOpener& openPo
     if (session.cancelRequested())
         return session.cancelled();
     observer.setCaption(msg::kCaptionWrite);
-    if (!session.openPort(openPort))
-        return session.fail(msg::kSerialPortError);
+    if (auto failed = session.openPort(openPort))
+        return *failed;
     if (session.cancelRequested())
         return session.cancelled();
     observer.setRange(kProgressRange);

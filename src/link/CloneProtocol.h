@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <stop_token>
+#include <string>
 
 namespace mz58 {
 
@@ -57,8 +58,20 @@ inline constexpr std::size_t kAlignmentLast = 341;
 
 } // namespace clone
 
-// Opens the port of one transfer; null when it cannot be opened.
-using PortOpener = std::function<std::unique_ptr<SerialLink>()>;
+// The port of one transfer, or why it could not be opened (the device and the reason).
+struct PortOpenResult {
+    std::unique_ptr<SerialLink> link;
+    std::string error;
+
+    PortOpenResult() = default;
+    PortOpenResult(std::nullptr_t) {}
+    template <typename Link>
+    PortOpenResult(std::unique_ptr<Link> opened) : link(std::move(opened)) {}
+    explicit PortOpenResult(std::string why) : error(std::move(why)) {}
+};
+
+// Opens the port of one transfer.
+using PortOpener = std::function<PortOpenResult()>;
 
 struct DownloadOptions {
     // Sends the maintenance header byte instead of the normal one.

@@ -26,19 +26,6 @@ std::tm localTime(std::time_t t) {
     return tm;
 }
 
-// Remembers the file writer's message instead of showing it: the backup reports one message
-// of its own.
-class CapturingPrompter final : public Prompter {
-public:
-    Answer ask(StringId id, std::span<const std::string> args, Buttons, Icon) override {
-        text = formatMessage(stringText(id), args);
-        gloss = stringGloss(id);
-        return Answer::Ok;
-    }
-    std::string text;
-    std::string gloss;
-};
-
 std::string withReason(const std::filesystem::path& path, const std::string& reason) {
     return path.string() + (reason.empty() ? std::string{} : ": " + reason);
 }
@@ -95,10 +82,9 @@ BackupResult writeRadioBackup(const std::filesystem::path& directory, const Radi
                  (base.stem().string() + "-" + std::to_string(attempt) + base.extension().string());
     }
 
-    CapturingPrompter prompter;
     const LocalOffset offset = bandDefaultLocalOffset(HardwareSettings::decodeBand(radio));
-    if (!WriteProgrammingFile(target, radio, offset, prompter, target.string())) {
-        result.error = withReason(target, prompter.gloss.empty() ? prompter.text : prompter.gloss);
+    if (const Status written = WriteProgrammingFile(target, radio, offset); !written.ok()) {
+        result.error = written.error().detail;
         return result;
     }
     result.ok = true;

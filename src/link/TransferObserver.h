@@ -16,6 +16,9 @@ struct TransferResult {
     StringId message = 0;
     // A download's copy of the radio's previous memory; empty when none was written.
     std::filesystem::path backupFile;
+    // The cause in the operating system's words (for example the port and why it would not
+    // open); empty when the message says it all.
+    std::string detail;
 
     bool succeeded() const { return outcome == TransferOutcome::Succeeded; }
 };
@@ -34,6 +37,10 @@ public:
     virtual void setPosition(int position) = 0;
     virtual void setStatusText(StringId id) = 0;
     virtual void showMessage(StringId id, std::span<const std::string> args, Icon icon) = 0;
+    // The same with the cause; an observer that shows no details shows the message alone.
+    virtual void showMessage(const UserMessage& message) {
+        showMessage(message.id, message.args, message.icon);
+    }
     // The transfer has ended and released the port.
     virtual void done(const TransferResult& result) = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "ReportRenderer.h"
 
+#include "ProgrammingFile.h"
+
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMarginsF>
@@ -59,17 +62,31 @@ ReportPaper defaultReportPaper() {
                                                                               : ReportPaper::A4;
 }
 
-bool writeReportPdf(const CReportPrinter& report, const std::filesystem::path& path,
-                    ReportPaper paper) {
+std::optional<std::string> reportPdf(const CReportPrinter& report, ReportPaper paper) {
     const GuiApplicationScope app;
-    QPdfWriter writer(QString::fromStdString(path.string()));
+    // Drawn into memory: the file is written by the atomic writer, which sees every disk error.
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("mz58"));
     writer.setTitle(QStringLiteral("QM-610 report"));
     const QPageSize size(paper == ReportPaper::Letter ? QPageSize::Letter : QPageSize::A4);
     writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                      QPageLayout::Millimeter));
-    return renderReport(report, writer);
+    if (!renderReport(report, writer) || buffer.data().isEmpty())
+        return std::nullopt;
+    return buffer.data().toStdString();
+}
+
+Status writeReportPdf(const CReportPrinter& report, const std::filesystem::path& path,
+                      ReportPaper paper) {
+    const auto pdf = reportPdf(report, paper);
+    if (!pdf)
+        return UserMessage{
+            msg::kFileWriteError, {}, path.string() + ": the PDF could not be drawn"};
+    return WriteFileAtomically(path, *pdf);
 }
 
 } // namespace mz58

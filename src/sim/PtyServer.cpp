@@ -34,19 +34,6 @@ constexpr auto kHangupDelay = std::chrono::milliseconds(300);
 // After its one transfer the simulator waits this long at most for the PC to close the port.
 constexpr auto kOnceLinger = std::chrono::seconds(10);
 
-class StderrPrompter final : public Prompter {
-public:
-    explicit StderrPrompter(std::ostream& err) : m_err(err) {}
-    Answer ask(StringId id, std::span<const std::string> args, Buttons, Icon) override {
-        m_err << "mz58-radiosim: " << formatMessage(stringText(id), args) << " (" << stringGloss(id)
-              << ")\n";
-        return Answer::Ok;
-    }
-
-private:
-    std::ostream& m_err;
-};
-
 // The pseudo-terminal and the single wire behind it: every byte, echo or answer, takes its
 // wire time in turn when the pace is real.
 class PtyLine final : public RadioLine {
@@ -91,11 +78,12 @@ public:
     void store(const RadioImage& image) override {
         if (!m_options.saveTo)
             return;
-        StderrPrompter prompter(m_err);
-        if (WriteProgrammingFile(*m_options.saveTo, image, m_offset, prompter,
-                                 m_options.saveTo->string()))
+        if (const Status saved = WriteProgrammingFile(*m_options.saveTo, image, m_offset);
+            saved.ok())
             m_err << "mz58-radiosim: received image saved to " << m_options.saveTo->string()
                   << '\n';
+        else
+            m_err << "mz58-radiosim: " << messageExplanation(saved.error()) << '\n';
     }
     void transferEnded() override { m_transferEnded = true; }
 
@@ -251,16 +239,17 @@ int runSimulator(const SimOptions& options, std::ostream& out, std::ostream& err
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
 #endif
 
-    StderrPrompter prompter(err);
     RadioImage image{};
     LocalOffset offset = 0.0;
-    if (CheckProgrammingFile(options.image) != kProgrammingFileValid) {
+    if (CheckProgrammingFile(options.image) != ProgrammingFileCheck::Valid) {
         err << "mz58-radiosim: " << options.image.string()
             << " is not a programming file of 520 bytes\n";
         return 1;
     }
-    if (!ReadProgrammingFile(options.image, image, offset, prompter, options.image.string()))
+    if (const Status read = ReadProgrammingFile(options.image, image, offset); !read.ok()) {
+        err << "mz58-radiosim: " << messageExplanation(read.error()) << '\n';
         return 1;
+    }
 
     PtyLine line(options, offset, err);
     std::string device;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mz58 {
 
@@ -17,6 +19,8 @@ inline constexpr StringId kFileCreateError = 35;
 inline constexpr StringId kConfirmWriteDefault = 36;
 inline constexpr StringId kFileFormatError = 37;
 inline constexpr StringId kFileReadOnly = 49;
+// Messages of this program beyond the radio's original texts.
+inline constexpr StringId kOffsetReplaced = 7001;
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.
@@ -32,6 +36,37 @@ enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Icon { Error, Warning, Question, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
+// A message for the user: a string-table entry with its arguments, and the cause in the
+// operating system's words (which file or device, and why) when there is one.
+struct UserMessage {
+    StringId id = 0;
+    std::vector<std::string> args;
+    std::string detail;
+    Icon icon = Icon::Error;
+};
+
+// The message's text with its arguments filled in.
+std::string messageText(const UserMessage& message);
+// The English gloss followed by the detail, for command-line users; empty when there is neither.
+std::string messageExplanation(const UserMessage& message);
+
+// The result of an operation that can fail in an expected way: success, or the message that
+// says why not. Warnings (something was corrected on the way) come with either.
+class [[nodiscard]] Status {
+public:
+    Status() = default;
+    Status(UserMessage error) : m_error(std::move(error)) {}
+
+    [[nodiscard]] bool ok() const { return !m_error; }
+    // Only for a failed status.
+    [[nodiscard]] const UserMessage& error() const { return *m_error; }
+
+    std::vector<UserMessage> warnings;
+
+private:
+    std::optional<UserMessage> m_error;
+};
+
 // How core logic asks the user something or tells a result: the GUI shows a message box,
 // the command line prints to stderr, tests record the calls.
 class Prompter {
@@ -45,6 +80,17 @@ public:
     }
     void tell(StringId id, const std::string& arg, Icon icon = Icon::Error) {
         (void)ask(id, std::span<const std::string>(&arg, 1), Buttons::Ok, icon);
+    }
+    // Shows a message with its detail; a prompter that cannot show details shows the text.
+    virtual void tell(const UserMessage& message) {
+        (void)ask(message.id, message.args, Buttons::Ok, message.icon);
+    }
+    // Shows the warnings of a status, then its error.
+    void tell(const Status& status) {
+        for (const auto& warning : status.warnings)
+            tell(warning);
+        if (!status.ok())
+            tell(status.error());
     }
 };
 

@@ -39,6 +39,8 @@ constexpr StringEntry kStrings[] = {
     {94, "关闭并重新开启设备", "switch the radio off and on again"},
     {95, "请等待", "please wait"},
     {113, "Bcc Error", "checksum error in the radio's data"},
+    {7001, "默认差频 %1 MHz 无效, 已改为 %2 MHz",
+     "the file's local offset is not a usable value; it was replaced"},
 };
 
 constexpr bool sortedById() {
@@ -82,6 +84,17 @@ std::string formatMessage(std::string_view text, std::span<const std::string> ar
         }
     }
     return result;
+}
+
+std::string messageText(const UserMessage& message) {
+    return formatMessage(stringText(message.id), message.args);
+}
+
+std::string messageExplanation(const UserMessage& message) {
+    std::string text(stringGloss(message.id));
+    if (!message.detail.empty())
+        text += (text.empty() ? "" : ": ") + message.detail;
+    return text;
 }
 
 } // namespace mz58

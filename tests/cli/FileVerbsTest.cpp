@@ -1,10 +1,11 @@
 #include "CliRun.h"
 #include "ProgrammingFile.h"
 #include "TempDir.h"
-#include "RecordingPrompter.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -73,8 +74,7 @@ TEST_F(FileVerbsTest, ChannelsOfAFreshVhfImage) {
 TEST_F(FileVerbsTest, DumpIsTheImageDataView) {
     ImageState state = test::freshState();
     state.image[0x1F] = 0xAB;
-    test::RecordingPrompter prompter;
-    ASSERT_TRUE(WriteProgrammingFile(file("d.q7m"), state.image, 0.0, prompter, ""));
+    ASSERT_TRUE(WriteProgrammingFile(file("d.q7m"), state.image, 0.0).ok());
     const auto r = run({"dump", file("d.q7m").string()});
     ASSERT_EQ(r.status, 0);
     const auto lines = split(r.out, '\n');
@@ -92,8 +92,7 @@ TEST_F(FileVerbsTest, ConvertEncodesAll) {
     ImageState state = test::freshState();
     state.image[kFirstRecord] |= 0x40;
     state.image[400] = 0x77;
-    test::RecordingPrompter prompter;
-    ASSERT_TRUE(WriteProgrammingFile(file("in.q7m"), state.image, -0.6, prompter, ""));
+    ASSERT_TRUE(WriteProgrammingFile(file("in.q7m"), state.image, -0.6).ok());
     const auto r = run({"convert", file("in.q7m").string(), "-o", file("out.q7m").string()});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string out = contents(file("out.q7m"));
@@ -106,6 +105,7 @@ TEST_F(FileVerbsTest, BadInputGetsAMessageAndStatusOne) {
     std::ofstream(file("short.q7m"), std::ios::binary) << std::string(519, 'x');
     std::ofstream(file("empty.q7m"), std::ios::binary);
     fs::create_directory(file("dir.q7m"));
+    ASSERT_EQ(::mkfifo(file("fifo.q7m").c_str(), 0600), 0);
     struct Case {
         const char* name;
         std::vector<std::string> args;
@@ -116,7 +116,11 @@ TEST_F(FileVerbsTest, BadInputGetsAMessageAndStatusOne) {
         {"wrong size", {"info", file("short.q7m").string()}, 1, "文件格式错误或不支持"},
         {"empty file", {"channels", file("empty.q7m").string()}, 1, "文件读取错误"},
         {"missing file", {"dump", file("none.q7m").string()}, 1, "文件打开错误"},
-        {"directory", {"info", file("dir.q7m").string()}, 1, "文件打开错误"},
+        {"directory", {"info", file("dir.q7m").string()}, 1, "Is a directory"},
+        {"FIFO is refused, never opened",
+         {"info", file("fifo.q7m").string()},
+         1,
+         "not a regular file"},
         {"save into a directory", {"new", "-o", file("dir.q7m").string()}, 1, "文件打开错误"},
         {"unknown verb", {"frobnicate"}, 2, "unknown command"},
         {"missing output", {"new"}, 2, "usage"},

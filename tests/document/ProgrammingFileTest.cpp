@@ -1,6 +1,8 @@
 #include "ProgrammingFile.h"
+
+#include "FileSizeLimit.h"
+#include "PendingFile.h"
 #include "TempDir.h"
-#include "RecordingPrompter.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,10 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -24,7 +30,10 @@ protected:
         return p;
     }
 
-    test::RecordingPrompter m_prompter;
+    std::size_t entries() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(m_dir), fs::directory_iterator{}));
+    }
 };
 
 TEST_F(ProgrammingFileTest, WriteThenReadGivesTheSameImageAndOffset) {
@@ -34,11 +43,13 @@ TEST_F(ProgrammingFileTest, WriteThenReadGivesTheSameImageAndOffset) {
     fs::create_directories(deep);
     const fs::path longPath = deep / "long-name-programming-file.q7m";
     ASSERT_GT(longPath.string().size(), 240u);
+    // A name at the file system's 255-byte limit: the temporary's name must not grow with it.
+    const fs::path longestName = file(std::string(251, 'n') + ".q7m");
 
-    for (const fs::path& target : {file("a.q7m"), longPath}) {
+    for (const fs::path& target : {file("a.q7m"), longPath, longestName}) {
         SCOPED_TRACE(target.string());
         const RadioImage image = test::randomImage(7);
-        ASSERT_TRUE(WriteProgrammingFile(target, image, 5.0, m_prompter, "a"));
+        ASSERT_TRUE(WriteProgrammingFile(target, image, 5.0).ok());
         const std::string bytes = contents(target);
         ASSERT_EQ(bytes.size(), 520u);
         EXPECT_EQ(0, std::memcmp(bytes.data(), image.data(), 512));
@@ -47,11 +58,10 @@ TEST_F(ProgrammingFileTest, WriteThenReadGivesTheSameImageAndOffset) {
 
         RadioImage back{};
         LocalOffset offset = 0;
-        ASSERT_TRUE(ReadProgrammingFile(target, back, offset, m_prompter, target.string()));
+        ASSERT_TRUE(ReadProgrammingFile(target, back, offset).ok());
         EXPECT_EQ(back, image);
         EXPECT_EQ(offset, 5.0);
     }
-    EXPECT_TRUE(m_prompter.calls.empty());
 }
 
 TEST_F(ProgrammingFileTest, AnyTrailerBitPatternLoadsUnchanged) {
@@ -60,7 +70,7 @@ TEST_F(ProgrammingFileTest, AnyTrailerBitPatternLoadsUnchanged) {
     std::ofstream(file("nan.q7m"), std::ios::binary).write(bytes.data(), 520);
     RadioImage image{};
     LocalOffset offset = 0;
-    ASSERT_TRUE(ReadProgrammingFile(file("nan.q7m"), image, offset, m_prompter, "x"));
+    ASSERT_TRUE(ReadProgrammingFile(file("nan.q7m"), image, offset).ok());
     std::uint64_t bits;
     std::memcpy(&bits, &offset, 8);
     EXPECT_EQ(bits, 0x7FF8000000000001ull);
@@ -74,75 +84,155 @@ TEST_F(ProgrammingFileTest, FailedReadChangesNothing) {
     };
     writeBytes("short.q7m", 300);
     fs::create_directory(file("folder.q7m"));
+    // Opening a FIFO for reading would wait for a writer forever.
+    ASSERT_EQ(::mkfifo(file("fifo.q7m").c_str(), 0600), 0);
     const Case cases[] = {
         {"missing file", file("missing.q7m"), msg::kFileOpenError},
         {"empty path", fs::path(), msg::kFileOpenError},
         {"directory", file("folder.q7m"), msg::kFileOpenError},
         {"fewer than 512 bytes", file("short.q7m"), msg::kFileReadError},
+        {"FIFO", file("fifo.q7m"), msg::kFileReadError},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RadioImage image = test::randomImage(3);
         const RadioImage before = image;
         LocalOffset offset = 1.25;
-        m_prompter.calls.clear();
-        EXPECT_FALSE(ReadProgrammingFile(c.path, image, offset, m_prompter, "current.q7m"));
+        const Status read = ReadProgrammingFile(c.path, image, offset, "current.q7m");
+        ASSERT_FALSE(read.ok());
         EXPECT_EQ(image, before);
         EXPECT_EQ(offset, 1.25);
-        ASSERT_EQ(m_prompter.calls.size(), 1u);
-        EXPECT_EQ(m_prompter.calls[0].id, c.message);
-        EXPECT_EQ(m_prompter.calls[0].args, std::vector<std::string>{"current.q7m"});
+        EXPECT_EQ(read.error().id, c.message);
+        EXPECT_EQ(read.error().args, std::vector<std::string>{"current.q7m"});
+        EXPECT_FALSE(read.error().detail.empty()) << "names the cause";
     }
+    EXPECT_EQ(CheckProgrammingFile(file("fifo.q7m")), ProgrammingFileCheck::Empty);
 }
 
 TEST_F(ProgrammingFileTest, CheckProgrammingFileBySize) {
     struct Case {
         const char* name;
         std::size_t size;
-        int result;
+        ProgrammingFileCheck result;
         StringId message;
     };
     const Case cases[] = {
-        {"empty", 0, kProgrammingFileEmpty, msg::kFileReadError},
-        {"519 bytes", 519, kProgrammingFileWrongSize, msg::kFileFormatError},
-        {"520 bytes", 520, kProgrammingFileValid, 0},
-        {"521 bytes", 521, kProgrammingFileWrongSize, msg::kFileFormatError},
+        {"empty", 0, ProgrammingFileCheck::Empty, msg::kFileReadError},
+        {"519 bytes", 519, ProgrammingFileCheck::WrongSize, msg::kFileFormatError},
+        {"520 bytes", 520, ProgrammingFileCheck::Valid, 0},
+        {"521 bytes", 521, ProgrammingFileCheck::WrongSize, msg::kFileFormatError},
     };
     for (const auto& c : cases) {
         const fs::path p = writeBytes(std::to_string(c.size) + ".q7m", c.size);
         EXPECT_EQ(CheckProgrammingFile(p), c.result) << c.name;
-        EXPECT_EQ(checkProgrammingFileMessage(c.result), c.message) << c.name;
+        const Status status = checkProgrammingFileStatus(c.result, p);
+        EXPECT_EQ(status.ok() ? 0 : status.error().id, c.message) << c.name;
     }
-    EXPECT_EQ(CheckProgrammingFile(file("missing.q7m")), kProgrammingFileCannotOpen);
-    EXPECT_EQ(CheckProgrammingFile(m_dir), kProgrammingFileCannotOpen);
-    EXPECT_EQ(CheckProgrammingFile(fs::path()), kProgrammingFileCannotOpen);
-    EXPECT_EQ(CheckFile(file("missing.q7m")), kFileCannotOpen);
+    EXPECT_EQ(CheckProgrammingFile(file("missing.q7m")), ProgrammingFileCheck::CannotOpen);
+    EXPECT_EQ(CheckProgrammingFile(m_dir), ProgrammingFileCheck::CannotOpen);
+    EXPECT_EQ(CheckProgrammingFile(fs::path()), ProgrammingFileCheck::CannotOpen);
+}
+
+TEST_F(ProgrammingFileTest, OpenReplacesAnOffsetNoDialogCouldSet) {
+    struct Case {
+        const char* name;
+        double stored;
+        int band;
+        double loaded; // the stored value when no warning is due
+        bool warned;
+    };
+    const Case cases[] = {
+        {"NaN on VHF", std::numeric_limits<double>::quiet_NaN(), kVhf, 0.0, true},
+        {"infinity on UHF", std::numeric_limits<double>::infinity(), kUhf, 5.0, true},
+        {"1e300", 1e300, kVhf, 99.9, true},
+        {"-150", -150.0, kUhf, -99.9, true},
+        {"the limit itself", -99.9, kVhf, -99.9, false},
+        {"ordinary", 0.6, kVhf, 0.6, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageState state = test::freshState(c.band);
+        ASSERT_TRUE(WriteProgrammingFile(file("o.q7m"), state.image, c.stored).ok());
+        const RadioImage written = state.image;
+        ImageState opened;
+        const Status status = OpenProgrammingFile(file("o.q7m"), opened);
+        ASSERT_TRUE(status.ok());
+        EXPECT_EQ(opened.localOffset, c.loaded);
+        EXPECT_EQ(status.warnings.size(), c.warned ? 1u : 0u);
+        EXPECT_EQ(opened.image, written) << "the image bytes are untouched";
+    }
+}
+
+TEST_F(ProgrammingFileTest, FailedOpenLeavesTheStateAsItWas) {
+    ImageState state = test::freshState(kUhf);
+    state.channels.entries[3].narrow = 1;
+    const RadioImage image = state.image;
+    writeBytes("wrong.q7m", 519);
+    const Status status = OpenProgrammingFile(file("wrong.q7m"), state);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().id, msg::kFileFormatError);
+    EXPECT_EQ(state.image, image);
+    EXPECT_EQ(state.channels.entries[3].narrow, 1);
+    EXPECT_EQ(state.localOffset, 5.0);
 }
 
 TEST_F(ProgrammingFileTest, SaveIntoAMissingFolderFailsAndCreatesNothing) {
     const fs::path target = file("no-such-folder") / "x.q7m";
-    EXPECT_FALSE(WriteProgrammingFile(target, RadioImage{}, 0.0, m_prompter, "x.q7m"));
-    ASSERT_EQ(m_prompter.calls.size(), 1u);
-    EXPECT_EQ(m_prompter.calls[0].id, msg::kFileCreateError);
+    const Status status = WriteProgrammingFile(target, RadioImage{}, 0.0, "x.q7m");
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().id, msg::kFileCreateError);
+    EXPECT_NE(status.error().detail.find("No such file or directory"), std::string::npos);
     EXPECT_FALSE(fs::exists(file("no-such-folder")));
+}
+
+TEST_F(ProgrammingFileTest, AFullDiskKeepsTheOldFileAndNamesTheCause) {
+    writeBytes("full.q7m", 520, 0xAA);
+    Status status;
+    {
+        const test::FileSizeLimit limit(300);
+        status = WriteProgrammingFile(file("full.q7m"), test::randomImage(1), 0.0);
+    }
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().id, msg::kFileWriteError);
+    EXPECT_NE(status.error().detail.find("full.q7m"), std::string::npos);
+    EXPECT_NE(status.error().detail.find("too large"), std::string::npos) << status.error().detail;
+    EXPECT_EQ(contents(file("full.q7m")), std::string(520, '\xAA'));
+    EXPECT_EQ(entries(), 1u) << "no temporary left";
+}
+
+TEST_F(ProgrammingFileTest, StaleTemporariesOfAKilledSaveAreRemoved) {
+    // A child process starts a save of the same target and is killed before it can commit.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        PendingFile pending(file("target.q7m"));
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    writeBytes("other.q7m", 520);
+    ASSERT_EQ(entries(), 2u) << "the killed save left its temporary";
+
+    ASSERT_TRUE(WriteProgrammingFile(file("target.q7m"), RadioImage{}, 0.0).ok());
+    EXPECT_EQ(entries(), 2u) << "only target.q7m and other.q7m remain";
 }
 
 TEST_F(ProgrammingFileTest, SaveReplacesTheOldFileWholeAndLeavesNoTemporary) {
     writeBytes("keep.q7m", 520, 0xAA);
     fs::permissions(file("keep.q7m"), fs::perms::owner_read | fs::perms::owner_write);
     const RadioImage image = test::randomImage(9);
-    ASSERT_TRUE(WriteProgrammingFile(file("keep.q7m"), image, 0.0, m_prompter, "keep.q7m"));
+    ASSERT_TRUE(WriteProgrammingFile(file("keep.q7m"), image, 0.0).ok());
     EXPECT_EQ(contents(file("keep.q7m")).substr(0, 512),
               std::string(reinterpret_cast<const char*>(image.data()), 512));
     EXPECT_EQ(fs::status(file("keep.q7m")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator{}), 1);
+    EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(ProgrammingFileTest, SaveThroughASymbolicLinkKeepsTheLink) {
     writeBytes("real.q7m", 520, 0xAA);
     fs::create_symlink(file("real.q7m"), file("link.q7m"));
-    ASSERT_TRUE(WriteProgrammingFile(file("link.q7m"), RadioImage{}, 0.0, m_prompter, "link"));
+    ASSERT_TRUE(WriteProgrammingFile(file("link.q7m"), RadioImage{}, 0.0).ok());
     EXPECT_TRUE(fs::is_symlink(file("link.q7m")));
     EXPECT_EQ(contents(file("real.q7m")).substr(0, 512), std::string(512, '\0'));
 }
@@ -182,7 +272,7 @@ TEST_F(ProgrammingFileTest, FindAndWriteDefaultImages) {
 
     ImageState state = test::freshState();
     state.channels.entries[0].narrow = 1;
-    ASSERT_TRUE(WriteDefaultImage(file("Vhfdef.q7m"), state, m_prompter));
+    ASSERT_TRUE(WriteDefaultImage(file("Vhfdef.q7m"), state).ok());
     EXPECT_EQ(FindDefaultImage(0, m_dir), file("Vhfdef.q7m"));
     EXPECT_EQ(state.image[kFirstRecord] & 0x08, 0x08) << "encoded before writing";
 }

@@ -127,8 +127,8 @@ private:
     FakeSerialLink& m_link;
 };
 
-inline std::function<std::unique_ptr<SerialLink>()> openerFor(FakeSerialLink& link) {
-    return [&link]() -> std::unique_ptr<SerialLink> {
+inline PortOpener openerFor(FakeSerialLink& link) {
+    return [&link]() -> PortOpenResult {
         if (link.refuseOpen)
             return nullptr;
         return std::make_unique<BorrowedLink>(link);

@@ -4,7 +4,6 @@
 #include "LinkMessages.h"
 #include "ProgrammingFile.h"
 #include "ProtocolFixtures.h"
-#include "RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -113,8 +112,7 @@ TEST(RadioBackup, WritesTheRadioImageWithItsBandOffsetAndNeverOverwrites) {
         EXPECT_EQ(second.file.stem().string(), first.file.stem().string() + "-2");
         RadioImage read{};
         LocalOffset offset = -1;
-        RecordingPrompter prompter;
-        ASSERT_TRUE(ReadProgrammingFile(first.file, read, offset, prompter, ""));
+        ASSERT_TRUE(ReadProgrammingFile(first.file, read, offset).ok());
         EXPECT_EQ(read, state.image);
         EXPECT_EQ(offset, bandDefaultLocalOffset(band));
     }

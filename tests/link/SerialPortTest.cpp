@@ -105,21 +105,32 @@ TEST_F(SerialPortTest, OpenSetsTheCableLineSettings) {
         EXPECT_EQ(f.set, f.expected) << f.name;
 }
 
-TEST_F(SerialPortTest, SecondOpenOfTheSamePortFails) {
+TEST_F(SerialPortTest, SecondOpenOfTheSamePortFailsAndSaysItIsInUse) {
     CSerialPort second(pty.slave());
     EXPECT_FALSE(second.Open());
+    EXPECT_NE(second.lastError().find(pty.slave() + ": in use by another program"),
+              std::string::npos)
+        << second.lastError();
     port.Close();
     EXPECT_TRUE(second.Open()) << "the port is free again once closed";
 }
 
-TEST(SerialPortOpen, DevicesThatAreNoSerialPortFail) {
+TEST(SerialPortOpen, DevicesThatAreNoSerialPortFailWithTheirCause) {
     const auto file =
         std::filesystem::temp_directory_path() / ("mz58-not-a-port-" + std::to_string(::getpid()));
     std::ofstream(file) << "x";
-    for (const std::string& path : {std::string("/nonexistent/ttyUSB9"), file.string()}) {
-        CSerialPort port(path);
-        EXPECT_FALSE(port.Open()) << path;
-        EXPECT_EQ(OpenRadioPort(path), nullptr) << path;
+    const struct {
+        std::string path;
+        const char* cause;
+    } cases[] = {
+        {"/nonexistent/ttyUSB9", "No such file or directory"},
+        {file.string(), "not a serial port"},
+    };
+    for (const auto& c : cases) {
+        const PortOpenResult opened = OpenRadioPort(c.path);
+        EXPECT_EQ(opened.link, nullptr) << c.path;
+        EXPECT_EQ(opened.error.rfind(c.path + ": ", 0), 0u) << opened.error;
+        EXPECT_NE(opened.error.find(c.cause), std::string::npos) << opened.error;
     }
     std::filesystem::remove(file);
 }

@@ -64,7 +64,7 @@ void setPaper(QPdfWriter& writer, QPageSize::PageSizeId paper) {
 TEST_F(ReportRenderer, PdfHasOnePagePerReportPage) {
     for (const auto paper : {ReportPaper::A4, ReportPaper::Letter}) {
         SCOPED_TRACE(paper == ReportPaper::A4 ? "A4" : "Letter");
-        ASSERT_TRUE(writeReportPdf(prepared(withoutChannels()), file("report.pdf"), paper));
+        ASSERT_TRUE(writeReportPdf(prepared(withoutChannels()), file("report.pdf"), paper).ok());
         const std::string bytes = contents(file("report.pdf"));
         ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
         EXPECT_EQ(pdfPageObjects(bytes), 2);
@@ -74,7 +74,7 @@ TEST_F(ReportRenderer, PdfHasOnePagePerReportPage) {
 
 TEST_F(ReportRenderer, PdfIntoAMissingFolderFails) {
     EXPECT_FALSE(
-        writeReportPdf(prepared(withoutChannels()), file("missing/r.pdf"), ReportPaper::A4));
+        writeReportPdf(prepared(withoutChannels()), file("missing/r.pdf"), ReportPaper::A4).ok());
 }
 
 // The font is fixed pitch and never larger than 10 points, smaller where the paper is too small

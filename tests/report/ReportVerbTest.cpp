@@ -1,7 +1,7 @@
 #include "CliRun.h"
+#include "FileSizeLimit.h"
 #include "ProgrammingFile.h"
 #include "TempDir.h"
-#include "RecordingPrompter.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,7 @@ class ReportVerb : public test::TempDirTest {
 protected:
     void SetUp() override {
         test::TempDirTest::SetUp();
-        test::RecordingPrompter prompter;
-        ASSERT_TRUE(WriteProgrammingFile(file("radio.q7m"), test::freshState().image, 0.0, prompter,
-                                         "radio.q7m"));
+        ASSERT_TRUE(WriteProgrammingFile(file("radio.q7m"), test::freshState().image, 0.0).ok());
     }
 
     static test::CliResult run(const std::vector<std::string>& args) { return test::runCli(args); }
@@ -105,7 +103,7 @@ TEST_F(ReportVerb, FailuresLeaveNoReport) {
         {"short.q7m", "", formatError},        {"long.q7m", "", formatError},
         {"short.q7m", "old.txt", formatError}, {"short.q7m", "new.pdf", formatError},
         {"none.q7m", "", "文件打开错误"},      {"radio.q7m", "missing/r.txt", "文件打开错误"},
-        {"radio.q7m", ".", "文件写入错误"},
+        {"radio.q7m", ".", "文件打开错误"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.input) + " -o " + c.output);
@@ -120,6 +118,23 @@ TEST_F(ReportVerb, FailuresLeaveNoReport) {
         EXPECT_EQ(otherFiles({"short.q7m", "long.q7m", "old.txt", "radio.q7m"}),
                   std::vector<std::string>{});
     }
+}
+
+TEST_F(ReportVerb, AFullDiskFailsAndKeepsTheOldReport) {
+    for (const char* output : {"old.pdf", "old.txt"}) {
+        SCOPED_TRACE(output);
+        std::ofstream(file(output), std::ios::binary) << "old report";
+        test::CliResult r;
+        {
+            const test::FileSizeLimit limit(200);
+            r = run({"report", file("radio.q7m").string(), "-o", file(output).string()});
+        }
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("文件写入错误"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+        EXPECT_EQ(contents(file(output)), "old report");
+    }
+    EXPECT_EQ(otherFiles({"radio.q7m", "old.pdf", "old.txt"}), std::vector<std::string>{});
 }
 
 TEST_F(ReportVerb, UsageErrors) {

@@ -4,7 +4,6 @@
 #include "LinkMessages.h"
 #include "ProgrammingFile.h"
 #include "ProtocolFixtures.h"
-#include "RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -70,15 +69,13 @@ protected:
     }
 
     void writeImage(const fs::path& path, const RadioImage& image, LocalOffset offset) {
-        RecordingPrompter prompter;
-        ASSERT_TRUE(WriteProgrammingFile(path, image, offset, prompter, path.string()));
+        ASSERT_TRUE(WriteProgrammingFile(path, image, offset).ok());
     }
 
     RadioImage imageOf(const fs::path& path) {
         RadioImage image{};
         LocalOffset offset = 0;
-        RecordingPrompter prompter;
-        EXPECT_TRUE(ReadProgrammingFile(path, image, offset, prompter, path.string())) << path;
+        EXPECT_TRUE(ReadProgrammingFile(path, image, offset).ok()) << path;
         return image;
     }
 
