@@ -122,4 +122,9 @@ struct TwoToneTable {
     bool operator==(const TwoToneTable&) const = default;
 };
 
+// The number a call code shows as: codes 1..9 as themselves, the tenth as 0.
+[[nodiscard]] constexpr int callCodeDisplayNumber(int code) {
+    return code % 10;
+}
+
 } // namespace mz58

@@ -1,6 +1,8 @@
 #include "CellText.h"
 
+#include "CallCodeSettings.h"
 #include "FrequencyRules.h"
+#include "SettingsListTexts.h"
 #include "SignallingTables.h"
 
 #include <cstdio>
@@ -20,9 +22,7 @@ std::string number(const char* format, int value) {
 
 // Text of a small list value; a stored value beyond the list shows as "?".
 template <std::size_t N> std::string listText(const std::array<const char*, N>& list, int value) {
-    if (value >= 0 && static_cast<std::size_t>(value) < N)
-        return list[static_cast<std::size_t>(value)];
-    return "?";
+    return mz58::listText<const char*, N>(list, value, "?");
 }
 
 constexpr std::array<const char*, 3> kPowerLevels{"3", "2", "1"};
@@ -87,7 +87,7 @@ std::string cellText(const ChannelEntry& c, int positionInBank, Column column) {
     case Column::CallCode:
         if (c.callCode == 0)
             return "-";
-        return number("%1d", c.callCode == 10 ? 0 : c.callCode);
+        return number("%1d", callCodeDisplayNumber(c.callCode));
     case Column::ClockShift:
         return flagText(c.clockShift);
     case Column::OutOfRangeAlert:

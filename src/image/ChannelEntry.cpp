@@ -79,7 +79,7 @@ constexpr Frequency kInhibitMarkerVhf = 5000000;
 
 constexpr unsigned kOffsetWord = 32768;
 
-constexpr std::size_t kTuneBaseFrequency = 294;
+constexpr std::size_t kTuneBaseFrequency = AlignmentData::kFirstByte;
 constexpr std::size_t kTuneBaseValue = 297;
 constexpr std::size_t kTuneSlopeAbove = 298;
 constexpr std::size_t kTuneSlopeAtOrBelow = 299;

@@ -17,6 +17,10 @@ using ConstChannelRecord = std::span<const std::uint8_t, kChannelRecordSize>;
 // segment table that the TX frequency of a channel is looked up in.
 struct AlignmentData {
     static constexpr int kSegmentCount = 10;
+    // The bytes a write takes from the radio's own copy: the tuning line and the segment
+    // table up to the last boundary that bounds a segment (342..343 are not interpreted).
+    static constexpr std::size_t kFirstByte = 294;
+    static constexpr std::size_t kLastTakenByte = 341;
     std::array<unsigned, kSegmentCount + 1> boundaries{}; // whole MHz
     std::array<std::uint8_t, kSegmentCount> valuesAbc{};  // A bits 2..0, B 5..3, C 7..6
     std::array<std::uint8_t, kSegmentCount> valuesD{};    // bits 2..0

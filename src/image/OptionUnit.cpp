@@ -30,19 +30,24 @@ void OptionUnit::encode(RadioImage& image) const {
     writeField(image, kOptionUnitType, static_cast<unsigned>(type));
 }
 
+namespace {
+// Names by stored type; types 3 and 4 have none.
+constexpr std::string_view kNames[] = {"No      ", "2Tone   ", "SUBSIG  ", " ", " ", "QM-Trunk"};
+constexpr std::string_view kUnnamed = " ";
+} // namespace
+
 std::string_view optionUnitText(int type) {
-    switch (type) {
-    case OptionUnit::k2Tone:
-        return "2Tone   ";
-    case OptionUnit::kSubsig:
-        return "SUBSIG  ";
-    case 3:
-    case 4:
-    case OptionUnit::kTrunk:
-        return "QM-Trunk";
-    default:
-        return "No      ";
-    }
+    if (type >= 3 && type <= OptionUnit::kTrunk)
+        return kNames[OptionUnit::kTrunk];
+    if (type < 0 || type > OptionUnit::kTrunk)
+        return kNames[OptionUnit::kNone];
+    return kNames[type];
+}
+
+std::string_view optionUnitReportText(int type) {
+    if (type < 0 || type > OptionUnit::kTrunk)
+        return kUnnamed;
+    return kNames[type];
 }
 
 } // namespace mz58

@@ -30,4 +30,8 @@ struct OptionUnit {
 // "QM-Trunk"); types 3 to 5 show as "QM-Trunk", anything else as "No      ".
 [[nodiscard]] std::string_view optionUnitText(int type);
 
+// The option unit as the report prints it, by stored type: types 3 and 4 have no name and print
+// blank, where the dialog's list shows them as "QM-Trunk"; as does a type beyond 5.
+[[nodiscard]] std::string_view optionUnitReportText(int type);
+
 } // namespace mz58

@@ -7,10 +7,8 @@ namespace mz58 {
 
 namespace {
 
-constexpr std::size_t kFirstByte = 349;
-
 constexpr BitField digitField(std::size_t digit) {
-    const std::size_t byte = kFirstByte + digit / 2;
+    const std::size_t byte = SerialNumber::kFirstByte + digit / 2;
     return digit % 2 == 0 ? bitsOf(byte, 7, 4) : bitsOf(byte, 3, 0);
 }
 

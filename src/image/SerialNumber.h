@@ -11,6 +11,8 @@ namespace mz58 {
 // high nibble first.
 struct SerialNumber {
     static constexpr std::size_t kDigits = 6;
+    static constexpr std::size_t kFirstByte = 349;
+    static constexpr std::size_t kByteCount = kDigits / 2;
 
     std::string digits = "000000";
 

@@ -5,6 +5,14 @@
 
 namespace mz58 {
 
+// The text of a stored value from a list of texts; a value beyond the list gives `fallback`.
+template <typename Text, std::size_t N>
+constexpr Text listText(const std::array<Text, N>& texts, int value, Text fallback) {
+    if (value >= 0 && static_cast<std::size_t>(value) < N)
+        return texts[static_cast<std::size_t>(value)];
+    return fallback;
+}
+
 // The texts of radio-wide settings by stored value, as the settings dialogs list them and the
 // report prints them. Trailing blanks are part of the texts.
 

@@ -155,11 +155,9 @@ BlockStatus receiveRadioBlock(CloneSession& session, std::uint8_t header, bool u
     if (length != kBlockLength)
         return BlockStatus::Failed;
 
-    unsigned sum = header + high + low;
     for (std::size_t i = 0; i < data.size(); ++i) {
         if (link.ReadByte(data[i]) != kReadOk)
             return BlockStatus::Failed;
-        sum += data[i];
         const int count = static_cast<int>(i) + 1;
         if (upload && count % kProgressStep == 0) {
             session.observer().setPosition(count);
@@ -170,8 +168,8 @@ BlockStatus receiveRadioBlock(CloneSession& session, std::uint8_t header, bool u
     std::uint8_t checksum = 0;
     if (link.ReadByte(checksum) != kReadOk)
         return BlockStatus::Failed;
-    return checksum == static_cast<std::uint8_t>(sum & 0xFF) ? BlockStatus::Good
-                                                             : BlockStatus::BadChecksum;
+    return checksum == blockChecksum(header, length, data) ? BlockStatus::Good
+                                                           : BlockStatus::BadChecksum;
 }
 
 // Sends the image as the PC's block, reporting progress; nullopt when every byte was echoed.
@@ -226,8 +224,9 @@ bool sameHardware(const RadioImage& image, const RadioImage& radio) {
 }
 
 void takeRadioAlignment(ImageState& state, const RadioImage& radio) {
-    std::copy(radio.begin() + kAlignmentFirst, radio.begin() + kAlignmentLast + 1,
-              state.image.begin() + kAlignmentFirst);
+    constexpr auto first = static_cast<std::ptrdiff_t>(AlignmentData::kFirstByte);
+    constexpr auto last = static_cast<std::ptrdiff_t>(AlignmentData::kLastTakenByte);
+    std::copy(radio.begin() + first, radio.begin() + last + 1, state.image.begin() + first);
     ImageCodec::decodeAll(state);
     ImageCodec::encodeAll(state);
 }

@@ -51,11 +51,6 @@ constexpr bool isHeaderByte(std::uint8_t byte) {
 std::uint8_t blockChecksum(std::uint8_t header, unsigned length,
                            std::span<const std::uint8_t> data);
 
-// Image offsets the protocol itself reads: the bytes that identify the radio's hardware and
-// the radio's alignment data (RX tuning line and alignment segments).
-inline constexpr std::size_t kAlignmentFirst = 294;
-inline constexpr std::size_t kAlignmentLast = 341;
-
 } // namespace clone
 
 // The port of one transfer, or why it could not be opened (the device and the reason).

@@ -1,5 +1,7 @@
 #include "RadioBackup.h"
 
+#include "SerialNumber.h"
+
 #include "HardwareSettings.h"
 #include "Messages.h"
 #include "ProgrammingFile.h"
@@ -12,8 +14,6 @@
 namespace mz58 {
 namespace {
 
-constexpr std::size_t kSerialNumberFirst = 349;
-constexpr std::size_t kSerialNumberBytes = 3;
 constexpr int kMaxNameAttempts = 1000;
 
 std::tm localTime(std::time_t t) {
@@ -49,8 +49,8 @@ std::filesystem::path defaultBackupDirectory() {
 std::string backupFileName(const RadioImage& radio, std::chrono::system_clock::time_point when) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string serial;
-    for (std::size_t i = 0; i < kSerialNumberBytes; ++i) {
-        const std::uint8_t b = radio[kSerialNumberFirst + i];
+    for (std::size_t i = 0; i < SerialNumber::kByteCount; ++i) {
+        const std::uint8_t b = radio[SerialNumber::kFirstByte + i];
         serial += kHex[b >> 4];
         serial += kHex[b & 0x0F];
     }

@@ -16,8 +16,6 @@ namespace mz58 {
 namespace {
 
 // Texts only the report prints, by stored value.
-constexpr std::array<std::string_view, 6> kOptionUnitTexts{"No      ", "2Tone   ", "SUBSIG  ",
-                                                           " ",        " ",        "QM-Trunk"};
 constexpr std::array<std::string_view, 2> kAniMethodTexts{"PTT Pressed ", "PTT Released"};
 constexpr std::array<std::string_view, 4> kAniDelayTexts{"50 msec ", "100 msec", "300 msec",
                                                          "500 msec"};
@@ -26,8 +24,6 @@ constexpr std::array<std::string_view, 2> kAnswerBackTexts{"Off", "On "};
 constexpr std::array<std::string_view, 4> kCallTimesTexts{"Off    ", "1 time ", "3 times",
                                                           "5 times"};
 
-// An option unit type without a name prints blank, as types 3 and 4 do.
-constexpr std::string_view kUnnamedOptionUnit = " ";
 // Any other stored value without a text.
 constexpr std::string_view kUnknownValue = "?";
 
@@ -63,11 +59,8 @@ std::string withText(const char* pattern, std::string_view text) {
 }
 
 template <std::size_t N>
-std::string_view listText(const std::array<std::string_view, N>& texts, int value,
-                          std::string_view fallback = kUnknownValue) {
-    if (value >= 0 && static_cast<std::size_t>(value) < N)
-        return texts[static_cast<std::size_t>(value)];
-    return fallback;
+std::string_view listText(const std::array<std::string_view, N>& texts, int value) {
+    return mz58::listText(texts, value, kUnknownValue);
 }
 
 std::string_view flagText(int value) {
@@ -132,9 +125,8 @@ std::string pageCodeLine(int number, const PageCode& code) {
                   code.encodeAndDecode ? "Dec" : "   ");
 }
 
-// Codes are numbered 1..9, then 0 for the tenth.
 int codeNumber(std::size_t index) {
-    return static_cast<int>((index + 1) % 10);
+    return callCodeDisplayNumber(static_cast<int>(index) + 1);
 }
 
 } // namespace
@@ -239,7 +231,7 @@ ReportPage CReportPrinter::settingsSection() const {
     l.push_back(withText("     DTMF Device:          %s",
                          listText(kBoardPresenceTexts, m_devices.dtmfAbsent)));
     l.push_back(withText("     Sub CPU:              %s",
-                         listText(kOptionUnitTexts, m_optionUnit.type, kUnnamedOptionUnit)));
+                         optionUnitReportText(m_optionUnit.type)));
     l.emplace_back();
     l.emplace_back();
 
