@@ -44,6 +44,22 @@ constexpr void writeField(std::span<std::uint8_t> bytes, BitField f, unsigned va
     bytes[f.offset] = static_cast<std::uint8_t>((bytes[f.offset] & ~m) | ((value << f.shift) & m));
 }
 
+// Reads and writes the integer members of `object` named by a table of (field, member) pairs:
+// each field is described once, for both directions.
+template <typename Object, typename Fields>
+constexpr void readFields(std::span<const std::uint8_t> bytes, const Fields& fields,
+                          Object& object) {
+    for (const auto& [field, member] : fields)
+        object.*member = static_cast<int>(readField(bytes, field));
+}
+
+template <typename Object, typename Fields>
+constexpr void writeFields(std::span<std::uint8_t> bytes, const Fields& fields,
+                           const Object& object) {
+    for (const auto& [field, member] : fields)
+        writeField(bytes, field, static_cast<unsigned>(object.*member));
+}
+
 constexpr bool readFlag(std::span<const std::uint8_t> bytes, BitField f) {
     return readField(bytes, f) != 0;
 }

@@ -78,14 +78,12 @@ void CallCodeSettings::reset() {
 }
 
 void CallCodeSettings::decode(const RadioImage& image) {
-    for (const auto& [field, member] : kFlagFields)
-        this->*member = readInt(image, field);
+    readFields(image, kFlagFields, *this);
     std::copy_n(image.begin() + kCodesOffset, codes.size(), codes.begin());
 }
 
 void CallCodeSettings::encode(RadioImage& image) const {
-    for (const auto& [field, member] : kFlagFields)
-        writeField(image, field, static_cast<unsigned>(this->*member));
+    writeFields(image, kFlagFields, *this);
     std::copy(codes.begin(), codes.end(), image.begin() + kCodesOffset);
 }
 

@@ -153,8 +153,7 @@ ChannelDecodeContext ChannelDecodeContext::fromImage(const RadioImage& image,
 }
 
 void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext& context) {
-    for (const auto& [field, member] : kPlainFields)
-        this->*member = static_cast<int>(readField(record, field));
+    readFields(record, kPlainFields, *this);
 
     const HardwareSettings& hw = context.hardware;
     // Unsigned arithmetic throughout: an upper-injection divider below the IF wraps.
@@ -230,8 +229,7 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
         writeWord(record, kTxWord, frequencyWord(txFrequency, txStepSelect, false, hw));
     }
 
-    for (const auto& [field, member] : kPlainFields)
-        writeField(record, field, static_cast<unsigned>(this->*member));
+    writeFields(record, kPlainFields, *this);
     writeField(record, kEncryption, static_cast<unsigned>(encryption));
 
     // Tones. Presence bits already set stay set.

@@ -21,13 +21,11 @@ void DeviceOptions::reset() {
 }
 
 void DeviceOptions::decode(const RadioImage& image) {
-    for (const auto& [field, member] : kFields)
-        this->*member = static_cast<int>(readField(image, field));
+    readFields(image, kFields, *this);
 }
 
 void DeviceOptions::encode(RadioImage& image) const {
-    for (const auto& [field, member] : kFields)
-        writeField(image, field, static_cast<unsigned>(this->*member));
+    writeFields(image, kFields, *this);
 }
 
 } // namespace mz58

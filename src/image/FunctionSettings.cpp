@@ -32,13 +32,11 @@ void FunctionSettings::reset() {
 }
 
 void FunctionSettings::decode(const RadioImage& image) {
-    for (const auto& [field, member] : kFields)
-        this->*member = static_cast<int>(readField(image, field));
+    readFields(image, kFields, *this);
 }
 
 void FunctionSettings::encode(RadioImage& image) const {
-    for (const auto& [field, member] : kFields)
-        writeField(image, field, static_cast<unsigned>(this->*member));
+    writeFields(image, kFields, *this);
 }
 
 } // namespace mz58

@@ -28,13 +28,11 @@ void ScanSettings::reset() {
 }
 
 void ScanSettings::decode(const RadioImage& image) {
-    for (const auto& [field, member] : kFields)
-        this->*member = static_cast<int>(readField(image, field));
+    readFields(image, kFields, *this);
 }
 
 void ScanSettings::encode(RadioImage& image) const {
-    for (const auto& [field, member] : kFields)
-        writeField(image, field, static_cast<unsigned>(this->*member));
+    writeFields(image, kFields, *this);
 }
 
 } // namespace mz58
