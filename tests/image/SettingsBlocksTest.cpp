@@ -63,6 +63,17 @@ TEST(OptionUnit, TypeBitsOfByte26) {
     }
 }
 
+// Bit 0 tells whether the encryption board is missing, bit 1 the DTMF board.
+TEST(DeviceOptions, BoardBitsOfByte26) {
+    RadioImage image{};
+    image[26] = 0x01;
+    DeviceOptions devices;
+    devices.decode(image);
+    EXPECT_EQ(devices, (DeviceOptions{.encryptionAbsent = 1, .dtmfAbsent = 0}));
+    DeviceOptions{.encryptionAbsent = 0, .dtmfAbsent = 1}.encode(image);
+    EXPECT_EQ(image[26], 0x02);
+}
+
 // ---------------------------------------------------------------- ANI, page codes, serial number
 
 // Each code is encoded into an image of 0x77 bytes, then decoded from it again.
