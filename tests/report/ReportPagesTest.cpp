@@ -17,7 +17,6 @@
 namespace mz58 {
 namespace {
 
-using Page = std::vector<std::string>;
 
 // ------------------------------------------------------------------ crafted images
 
