@@ -88,38 +88,6 @@ TEST(ImageCodec, RoundTripOfRandomImagesKeepsUnownedBytesAndValues) {
     }
 }
 
-TEST(ImageCodec, CraftedChannelsKeepEveryValue) {
-    ImageState state = test::freshState();
-    // One alignment segment, 134 to 174 MHz, with A, B and C 3 and D 5.
-    state.image[300] = 0;
-    state.image[301] = 134;
-    state.image[304] = 0;
-    state.image[305] = 174;
-    state.image[303] = 0xDB;
-    state.image[302] = 0x05;
-    state.image[26] &= 0xFC; // DTMF and encryption devices fitted: call codes are shown
-    ImageCodec::decodeAll(state);
-    auto& e = state.channels.entries;
-    e[0] = {.rxFrequency = 14652000, .txFrequency = 14712000, .toneType = kToneCtcss, .rxCtcss = 1};
-    e[1].txInhibit = 1;
-    e[2].toneType = kToneDcs;
-    e[2].rxDcs = 104;
-    e[2].txDcs = 5;
-    e[3].callCode = 10;
-    e[4].inUse = 0;
-    e[5].narrow = e[5].lowPower = e[5].aniEnabled = e[5].clockShift = e[5].encryption = 1;
-    e[5].busyLockout = 2;
-    e[5].squelchLevel = 12;
-    e[5].lowPowerLevel = 2;
-    const ChannelTable crafted = state.channels;
-    ImageCodec::encodeAll(state);
-    ImageCodec::decodeAll(state);
-    expectSameChannels(state.channels, crafted);
-    const ChannelEntry& first = state.channels.entries[0];
-    EXPECT_EQ(std::tie(first.alignA, first.alignB, first.alignC, first.alignD),
-              std::make_tuple(3, 3, 3, 5));
-}
-
 // The images "new" makes for each band, byte by byte, in tests/data/fresh-images.txt.
 TEST(ImageCodec, FreshImagesMatchTheGoldenFile) {
     std::ostringstream out;
