@@ -17,7 +17,6 @@
 namespace mz58 {
 namespace {
 
-
 // ------------------------------------------------------------------ crafted images
 
 // A fresh image with every channel out of use.
@@ -149,6 +148,31 @@ ImageState twoToneUserDefined() {
     return state;
 }
 
+// The 2Tone unit and one channel for each width the parts of a channel line can have: every
+// part must stay under its caption.
+ImageState everyChannelWidth() {
+    const ChannelEntry channels[] = {
+        {.txFrequency = 14712500},
+        {.toneType = kToneCtcss, .rxCtcss = 13, .txCtcss = 50},
+        {.toneType = kToneCtcss, .rxCtcss = 1},
+        {.toneType = kToneCtcss, .txCtcss = 1},
+        {.toneType = kToneDcs, .rxDcs = 1, .txDcs = 104},
+        {.toneType = kToneDcs, .txDcs = 7},
+        {.toneType = kToneDcs, .rxDcs = 128, .txDcs = 105},
+        {.toneType = kToneCtcss, .rxCtcss = 128, .txCtcss = 51},
+        {.rxSave = 1, .txSave = 1, .lowPower = 1, .lowPowerLevel = 2, .busyLockout = 2},
+        {.squelchLevel = 15, .aniEnabled = 1, .encryption = 1, .callCode = 9},
+        {.narrow = 1, .scanMember = 1, .groupScanMember = 1},
+        {.lowPowerLevel = 3, .busyLockout = 3, .callCode = 10, .scanMember = 2},
+        {.txInhibit = 1, .totEnabled = 0},
+    };
+    ImageState state = emptyState();
+    setOptionUnit(state, OptionUnit::k2Tone);
+    AccessoryKeySetting{AccessoryKeySetting::kBankB}.encode(state.image);
+    std::copy(std::begin(channels), std::end(channels), state.channels.entries.begin());
+    return state;
+}
+
 // ------------------------------------------------------------------ whole reports
 
 struct ReportCase {
@@ -166,6 +190,7 @@ const ReportCase kReportCases[] = {
      kNoFileName},
     {"TwoToneStandardCodes", twoToneStandard, kNoFileName},
     {"TwoToneCodesAsToneNumbers", twoToneUserDefined, kNoFileName},
+    {"EveryChannelWidth", everyChannelWidth, kNoFileName},
 };
 
 void PrintTo(const ReportCase& c, std::ostream* os) {
