@@ -16,6 +16,38 @@ constexpr std::array<std::string_view, kCtcssCount> kCtcssTexts = {
     "165.5", "171.3", "177.3", "183.5", "189.9", "196.6", "199.5", "206.5", "229.1", "254.1",
 };
 
+// A tone text in tenths of a hertz, or -1 when it is not a right-aligned "ddd.d".
+constexpr int ctcssTenths(std::string_view text) {
+    if (text.size() != 5 || text[3] != '.')
+        return -1;
+    int tenths = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i == 3 || (i == 0 && text[i] == ' '))
+            continue;
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        tenths = tenths * 10 + (text[i] - '0');
+    }
+    return tenths;
+}
+
+// The radio numbers 39 ascending tones up to 250.3 Hz and then 11 more ascending ones; the two
+// sums pin every tone and its place (a wrong or moved entry changes the weighted sum).
+constexpr bool ctcssTableHolds() {
+    int sum = 0;
+    int weighted = 0;
+    for (std::size_t i = 0; i < kCtcssTexts.size(); ++i) {
+        const int tenths = ctcssTenths(kCtcssTexts[i]);
+        if (tenths < 0 || (i != 0 && i != 39 && tenths <= ctcssTenths(kCtcssTexts[i - 1])))
+            return false;
+        sum += tenths;
+        weighted += static_cast<int>(i + 1) * tenths;
+    }
+    return sum == 75284 && weighted == 2278284;
+}
+
+static_assert(ctcssTableHolds());
+
 // DCS codes written with their octal digits read as a decimal number (023 -> 23).
 constexpr std::array<std::uint16_t, kDcsCount> kDcsCodes = {
     23,  25,  26,  31,  32,  36,  43,  47,  51,  53,  54,  65,  71,  72,  73,  74,  114, 115,

@@ -74,6 +74,15 @@ TEST_F(ProgrammingFileTest, AnyTrailerBitPatternLoadsUnchanged) {
     std::uint64_t bits;
     std::memcpy(&bits, &offset, 8);
     EXPECT_EQ(bits, 0x7FF8000000000001ull);
+
+    // A missing or short trailer keeps the offset held before.
+    for (const std::size_t trailer : {0u, 3u, 7u}) {
+        writeBytes("t.q7m", 512 + trailer, 0x11);
+        offset = 1.25;
+        ASSERT_TRUE(ReadProgrammingFile(file("t.q7m"), image, offset).ok()) << trailer;
+        EXPECT_EQ(image, test::filledImage(0x11));
+        EXPECT_EQ(offset, 1.25) << trailer;
+    }
 }
 
 TEST_F(ProgrammingFileTest, FailedReadChangesNothing) {

@@ -1,9 +1,11 @@
 #include "ImageCodec.h"
+#include "Golden.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <iomanip>
+#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -86,70 +88,17 @@ TEST(ImageCodec, RoundTripOfRandomImagesKeepsUnownedBytesAndValues) {
     }
 }
 
-TEST(ImageCodec, CraftedChannelsKeepEveryValue) {
-    ImageState state = test::freshState();
-    // One alignment segment, 134 to 174 MHz, with A, B and C 3 and D 5.
-    state.image[300] = 0;
-    state.image[301] = 134;
-    state.image[304] = 0;
-    state.image[305] = 174;
-    state.image[303] = 0xDB;
-    state.image[302] = 0x05;
-    state.image[26] &= 0xFC; // DTMF and encryption devices fitted: call codes are shown
-    ImageCodec::decodeAll(state);
-    auto& e = state.channels.entries;
-    e[0] = {.rxFrequency = 14652000, .txFrequency = 14712000, .toneType = kToneCtcss, .rxCtcss = 1};
-    e[1].txInhibit = 1;
-    e[2].toneType = kToneDcs;
-    e[2].rxDcs = 104;
-    e[2].txDcs = 5;
-    e[3].callCode = 10;
-    e[4].inUse = 0;
-    e[5].narrow = e[5].lowPower = e[5].aniEnabled = e[5].clockShift = e[5].encryption = 1;
-    e[5].busyLockout = 2;
-    e[5].squelchLevel = 12;
-    e[5].lowPowerLevel = 2;
-    const ChannelTable crafted = state.channels;
-    ImageCodec::encodeAll(state);
-    ImageCodec::decodeAll(state);
-    expectSameChannels(state.channels, crafted);
-    const ChannelEntry& first = state.channels.entries[0];
-    EXPECT_EQ(std::tie(first.alignA, first.alignB, first.alignC, first.alignD),
-              std::make_tuple(3, 3, 3, 5));
-}
-
-TEST(ImageCodec, FreshImages) {
-    struct Case {
-        int band;
-        std::uint8_t b46, b47, b49;
-        LocalOffset offset;
-        Frequency frequency;
-    };
-    const Case cases[] = {{kVhf, 0x10, 0xF4, 0x90, 0.0, 15000000},
-                          {kUhf, 0x11, 0x2B, 0xBC, 5.0, 45000000}};
-    for (const auto& c : cases) {
-        const ImageState s = test::freshState(c.band);
-        EXPECT_EQ(s.image[46], c.b46);
-        EXPECT_EQ(s.image[47], c.b47);
-        EXPECT_EQ(s.image[49], c.b49);
-        EXPECT_DOUBLE_EQ(s.localOffset, c.offset);
-        EXPECT_EQ(s.image[28], 0xFF) << "no channel in the scan list";
-        EXPECT_EQ(s.image[30], 0x01);
-        EXPECT_EQ(s.image[33], 0x67);
-        for (const auto& e : s.channels.entries) {
-            EXPECT_EQ(e.rxFrequency, c.frequency);
-            EXPECT_EQ(e.inUse, 1);
-            EXPECT_EQ(e.alignA + e.alignB + e.alignC + e.alignD + e.rxTune, 0);
-        }
-        // The settings blocks' defaults: option unit none, encryption and DTMF devices absent,
-        // scan, function, ANI and call-code defaults; every other bit of them is 0.
-        const std::map<std::size_t, std::uint8_t> settings = {{26, 0x07}, {60, 0x33}, {61, 0x04},
-                                                              {62, 0x31}, {65, 0x06}, {267, 0x02}};
-        for (const Range& r : {Range{26, 27}, Range{40, 41}, Range{52, 73}, Range{266, 511}}) {
-            for (std::size_t i = r.first; i <= r.last; ++i)
-                EXPECT_EQ(s.image[i], settings.contains(i) ? settings.at(i) : 0) << "byte " << i;
-        }
+// The images "new" makes for each band, byte by byte, in tests/data/fresh-images.txt.
+TEST(ImageCodec, FreshImagesMatchTheGoldenFile) {
+    std::ostringstream out;
+    for (int band : {kVhf, kUhf}) {
+        const ImageState s = test::freshState(band);
+        out << (band == kVhf ? "VHF" : "UHF") << ", offset " << s.localOffset << std::hex;
+        for (std::size_t i = 0; i < s.image.size(); ++i)
+            out << (i % 16 ? " " : "\n") << std::setw(2) << std::setfill('0') << int(s.image[i]);
+        out << std::dec << "\n";
     }
+    test::expectGolden("fresh-images.txt", out.str());
 }
 
 TEST(ImageCodec, FirmwareVersionText) {

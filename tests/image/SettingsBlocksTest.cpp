@@ -63,6 +63,17 @@ TEST(OptionUnit, TypeBitsOfByte26) {
     }
 }
 
+// Bit 0 tells whether the encryption board is missing, bit 1 the DTMF board.
+TEST(DeviceOptions, BoardBitsOfByte26) {
+    RadioImage image{};
+    image[26] = 0x01;
+    DeviceOptions devices;
+    devices.decode(image);
+    EXPECT_EQ(devices, (DeviceOptions{.encryptionAbsent = 1, .dtmfAbsent = 0}));
+    DeviceOptions{.encryptionAbsent = 0, .dtmfAbsent = 1}.encode(image);
+    EXPECT_EQ(image[26], 0x02);
+}
+
 // ---------------------------------------------------------------- ANI, page codes, serial number
 
 // Each code is encoded into an image of 0x77 bytes, then decoded from it again.
@@ -161,15 +172,6 @@ TEST(SerialNumber, DigitBytes) {
     }
 }
 
-TEST(PageCodeTable, PadPageCode) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {{"5", "500"}, {"12", "120"}, {"1234", "123"}, {"", ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(padPageCode(c.in), c.out) << c.in;
-}
-
 // ---------------------------------------------------------------- DTMF and 2-tone parameters
 
 TEST(CallCodeViews, Byte267Layout) {
@@ -196,12 +198,8 @@ TEST(CallCodeViews, Byte267Layout) {
 // ---------------------------------------------------------------- call code table
 
 TEST(CallCodes, EmptyCodes) {
-    CallCodeBytes allOff;
-    allOff.fill(0xFF);
-    EXPECT_EQ(emptyCallCodes(OptionUnit::k2Tone), allOff);
     for (int unit : {OptionUnit::kNone, OptionUnit::kSubsig, OptionUnit::kTrunk})
         EXPECT_EQ(emptyCallCodes(unit), CallCodeBytes{}) << unit;
-
     RadioImage image = filledImage(0x5A);
     writeEmptyCallCodes(image, OptionUnit::k2Tone);
     EXPECT_EQ(hex(image, 267, 22),

@@ -1,121 +1,45 @@
 #include "SignallingTables.h"
+#include "Golden.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
+#include <sstream>
 #include <string>
 
 using namespace mz58;
 
-namespace {
-
-unsigned dcsIndexOfText(const std::string& text) {
-    for (unsigned i = 1; i <= kDcsCount; ++i) {
-        if (dcsText(i) == text)
-            return i;
+// Every tone and code text by index, each DCS code's partner and, for every tone number, its
+// group, the group's name and the tone's text, in tests/data/signalling-tables.txt (the list
+// of the radio, checked once against it; see Golden.h).
+TEST(SignallingTables, MatchTheGoldenFile) {
+    std::ostringstream out;
+    for (unsigned i = 0; i <= kCtcssCount + 1; ++i)
+        out << "ctcss " << i << " [" << ctcssText(i) << "]\n";
+    for (unsigned i = 0; i <= kDcsCount + 1; ++i)
+        out << "dcs " << i << " " << dcsText(i) << " inverse " << dcsText(dcsInverse(i)) << "\n";
+    for (unsigned tone = 0; tone <= 255; ++tone) {
+        const int group = twoToneGroupOf(tone);
+        const TwoToneGroup& g = twoToneGroup(group);
+        const unsigned position = tone - static_cast<unsigned>(g.base);
+        out << "tone " << tone << " group " << group << " [" << g.name << "] position " << position
+            << " " << twoToneText(group, position).value_or("-") << "\n";
     }
-    return 0;
+    test::expectGolden("signalling-tables.txt", out.str());
 }
 
-} // namespace
-
-TEST(ToneTables, TextsByIndex) {
-    using Row = std::pair<unsigned, const char*>;
-    const Row ctcss[] = {
-        {0, "Off"},    {1, " 67.0"},  {13, "100.0"},  {33, "203.5"},       {38, "241.8"},
-        {39, "250.3"}, {40, "159.8"}, {41, "165.5"},  {48, "206.5"},       {49, "229.1"},
-        {50, "254.1"}, {51, "  #51"}, {127, " #127"}, {100000, "#100000"},
-    };
-    for (const auto& [index, text] : ctcss)
-        EXPECT_EQ(ctcssText(index), text) << index;
-    const Row dcs[] = {{0, "Off"},  {1, "023"},   {8, "047"},
-                       {17, "114"}, {104, "754"}, {105, "#105"}};
-    for (const auto& [index, text] : dcs)
-        EXPECT_EQ(dcsText(index), text) << index;
-
-    std::set<std::string> seen;
-    for (unsigned i = 1; i <= kCtcssCount; ++i) {
-        const std::string text = ctcssText(i);
-        EXPECT_EQ(text.size(), 5u) << i;
-        EXPECT_TRUE(seen.insert(text).second) << text;
-    }
-}
-
-TEST(DcsTable, InversePairs) {
-    const struct {
-        const char* a;
-        const char* b;
-    } pairs[] = {
-        {"023", "047"}, {"025", "244"}, {"032", "051"}, {"116", "754"},
-        {"226", "411"}, {"565", "703"}, {"624", "632"}, {"654", "743"},
-    };
-    for (const auto& p : pairs) {
-        SCOPED_TRACE(std::string(p.a) + "-" + p.b);
-        const unsigned a = dcsIndexOfText(p.a);
-        const unsigned b = dcsIndexOfText(p.b);
-        ASSERT_NE(a, 0u);
-        ASSERT_NE(b, 0u);
-        EXPECT_EQ(dcsInverse(a), b);
-        EXPECT_EQ(dcsInverse(b), a);
-    }
-    // The 52 pairs cover all 104 codes: no code is its own partner; Off and indexes beyond the
-    // table map to themselves.
-    for (unsigned i = 1; i <= kDcsCount; ++i) {
-        EXPECT_EQ(dcsInverse(dcsInverse(i)), i) << dcsText(i);
-        EXPECT_NE(dcsInverse(i), i) << dcsText(i);
-    }
-    for (unsigned index : {0u, 105u, 1000u})
-        EXPECT_EQ(dcsInverse(index), index);
-}
-
-TEST(TwoToneGroups, NamesAndFallback) {
-    const struct {
-        int group;
-        const char* name;
-    } cases[] = {
-        {0, "OFF        "},  {1, "MOTOROLA  1"},  {7, "MOTOROLA 10"},
-        {13, "PLECTRON   "}, {18, "REACH GRP E"}, {19, "User Defined"},
-        {20, "OFF        "}, {99, "OFF        "}, {-1, "OFF        "},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.group);
-        EXPECT_EQ(twoToneGroup(c.group).name, c.name);
-    }
-}
-
-TEST(TwoToneGroups, GroupOfToneNumber) {
-    const struct {
-        unsigned tone;
-        int group;
-    } cases[] = {
-        {0, 1},    {9, 1},    {10, 2},   {19, 2},   {20, 3},   {30, 3},   {31, 3},
-        {32, 4},   {63, 6},   {64, 7},   {114, 11}, {115, 12}, {130, 12}, {131, 13},
-        {189, 13}, {190, 14}, {239, 18}, {240, 19}, {254, 19}, {255, 19}, {1000, 19},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.tone);
-        EXPECT_EQ(twoToneGroupOf(c.tone), c.group);
-    }
-}
-
-TEST(TwoToneGroups, ToneTexts) {
-    const struct {
-        int group;
-        unsigned position;
-        std::optional<std::string_view> text;
-    } cases[] = {
-        {1, 0, "330.5"},       {1, 9, "539.0"},        {1, 10, std::nullopt},
-        {3, 9, "1092.4"},      {3, 10, std::nullopt},  {3, 11, std::nullopt},
-        {6, 11, std::nullopt}, {11, 10, "742.5"},      {12, 15, "1479.1"},
-        {13, 55, "3062.0"},    {13, 56, std::nullopt}, {13, 58, std::nullopt},
-        {18, 2, "750.0"},      {0, 0, std::nullopt},   {19, 0, std::nullopt},
-        {-1, 0, std::nullopt}, {20, 0, std::nullopt},  {99, 3, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.group << "/" << c.position);
-        EXPECT_EQ(twoToneText(c.group, c.position), c.text);
-    }
+TEST(SignallingTables, OutOfRangeValues) {
+    EXPECT_EQ(ctcssText(127), " #127");
+    EXPECT_EQ(ctcssText(100000), "#100000");
+    EXPECT_EQ(dcsInverse(1000), 1000u);
+    for (int group : {-1, 0, 20, 99})
+        EXPECT_EQ(twoToneGroup(group).name, "OFF        ") << group;
+    for (unsigned tone : {255u, 1000u})
+        EXPECT_EQ(twoToneGroupOf(tone), kTwoToneUserDefined);
+    const std::pair<int, unsigned> noText[] = {{1, 10}, {3, 10}, {13, 56}, {0, 0},
+                                               {19, 0}, {-1, 0}, {20, 0}};
+    for (const auto& [group, position] : noText)
+        EXPECT_EQ(twoToneText(group, position), std::nullopt) << group << "/" << position;
 }
 
 TEST(TwoToneCodes, Decode) {

@@ -177,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                           RejectedBlockCase{.name = "LengthOneLong", .length = 0x0202},
                           RejectedBlockCase{.name = "LengthLargest", .length = 0xFFFF},
                           RejectedBlockCase{.name = "MissingBytes", .cutTo = 300},
+                          RejectedBlockCase{.name = "MissingChecksum", .cutTo = 3 + 512},
                           RejectedBlockCase{.name = "WrongChecksum", .badChecksum = true})),
     rejectedBlockName);
 
@@ -244,16 +245,15 @@ INSTANTIATE_TEST_SUITE_P(
         DownloadCase{
             "NoiseThenAck", false, {0x55, std::nullopt, 0x06}, msg::kWriteComplete, "R55 err R06"},
         DownloadCase{"NakEndsAtOnce", false, {0x15}, msg::kWriteError, "R15"},
-        DownloadCase{
-            "SilentRadio", false, {}, msg::kWriteError, Transcript().timeout(kAckReads).str()},
+        DownloadCase{"SilentRadio", false, {}, msg::kWriteError, Transcript().timeout(30).str()},
         DownloadCase{"GarbageIsNoAck",
                      false,
                      {0x55},
                      msg::kWriteError,
-                     Transcript().read(0x55).timeout(kAckReads - 1).str()},
+                     Transcript().read(0x55).timeout(29).str()},
         // 29 line errors and a stray byte on the 30th read: still no acknowledgement.
-        DownloadCase{"LastReadGarbage", false, lineErrorsThen(kAckReads - 1, 0x42),
-                     msg::kWriteError, Transcript().lineError(kAckReads - 1).read(0x42).str()}),
+        DownloadCase{"LastReadGarbage", false, lineErrorsThen(29, 0x42), msg::kWriteError,
+                     Transcript().lineError(29).read(0x42).str()}),
     nameOf<DownloadCase>);
 
 class HardwareMismatchTest : public CloneProtocolTest,

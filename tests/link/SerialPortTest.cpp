@@ -161,12 +161,12 @@ TEST_F(SerialPortTest, ReadsDeliverWhatArrivedAndTimeOutAfterTheGapOrOnSilence) 
     std::uint8_t four[4] = {};
     auto start = Clock::now();
     EXPECT_EQ(port.Read(four), kReadTimeout);
-    EXPECT_GE(msSince(start), kReadIntervalTimeoutMs - 5);
+    EXPECT_GE(msSince(start), 95) << "a 100 ms gap ends a read";
     EXPECT_EQ(four[0], 0x33);
 
     start = Clock::now();
     EXPECT_EQ(port.ReadByte(byte), kReadTimeout);
-    EXPECT_GE(msSince(start), kReadTotalTimeoutConstantMs + kReadTotalTimeoutPerByteMs);
+    EXPECT_GE(msSince(start), 505) << "a one-byte read waits 500 + 5 ms";
     EXPECT_FALSE(port.lineLost()) << "a time-out is no fault of the port";
 }
 
@@ -181,7 +181,7 @@ TEST_F(SerialPortTest, WriteEchoNeedsTheCableEcho) {
 
     const auto start = Clock::now();
     EXPECT_FALSE(port.WriteEchoByte(0x20));
-    EXPECT_GE(msSince(start), kReadTotalTimeoutConstantMs);
+    EXPECT_GE(msSince(start), 500);
 }
 
 TEST_F(SerialPortTest, HangupIsReportedAsALostLine) {

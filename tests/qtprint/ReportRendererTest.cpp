@@ -61,17 +61,7 @@ void setPaper(QPdfWriter& writer, QPageSize::PageSizeId paper) {
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
 }
 
-TEST_F(ReportRenderer, PdfHasOnePagePerReportPage) {
-    for (const auto paper : {ReportPaper::A4, ReportPaper::Letter}) {
-        SCOPED_TRACE(paper == ReportPaper::A4 ? "A4" : "Letter");
-        ASSERT_TRUE(writeReportPdf(prepared(withoutChannels()), file("report.pdf"), paper).ok());
-        const std::string bytes = contents(file("report.pdf"));
-        ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
-        EXPECT_EQ(pdfPageObjects(bytes), 2);
-        EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos) << "unfinished";
-    }
-}
-
+// Page counts of a whole PDF report are checked through the report verb (ReportVerbTest).
 TEST_F(ReportRenderer, PdfIntoAMissingFolderFails) {
     EXPECT_FALSE(
         writeReportPdf(prepared(withoutChannels()), file("missing/r.pdf"), ReportPaper::A4).ok());

@@ -11,11 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
-#include <iterator>
 #include <numeric>
-#include <set>
-#include <sstream>
 #include <thread>
 
 #include <unistd.h>
@@ -349,29 +345,23 @@ TEST_F(RadioSimTest, UnpluggedRadioEndsTheTransferWithinTwoSeconds) {
     }
 }
 
-// While mz58 waits for a silent radio it holds the port with the cable's line settings; a
-// second program cannot open it; Ctrl-C cancels the wait.
-TEST_F(RadioSimTest, HeldPortShowsTheLineSettingsAndIsExclusive) {
+// While mz58 waits for a silent radio it holds the port: a second program cannot open it;
+// Ctrl-C cancels the wait. (The line settings are checked on the port itself, SerialPortTest.)
+TEST_F(RadioSimTest, HeldPortIsExclusiveAndCtrlCCancels) {
     const std::string port =
         startSim({"--pace", "fast", "--state", "off", "--power-on-after", "600000"});
     auto holder =
         start({MZ58_EXE, "read", "--port", port, "-o", (dir / "out.q7m").string()}, "holder");
-
-    std::string settings;
+    // Wait until the holder has the port open: stty then fails on it (busy) or shows the
+    // cable's speed.
     const auto deadline = Clock::now() + kPortTimeout;
-    while (Clock::now() < deadline && settings.find("speed 4800") == std::string::npos) {
+    for (RunResult stty; Clock::now() < deadline;) {
         std::this_thread::sleep_for(50ms);
-        const RunResult stty = run({"/bin/stty", "-a", "-F", port});
-        settings = stty.out;
-        if (stty.err.find("busy") != std::string::npos)
-            GTEST_SKIP() << "only a privileged user may look at a port held exclusively";
+        stty = run({"/bin/stty", "-F", port});
+        if (stty.err.find("busy") != std::string::npos ||
+            stty.out.find("4800") != std::string::npos)
+            break;
     }
-    std::istringstream words(settings);
-    const std::set<std::string> shown{std::istream_iterator<std::string>(words), {}};
-    EXPECT_NE(settings.find("speed 4800 baud"), std::string::npos) << settings;
-    for (const char* word : {"cs8", "cstopb", "-parenb", "-crtscts", "-ixon"})
-        EXPECT_TRUE(shown.count(word)) << word << " missing in: " << settings;
-    std::cout << "stty -a -F " << port << " while mz58 holds it:\n" << settings;
 
     const RunResult second = mz58({"read", "--port", port, "-o", (dir / "second.q7m").string()});
     EXPECT_EQ(second.status, 1);
