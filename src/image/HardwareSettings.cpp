@@ -47,8 +47,8 @@ double stepMHz(unsigned stepUnits) {
 
 unsigned referenceDivider(double reference, unsigned stepUnits) {
     const double d = reference / stepMHz(stepUnits) + 0.5;
-    // Dividers are 13 bits; a reference that does not fit is stored as its low bits, as
-    // the radio would take them.
+    // Dividers are 13 bits: a value beyond 16 bits (or no number) is stored as 0, any other
+    // as its low 13 bits, as the radio would take them.
     if (!(d >= 0.0) || d >= 65536.0)
         return 0;
     return static_cast<unsigned>(d) & kDividerMask;
