@@ -46,9 +46,10 @@ fi
 "${as_root[@]}" cp "$deb" "$root/tmp/"
 "${as_root[@]}" chroot "$root" /bin/sh -ec '
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/mz58win_*.deb
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall /tmp/mz58win_*.deb
     cd /tmp && mz58 new -o x.q7m && mz58 info x.q7m && mz58 --help
-    ls -l /usr/share/applications/io.github.mz58win.MZ58Win.desktop \
+    ls -l /usr/bin/mz58 /usr/bin/mz58-radiosim \
+          /usr/share/applications/io.github.mz58win.MZ58Win.desktop \
           /usr/share/icons/hicolor/scalable/apps/io.github.mz58win.MZ58Win.svg \
           /usr/share/metainfo/io.github.mz58win.MZ58Win.metainfo.xml \
           /lib/udev/rules.d/60-mz58-programming-cable.rules \
