@@ -1,3 +1,4 @@
+#include "ChirpCsv.h"
 #include "CliRun.h"
 #include "FrequencyRules.h"
 #include "ProgrammingFile.h"
@@ -49,6 +50,24 @@ TEST_F(InteropVerbsTest, ExportThenImportIntoAFreshFileGivesTheSameChannels) {
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.err, "");
     EXPECT_EQ(test::runCli({"channels", fresh}).out, test::runCli({"channels", original}).out);
+}
+
+TEST_F(InteropVerbsTest, UhfPlanSurvivesExportAndImportIntoAFreshUhfFile) {
+    const std::string planned = save("planned.q7m", test::freshState(kUhf));
+    const std::string fresh = save("fresh.q7m", test::freshState(kUhf));
+    std::ofstream(file("uhf.csv"))
+        << kChirpCsvHeader << "\r\n"
+        << "1,,446.000000,,0.000000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,Low,,,,,\r\n"
+           "2,,442.500000,+,5.000000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,\r\n"
+           "11,,460.000000,split,465.000000,DTCS,,,023,NR,,,FM,12.50,S,High,,,,,\r\n"
+           "16,,450.010000,-,5.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,S,High,,,,,\r\n";
+    ASSERT_EQ(test::runCli({"import-csv", planned, file("uhf.csv").string()}).status, 0);
+    ASSERT_EQ(test::runCli({"export-csv", planned, "-o", file("out.csv").string()}).status, 0);
+    ASSERT_EQ(test::runCli({"import-csv", fresh, file("out.csv").string()}).status, 0);
+    const auto channels = test::runCli({"channels", fresh}).out;
+    EXPECT_EQ(channels, test::runCli({"channels", planned}).out);
+    EXPECT_NE(channels.find("  3\tW\t460.00000\t465.00000\tDCS\t047\t023"), std::string::npos)
+        << channels;
 }
 
 TEST_F(InteropVerbsTest, ImportRefusedLeavesTheFileAndExitsOne) {
