@@ -15,7 +15,7 @@ struct Verb {
     std::string_view usage;
 };
 
-constexpr std::array<Verb, 9> kVerbs{{
+constexpr Verb kVerbs[]{
     {"new", verbNew, "new      [--band vhf|uhf] -o FILE       write a fresh image"},
     {"info", verbInfo,
      "info     FILE                           serial number, band, model, firmware, option unit, "
@@ -31,7 +31,13 @@ constexpr std::array<Verb, 9> kVerbs{{
     {"write", verbWrite,
      "write    --port DEVICE FILE [--maintenance] [--backup-dir DIR]   write FILE into the radio"},
     {"verify", verbVerify, "verify   --port DEVICE FILE             compare the radio with FILE"},
-}};
+    {"diff", verbDiff,
+     "diff     A.q7m B.q7m                    what differs, as cells and settings"},
+    {"export-csv", verbExportCsv,
+     "export-csv FILE [-o OUT.csv]            the channels as a CHIRP CSV"},
+    {"import-csv", verbImportCsv,
+     "import-csv FILE IN.csv [-o OUT] [--skip-invalid]   channels from a CHIRP CSV"},
+};
 
 void printUsage(std::ostream& os) {
     os << "usage: mz58 COMMAND [ARGUMENTS]\n\ncommands:\n";

@@ -17,5 +17,8 @@ int verbReport(std::span<const std::string> args, Io& io);
 int verbRead(std::span<const std::string> args, Io& io);
 int verbWrite(std::span<const std::string> args, Io& io);
 int verbVerify(std::span<const std::string> args, Io& io);
+int verbExportCsv(std::span<const std::string> args, Io& io);
+int verbImportCsv(std::span<const std::string> args, Io& io);
+int verbDiff(std::span<const std::string> args, Io& io);
 
 } // namespace mz58::cli

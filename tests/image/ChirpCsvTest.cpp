@@ -1,0 +1,177 @@
+#include "ChirpCsv.h"
+#include "CellText.h"
+#include "CsvReader.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+namespace mz58 {
+namespace {
+
+constexpr int kTone100 = 13; // CTCSS 100.0
+constexpr int kTone67 = 1;   // CTCSS 67.0
+constexpr int kDcs043 = 7;
+constexpr int kDcs023 = 1;
+
+// The fields of an exported row from Duplex to CrossMode, and Mode, Skip, Power.
+std::string exportedFields(const ChannelEntry& channel) {
+    ImageState state = test::freshState();
+    state.channels.entries[0] = channel;
+    const auto records = readCsv(exportChirpCsv(state));
+    const auto& f = records.at(1).fields;
+    std::string text;
+    for (std::size_t col : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15})
+        text += f.at(col) + (col == 15 ? "" : "|");
+    return text;
+}
+
+struct ExportCase {
+    const char* name;
+    void (*set)(ChannelEntry&);
+    const char* fields; // Duplex|Offset|Tone|rTone|cTone|Dtcs|Pol|RxDtcs|Cross|Mode|Skip|Power
+};
+
+const ExportCase kExportCases[] = {
+    {"NoTone", [](ChannelEntry&) {}, "|0.000000||88.5|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"CtcssBothOff", [](ChannelEntry& c) { c.toneType = kToneCtcss; },
+     "|0.000000||88.5|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"EncodeOnlyIsTone", [](ChannelEntry& c) { c.toneType = kToneCtcss, c.txCtcss = kTone100; },
+     "|0.000000|Tone|100.0|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"EqualIsTsql",
+     [](ChannelEntry& c) { c.toneType = kToneCtcss, c.txCtcss = c.rxCtcss = kTone100; },
+     "|0.000000|TSQL|100.0|100.0|023|NN|023|Tone->Tone|FM|S|High"},
+    {"DecodeOnlyIsCrossToTone", [](ChannelEntry& c) { c.toneType = kToneCtcss, c.rxCtcss = 1; },
+     "|0.000000|Cross|88.5|67.0|023|NN|023|->Tone|FM|S|High"},
+    {"DifferentIsToneToTone",
+     [](ChannelEntry& c) { c.toneType = kToneCtcss, c.txCtcss = kTone100, c.rxCtcss = kTone67; },
+     "|0.000000|Cross|100.0|67.0|023|NN|023|Tone->Tone|FM|S|High"},
+    {"EqualIsDtcs", [](ChannelEntry& c) { c.toneType = kToneDcs, c.txDcs = c.rxDcs = kDcs043; },
+     "|0.000000|DTCS|88.5|88.5|043|NN|043|Tone->Tone|FM|S|High"},
+    {"EncodeOnlyIsDtcsTo", [](ChannelEntry& c) { c.toneType = kToneDcs, c.txDcs = kDcs043; },
+     "|0.000000|Cross|88.5|88.5|043|NN|023|DTCS->|FM|S|High"},
+    {"DecodeOnlyIsToDtcs", [](ChannelEntry& c) { c.toneType = kToneDcs, c.rxDcs = kDcs043; },
+     "|0.000000|Cross|88.5|88.5|023|NN|043|->DTCS|FM|S|High"},
+    {"DifferentIsDtcsToDtcs",
+     [](ChannelEntry& c) { c.toneType = kToneDcs, c.txDcs = kDcs043, c.rxDcs = kDcs023; },
+     "|0.000000|Cross|88.5|88.5|043|NN|023|DTCS->DTCS|FM|S|High"},
+    {"TxBelowIsMinus", [](ChannelEntry& c) { c.txFrequency = 14940000; },
+     "-|0.600000||88.5|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"TxAboveIsPlus", [](ChannelEntry& c) { c.txFrequency = 15500000; },
+     "+|5.000000||88.5|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"InhibitedIsOff", [](ChannelEntry& c) { c.txInhibit = 1, c.txFrequency = 15500000; },
+     "off|0.000000||88.5|88.5|023|NN|023|Tone->Tone|FM|S|High"},
+    {"NarrowScanLow", [](ChannelEntry& c) { c.narrow = 1, c.scanMember = 1, c.lowPower = 1; },
+     "|0.000000||88.5|88.5|023|NN|023|Tone->Tone|NFM||Low"},
+};
+
+class ChirpExportTest : public ::testing::TestWithParam<ExportCase> {};
+
+TEST_P(ChirpExportTest, Row) {
+    ChannelEntry channel = test::freshState().channels.entries[0];
+    GetParam().set(channel);
+    EXPECT_EQ(exportedFields(channel), GetParam().fields);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ChirpExportTest, ::testing::ValuesIn(kExportCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChirpExport, OnlyChannelsInUseWithReceiveFrequencyAndCrLf) {
+    ImageState state = test::freshState();
+    state.channels.entries[1].inUse = 0;
+    state.channels.entries[2].rxFrequency = 0;
+    const std::string csv = exportChirpCsv(state);
+    EXPECT_EQ(csv.substr(0, kChirpCsvHeader.size() + 2), std::string(kChirpCsvHeader) + "\r\n");
+    const auto records = readCsv(csv);
+    ASSERT_EQ(records.size(), 15u);
+    EXPECT_EQ(records[1].fields[0], "1");
+    EXPECT_EQ(records[2].fields[0], "4");
+    EXPECT_EQ(records[1].fields[2], "150.000000");
+    EXPECT_EQ(records[1].fields[13], "5.00") << "receive step of pair 0, first step";
+}
+
+// Written by hand as CHIRP writes it, with rows the radio cannot hold.
+constexpr std::string_view kMixedCsv =
+    "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+    "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,"
+    "DVCODE\r\n"
+    "1,RPT,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+    "17,,146.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+    "2,\"Simplex, \"\"NFM\"\"\",145.523000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,"
+    "5.00,S,Low,,,,,\r\n"
+    "4,,88.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+    "5,,146.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,\r\n"
+    "6,,146.000000,,0.000000,Tone,69.4,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+    "3,,147.000000,split,147.600000,DTCS,88.5,88.5,023,RR,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+    "7,,146.000000,,0.000000,Cross,88.5,88.5,023,NN,023,Tone->DTCS,FM,5.00,,High,,,,,\r\n"
+    "8,,146.000000,off,0.000000,Cross,88.5,88.5,023,NR,754,DTCS->DTCS,FM,5.00,,High,,,,,\r\n";
+
+const std::vector<CsvLineMessage> kMixedErrors{
+    {3, "Location 17 is not a channel of the radio (1..16)"},
+    {5, "RX 88.000000 MHz is outside the VHF band (134..174 MHz)"},
+    {6, "the mode AM cannot be held: the radio has FM and NFM only"},
+    {7, "the CTCSS tone 69.4 Hz is not in the radio's list"},
+    {9, "the cross mode Tone->DTCS mixes CTCSS and DCS; a channel holds one tone type"},
+};
+
+std::string cells(const ImageState& state, int channel, std::initializer_list<Column> columns) {
+    std::string text;
+    for (Column col : columns)
+        text +=
+            cellText(state.channels.entries[static_cast<std::size_t>(channel - 1)], 0, col) + "|";
+    return text;
+}
+
+TEST(ChirpImport, MixedRowsAreRefusedWholeWithoutSkip) {
+    ImageState state = test::freshState();
+    const std::string before = exportChirpCsv(state);
+    const auto result = importChirpCsv(kMixedCsv, state);
+    EXPECT_EQ(result.errors, kMixedErrors);
+    EXPECT_TRUE(result.failed());
+    EXPECT_EQ(exportChirpCsv(state), before) << "nothing imported";
+}
+
+TEST(ChirpImport, SkipInvalidImportsTheValidRows) {
+    ImageState state = test::freshState();
+    const auto result = importChirpCsv(kMixedCsv, state, InvalidRows::Skip);
+    EXPECT_EQ(result.errors, kMixedErrors);
+    EXPECT_EQ(result.imported, (std::vector<int>{1, 2, 3, 8}));
+    EXPECT_EQ(result.warnings, (std::vector<CsvLineMessage>{
+                                   {4, "RX 145.523000 MHz is not on the channel steps: taken as "
+                                       "145.52500 MHz"}}));
+    using C = Column;
+    const auto columns = {C::Width,      C::Receive,    C::Transmit, C::ToneType,
+                          C::DecodeTone, C::EncodeTone, C::Scan,     C::Power};
+    EXPECT_EQ(cells(state, 1, columns), "W|146.94000|146.34000|CTCSS|Off|100.0|v|H|");
+    EXPECT_EQ(cells(state, 2, columns), "N|145.52500|145.52500|CTCSS|100.0|100.0|-|L|");
+    EXPECT_EQ(cells(state, 3, columns), "W|147.00000|147.60000|DCS|047|047|v|H|")
+        << "reversed polarity takes the inverted code";
+    EXPECT_EQ(cells(state, 8, columns), "W|146.00000|---.-----|DCS|116|023|v|H|");
+    EXPECT_EQ(cells(state, 4, columns), "W|150.00000|150.00000|-----|-----|-----|-|H|")
+        << "a skipped row leaves its channel";
+}
+
+TEST(ChirpImport, FrequencyTheChannelCannotHoldIsRefused) {
+    ImageState state = test::freshState(kUhf);
+    const std::string csv = std::string(kChirpCsvHeader) +
+                            "\n1,,446.025000,,0.000000,,88.5,88.5,023,NN,023,,FM,,,,,,,,\n";
+    const auto result = importChirpCsv(csv, state);
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_EQ(result.errors[0].line, 2);
+    EXPECT_NE(result.errors[0].text.find("446.02500 MHz cannot be stored"), std::string::npos)
+        << result.errors[0].text;
+}
+
+TEST(ChirpImport, ColumnsInAnyOrderAndMissingColumnsNamed) {
+    ImageState state = test::freshState();
+    const auto ok = importChirpCsv("Mode,DtcsPolarity,DtcsCode,cToneFreq,rToneFreq,Tone,Offset,"
+                                   "Duplex,Frequency,Location\nFM,NN,023,88.5,88.5,,0,,146.52,9\n",
+                                   state);
+    EXPECT_EQ(ok.imported, std::vector<int>{9});
+    EXPECT_EQ(cells(state, 9, {Column::Receive}), "146.52000|");
+    const auto bad = importChirpCsv("Location,Frequency\n1,146.52\n", state);
+    EXPECT_EQ(bad.fileError, "line 1: not a CHIRP CSV header; missing column(s) Duplex, Offset, "
+                             "Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode");
+}
+
+} // namespace
+} // namespace mz58
