@@ -1,0 +1,67 @@
+#include "CFileDataDlg.h"
+
+#include "ControlId.h"
+#include "ImageDumpModel.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace mz58 {
+
+namespace {
+constexpr int kVisibleRows = 16; // half the image at a time; the rest scrolls
+}
+
+CFileDataDlg::CFileDataDlg(const RadioImage& image, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("File Data"));
+
+    auto* grid = new QTableView(this);
+    setControlId(grid, kIdGrid);
+    grid->setModel(new ImageDumpModel(image, grid));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    grid->horizontalHeader()->setFont(grid->font());
+    grid->verticalHeader()->setFont(grid->font());
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fitGrid(grid);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
+    setControlId(ok, kIdOk);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid);
+    layout->addWidget(buttons);
+    setSizeGripEnabled(true);
+}
+
+// Columns as narrow as two hex digits allow, the whole width visible, half the rows.
+void CFileDataDlg::fitGrid(QTableView* grid) {
+    const QFontMetrics metrics(grid->font());
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral("00")) + metrics.height();
+    const int rowHeight = metrics.height() + 6;
+    auto* columns = grid->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setDefaultSectionSize(cellWidth);
+    columns->setMinimumSectionSize(cellWidth);
+    auto* rows = grid->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(rowHeight);
+    rows->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("001e0h")) + metrics.height());
+
+    const int frame = 2 * grid->frameWidth();
+    const int width = rows->sizeHint().width() + 16 * cellWidth +
+                      grid->verticalScrollBar()->sizeHint().width() + frame;
+    const int height = columns->sizeHint().height() + kVisibleRows * rowHeight + frame;
+    grid->setMinimumSize(width, height);
+}
+
+} // namespace mz58

@@ -1,0 +1,43 @@
+#include "ImageDumpModel.h"
+
+namespace mz58 {
+
+ImageDumpModel::ImageDumpModel(const RadioImage& image, QObject* parent)
+    : QAbstractTableModel(parent), m_cells(imageDumpCells(image)) {}
+
+int ImageDumpModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kDumpRows - 1;
+}
+
+int ImageDumpModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kDumpColumns - 1;
+}
+
+QVariant ImageDumpModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(m_cells[index.row() + 1][index.column() + 1]);
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+QVariant ImageDumpModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool horizontal = orientation == Qt::Horizontal;
+    if (section < 0 || section >= (horizontal ? columnCount() : rowCount()))
+        return {};
+    if (role == Qt::DisplayRole) {
+        const auto& text = horizontal ? m_cells[0][section + 1] : m_cells[section + 1][0];
+        return QString::fromStdString(text);
+    }
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+Qt::ItemFlags ImageDumpModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace mz58
