@@ -7,7 +7,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -58,8 +58,10 @@ void CFileDataDlg::fitGrid(QTableView* grid) {
     rows->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("001e0h")) + metrics.height());
 
     const int frame = 2 * grid->frameWidth();
-    const int width = rows->sizeHint().width() + 16 * cellWidth +
-                      grid->verticalScrollBar()->sizeHint().width() + frame;
+    const int labelWidth = qMax(rows->sizeHint().width(), rows->minimumWidth());
+    const int scrollBarWidth =
+        grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    const int width = labelWidth + 16 * cellWidth + scrollBarWidth + frame;
     const int height = columns->sizeHint().height() + kVisibleRows * rowHeight + frame;
     grid->setMinimumSize(width, height);
 }

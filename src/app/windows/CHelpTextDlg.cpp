@@ -60,7 +60,7 @@ CHelpTextDlg::CHelpTextDlg(Mode mode, QWidget* parent) : QDialog(parent), m_mode
     // The texts come with Windows line ends; the edit wants plain ones.
     text->setPlainText(helpText(mode).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     const QFontMetrics metrics(text->font());
-    text->setMinimumSize(metrics.horizontalAdvance(QString(58, QLatin1Char('M'))) +
+    text->setMinimumSize(metrics.horizontalAdvance(QString(62, QLatin1Char('M'))) +
                              text->verticalScrollBar()->sizeHint().width(),
                          22 * metrics.lineSpacing());
 
