@@ -1,12 +1,15 @@
 #include "CFileDataDlg.h"
 
 #include "ControlId.h"
+#include "HelpTopics.h"
+#include "HelpWindow.h"
 #include "ImageDumpModel.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,7 +18,8 @@ namespace mz58 {
 
 namespace {
 constexpr int kVisibleRows = 16; // half the image at a time; the rest scrolls
-}
+constexpr int kResourceId = 170;
+} // namespace
 
 CFileDataDlg::CFileDataDlg(const RadioImage& image, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("File Data"));
@@ -41,6 +45,10 @@ CFileDataDlg::CFileDataDlg(const RadioImage& image, QWidget* parent) : QDialog(p
     layout->addWidget(grid);
     layout->addWidget(buttons);
     setSizeGripEnabled(true);
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { showHelpTopic(this, help::dialogContext(kResourceId)); });
 }
 
 // Columns as narrow as two hex digits allow, the whole width visible, half the rows.

@@ -66,7 +66,7 @@ CHelpTextDlg::CHelpTextDlg(Mode mode, QWidget* parent) : QDialog(parent), m_mode
 
     auto* ok = new QPushButton(tr("确定"), this);
     setControlId(ok, kIdOk);
-    ok->setAutoDefault(false);
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -74,6 +74,8 @@ CHelpTextDlg::CHelpTextDlg(Mode mode, QWidget* parent) : QDialog(parent), m_mode
         showHelpTopic(this, m_mode == GettingStarted ? help::kGettingStarted
                                                      : help::kProgrammingProblems);
     });
+
+    text->setFocus();
 
     auto* side = new QVBoxLayout;
     side->addWidget(ok);

@@ -2,6 +2,7 @@
 
 #include "HelpTopics.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -83,7 +84,7 @@ void HelpWindow::moveTo(QWidget* host) {
 }
 
 void showHelpTopic(QWidget* parent, int contextNumber) {
-    QWidget* host = parent ? parent->window() : nullptr;
+    QWidget* host = parent ? parent->window() : QApplication::activeWindow();
     if (!s_window)
         s_window = new HelpWindow(host);
     else
