@@ -268,10 +268,12 @@ private slots:
         save(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
              "help-programming-problems.png");
         save(new CAboutDlg(&frame), "about.png");
-        showHelpTopic(&frame, 302);
+        showHelpTopic(&frame, help::dialogContext(174)); // the serial port dialog's topic
         save(HelpWindow::current(), "help-window.png");
         showHelpTopic(&frame, 0);
         save(HelpWindow::current(), "help-contents.png");
+        showHelpTopic(&frame, help::kProgrammingProblems);
+        save(HelpWindow::current(), "help-window-problems.png");
     }
 };
 
