@@ -86,9 +86,8 @@ void HelpWindow::moveTo(QWidget* host) {
 void showHelpTopic(QWidget* parent, int contextNumber) {
     QWidget* host = parent ? parent->window() : QApplication::activeWindow();
     if (!s_window)
-        s_window = new HelpWindow(host);
-    else
-        s_window->moveTo(host);
+        s_window = new HelpWindow;
+    s_window->moveTo(host);
     s_window->showTopic(contextNumber);
     s_window->show();
     s_window->raise();

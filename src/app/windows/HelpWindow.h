@@ -15,6 +15,7 @@ void showHelpTopic(QWidget* parent, int contextNumber);
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
+    // Made by showHelpTopic(), which gives it its owner at once.
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // The open help window, or nullptr.

@@ -236,9 +236,16 @@ private slots:
 
     // A modal dialog blocks other windows: F1 in it moves the help window to the dialog, and
     // closing the dialog hands the help window back to the main window instead of closing it.
+    void helpWindowOutlivesTheDialogThatOpenedIt_data() {
+        QTest::addColumn<bool>("openBefore");
+        QTest::newRow("help window open before the dialog") << true;
+        QTest::newRow("help window first opened from the dialog") << false;
+    }
     void helpWindowOutlivesTheDialogThatOpenedIt() {
+        QFETCH(bool, openBefore);
         QMainWindow frame;
-        showHelpTopic(&frame, 302);
+        if (openBefore)
+            showHelpTopic(&frame, 302);
         auto dialog = std::make_unique<CAboutDlg>(&frame);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
