@@ -3,7 +3,7 @@
 namespace mz58 {
 
 ImageDumpModel::ImageDumpModel(const RadioImage& image, QObject* parent)
-    : QAbstractTableModel(parent), m_cells(imageDumpCells(image)) {}
+    : QAbstractTableModel(parent), m_image(image), m_cells(imageDumpCells(image)) {}
 
 int ImageDumpModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kDumpRows - 1;
@@ -20,6 +20,13 @@ QVariant ImageDumpModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(m_cells[index.row() + 1][index.column() + 1]);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole) {
+        // The byte's address and its value in decimal.
+        const int offset = index.row() * columnCount() + index.column();
+        return tr("地址 %1h = %2")
+            .arg(offset, 3, 16, QLatin1Char('0'))
+            .arg(int(m_image[static_cast<std::size_t>(offset)]));
+    }
     return {};
 }
 

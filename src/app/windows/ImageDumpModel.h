@@ -21,6 +21,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    RadioImage m_image;
     ImageDumpCells m_cells;
 };
 

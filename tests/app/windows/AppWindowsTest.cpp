@@ -72,6 +72,9 @@ private slots:
         auto* grid = findControl<QTableView>(&dialog, CFileDataDlg::kIdGrid);
         QVERIFY(grid);
         QCOMPARE(dumpText(grid->model(), row, column), text);
+        if (row == 2 && column == 16)
+            QCOMPARE(grid->model()->index(1, 15).data(Qt::ToolTipRole).toString(),
+                     QStringLiteral("地址 01fh = 171"));
     }
 
     void hexViewIsReadOnly() {
