@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace mz58 {
 
 CSettingsDialog::CSettingsDialog(int resourceId, const QString& caption, QWidget* parent)
@@ -103,6 +105,10 @@ int CSettingsDialog::helpContextOf(const QWidget* control) const {
 
 void CSettingsDialog::registerControl(QWidget* control, int id) {
     setControlId(control, id);
+    // The dialog is as wide as the longest tip of its controls, so no tip is cut.
+    const QString tip = uiText(id).section(QLatin1Char('\n'), 0, 0);
+    const int width = m_panes[0]->fontMetrics().horizontalAdvance(tip) + 16;
+    setMinimumWidth(std::max(minimumWidth(), width + m_panes[1]->minimumWidth() + 24));
 }
 
 void CSettingsDialog::addRow(const QString& label, QWidget* control) {
