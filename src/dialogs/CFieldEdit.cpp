@@ -132,8 +132,9 @@ void CFieldEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && key != Qt::Key_Backspace) {
-        if (filterMode >= kDecimal && filterMode <= kDigitsAD &&
+    const bool backspace = key == Qt::Key_Backspace;
+    if (backspace || (!typed.isEmpty() && typed.at(0).isPrint())) {
+        if (!backspace && filterMode >= kDecimal && filterMode <= kDigitsAD &&
             !accepts(filterMode, typed.at(0))) {
             event->accept();
             return;

@@ -65,8 +65,13 @@ CSettingsDialog::CSettingsDialog(int resourceId, const QString& caption, QWidget
             accept();
     });
     connect(m_cancel, &QPushButton::clicked, this, &CSettingsDialog::reject);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focusMoved(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+// Focus moves while the children go; the tip bar must not follow it then.
+CSettingsDialog::~CSettingsDialog() {
+    disconnect(m_focusConnection);
 }
 
 void CSettingsDialog::setOkButtonText(const QString& text) {

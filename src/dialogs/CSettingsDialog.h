@@ -33,6 +33,7 @@ public:
     static constexpr int kCancelId = 2;
 
     CSettingsDialog(int resourceId, const QString& caption, QWidget* parent);
+    ~CSettingsDialog() override;
 
     // Shows the tip with string id `id` (its text up to the first line feed in the left pane,
     // the rest in the right one); unknown ids change nothing. Returns the previous tip id.
@@ -76,6 +77,7 @@ private:
     QPushButton* m_cancel;
     QStatusBar* m_bar;
     QLabel* m_panes[2];
+    QMetaObject::Connection m_focusConnection;
 };
 
 // Fills a combo with texts with its signals blocked and selects `index` (no selection when the

@@ -304,13 +304,19 @@ private slots:
         QCOMPARE(port, 3);
         whenOpen([&](QDialog* d) {
             QTest::mouseClick(findControl<QRadioButton>(d, 3601), Qt::LeftButton);
+            auto* device = d->findChildren<QComboBox*>().at(1); // the device of COM 2
+            device->setFocus();
+            device->setEditText("/dev/ttyACM0");
+            QTest::keyClick(device, Qt::Key_Return);
+            QVERIFY(d->isVisible());
             auto* ok = findControl<QPushButton>(d, CSettingsDialog::kOkId);
             ok->setFocus();
             QTest::keyClick(ok, Qt::Key_Return);
         });
         QVERIFY(runComPortDialog(nullptr, port, ports));
         QCOMPARE(port, 1);
-        QCOMPARE(ports.devices, ComPortMap{}.devices);
+        QCOMPARE(ports.devices[1], std::string("/dev/ttyACM0"));
+        QCOMPARE(ports.devices[2], ComPortMap{}.devices[2]);
     }
 
     void columnDisplay() {
