@@ -43,6 +43,7 @@ TEST(SettingsDialogRules, ReferenceIsLimitedByTheDivider) {
 TEST(SettingsDialogRules, BandChangeToUhfKeepsEveryChannelStorable) {
     ImageState s = freshState();
     s.channels.entries[3].inUse = 0;
+    s.channels.entries[5].rxStepSelect = s.channels.entries[5].txStepSelect = 1;
     ImageCodec::changeBand(s, kUhf);
     ImageCodec::encodeAll(s);
     EXPECT_EQ(s.image[47], 0x2B);
