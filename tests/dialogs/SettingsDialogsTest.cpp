@@ -271,6 +271,29 @@ private slots:
             QCOMPARE(state.hardware.reference, 40.0);
     }
 
+    void listsFollowPowerOnDualWatch_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<bool>("dualWatch");
+        QTest::addColumn<int>("count");
+        QTest::newRow("priority with") << 1 << 2104 << true << 8;
+        QTest::newRow("priority without") << 1 << 2105 << false << 9;
+        QTest::newRow("key with") << 4 << 2250 << true << 8;
+        QTest::newRow("key without") << 4 << 2250 << false << 9;
+    }
+    void listsFollowPowerOnDualWatch() {
+        QFETCH(int, command);
+        QFETCH(int, control);
+        QFETCH(bool, dualWatch);
+        QFETCH(int, count);
+        ImageState state = freshState();
+        state.image[65] = dualWatch ? 0x80 : 0x00;
+        int shown = -1;
+        whenOpen([&](QDialog* d) { shown = findControl<QComboBox>(d, control)->count(); });
+        kCommands[command].run(nullptr, state, inMode(false));
+        QCOMPARE(shown, count);
+    }
+
     void channelTypeOfBankB() {
         ImageState state = freshState();
         whenOpen([&](QDialog* d) {
