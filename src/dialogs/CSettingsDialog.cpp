@@ -50,6 +50,7 @@ CSettingsDialog::CSettingsDialog(int resourceId, const QString& caption, QWidget
     m_bar->setSizeGripEnabled(false);
     m_panes[0] = new QLabel(m_bar);
     m_panes[1] = new QLabel(m_bar);
+    m_panes[0]->setContentsMargins(4, 0, 0, 0);
     m_panes[1]->setObjectName(QStringLiteral("pane%1").arg(kKeyOperationPane));
     m_panes[1]->setMinimumWidth(
         m_panes[1]->fontMetrics().horizontalAdvance(uiText(kKeyOperationPane)));

@@ -366,8 +366,13 @@ private slots:
                                "key-function", "market-number", "other-functions", "channel-type"};
         auto grabTo = [&](const QString& name) {
             whenOpen([=](QDialog* d) {
-                if (auto* first = d->findChild<QComboBox*>(); first && first->isEnabled())
-                    first->setFocus();
+                for (QWidget* w : d->findChildren<QWidget*>()) {
+                    if (w->property("controlId").toInt() > 1000 && w->isEnabled() &&
+                        w->focusPolicy() != Qt::NoFocus) {
+                        w->setFocus();
+                        break;
+                    }
+                }
                 QApplication::processEvents();
                 d->grab().save(QDir(dir).filePath(name + ".png"));
             });
@@ -375,7 +380,7 @@ private slots:
         for (int c = 0; c < int(std::size(kCommands)); ++c) {
             ImageState state = freshState();
             grabTo(files[c]);
-            kCommands[c].run(nullptr, state, inMode(c != 5));
+            kCommands[c].run(nullptr, state, inMode(true));
         }
         ComPortMap ports;
         int port = 1;
