@@ -69,7 +69,7 @@ TEST(SettingsDialogRules, ListsFollowOtherSettings) {
     EXPECT_EQ(keyFunctionEntry(2, true), 0);
     EXPECT_EQ(keyFunctionEntry(8, true), 7);
     EXPECT_EQ(keyFunctionEntry(8, false), 8);
-    // Fault 11: every offered attack time fits the 4-bit field.
+    // Every offered attack time fits the 4-bit field.
     const auto attack = squelchAttackTexts();
     EXPECT_EQ(attack.back(), "70  msec");
     EXPECT_LE(squelchTimeValue(static_cast<int>(attack.size()) - 1), 15);
