@@ -4,6 +4,7 @@
 #include "AniSettings.h"
 #include "CallCodeSettings.h"
 #include "DeviceOptions.h"
+#include "FrequencyRules.h"
 #include "FunctionSettings.h"
 #include "ScanSettings.h"
 
@@ -83,6 +84,14 @@ void encodeAll(ImageState& state) {
 void changeBand(ImageState& state, int band) {
     state.hardware.resetToBand(band, state.localOffset);
     state.channels.changeBand(state.hardware.band);
+    // Each channel takes the step on which it holds the band's default frequency; the step
+    // grid of a fresh UHF pair (12.5 kHz) would otherwise store 450 MHz as another frequency.
+    for (auto& e : state.channels.entries) {
+        e.rxStepSelect = holdingStepSelect(e.rxFrequency, e.rxStepSelect, true, state.hardware)
+                             .value_or(e.rxStepSelect);
+        e.txStepSelect = holdingStepSelect(e.txFrequency, e.txStepSelect, false, state.hardware)
+                             .value_or(e.txStepSelect);
+    }
 }
 
 void makeNewImage(ImageState& state, int band) {

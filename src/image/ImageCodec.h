@@ -38,6 +38,7 @@ void encodeAll(ImageState& state);
 
 // The band change of the hardware dialog: band defaults (with the local offset) and every
 // channel in use at the band's default frequency. The image is written by the next encode all.
+// Every channel gets the step select on which it holds that frequency.
 void changeBand(ImageState& state, int band);
 
 // Makes a fresh image for the given band: reset all, then for UHF the band change of the

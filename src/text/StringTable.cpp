@@ -22,6 +22,8 @@ constexpr StringEntry kStrings[] = {
     {36, "是否写入默认文件?", "overwrite the default image file?"},
     {37, "文件无法打开.\r\n文件格式错误或不支持", "not a programming file (it must be 520 bytes)"},
     {49, "文件属性为只读.\r\nFile Name = %1", "the file is read-only"},
+    // Settings dialogs
+    {50, "改变频率波段?\r\n频率不合法", "change the band? every channel moves to the band's default frequency"},
     // Radio link
     {80, "串口错误", "serial port error"},
     {81, "检查是否连接正确", "check that the cable is connected correctly"},
@@ -36,11 +38,169 @@ constexpr StringEntry kStrings[] = {
     {89, "写入完成", "write complete"},
     {90, "读取功能", "read"},
     {91, "写入功能", "write"},
+    {93, " ", ""}, // the idle tip of the settings dialogs
     {94, "关闭并重新开启设备", "switch the radio off and on again"},
     {95, "请等待", "please wait"},
+    // Help texts (the Help menu's getting-started and programming-problems windows)
+    {100, "   GET STARTED\r\n", ""},
+    {101,
+     "   (1) Welcome to the programming software for the\r\n"
+     "       QM-610 portable transceiver.\r\n",
+     ""},
+    {102,
+     "       Please read all the getting-started texts to\r\n"
+     "       understand its features and options.\r\n",
+     ""},
+    {103,
+     "   (2) Check the serial port in the software's settings\r\n"
+     "       (File menu, \"串口设置\"): the chosen COM number\r\n"
+     "       must name the device of your programming cable,\r\n"
+     "       e.g. /dev/ttyUSB0 for a USB-serial adapter or\r\n"
+     "       /dev/ttyS0 for a built-in serial port.\r\n",
+     ""},
+    {104,
+     "   (3) Upload (read) the radio before you write to it:\r\n"
+     "       the upload presets the frequency band and the\r\n",
+     ""},
+    {105,
+     "       optional keypad settings for that radio and\r\n"
+     "       unlocks the option-specific parts of the software.\r\n",
+     ""},
+    {106, "        To upload from the radio:\r\n", ""},
+    {107,
+     "       Connect the programming cable between the USB\r\n"
+     "       port (through its USB-serial adapter) and the\r\n"
+     "       radio's multi-function jack, then choose Upload\r\n"
+     "       in the Radio menu.\r\n",
+     ""},
+    {108,
+     "       Follow the instructions on the screen. The\r\n"
+     "       radio's LED blinks red and the screen shows a\r\n",
+     ""},
+    {109,
+     "       counting bar while the upload runs. Wait until\r\n"
+     "       the upload is complete.\r\n",
+     ""},
+    {110,
+     "   Hint: after a different option unit has been\r\n"
+     "         installed, switch the radio on once in normal\r\n",
+     ""},
+    {111,
+     "         mode and let it finish its self-test, so that\r\n"
+     "         it recognises the new unit. Otherwise the\r\n",
+     ""},
+    {112, "         upload may carry the wrong configuration.\r\n", ""},
     {113, "Bcc Error", "checksum error in the radio's data"},
+    {120, "1.06", ""},
+    {121,
+     "   PROGRAMMING PROBLEMS\r\n\r\n"
+     "   Communication problems between the software and the\r\n"
+     "   radio are the most frequent problems. Common\r\n"
+     "   problems and their cures follow.\r\n",
+     ""},
+    {122,
+     "   Device permissions: you need read and write access\r\n"
+     "   to the serial device. Add your user to the dialout\r\n"
+     "   group (sudo adduser $USER dialout, then log out and\r\n"
+     "   in again) or install MZ58Win's udev rule for the\r\n"
+     "   adapter.\r\n",
+     ""},
+    {123,
+     "   Software conflicts: other programs that open the same\r\n"
+     "   serial device can prevent an upload or download, even\r\n",
+     ""},
+    {124,
+     "   on computers that program other radios. ModemManager\r\n"
+     "   probes a newly plugged USB-serial adapter as a modem,\r\n",
+     ""},
+    {125,
+     "   and brltty claims some adapters (CH340, CP210x) for\r\n"
+     "   braille displays. Remove brltty if you have no braille\r\n",
+     ""},
+    {126,
+     "   display, stop ModemManager or let it ignore the\r\n"
+     "   adapter, and close terminal programs using the port.\r\n",
+     ""},
+    {127,
+     "   Programming cable: use only the programming cable set\r\n"
+     "   made for this radio, on a USB-serial adapter with a\r\n",
+     ""},
+    {129,
+     "   CH340, PL2303, FTDI or CP210x chip. The adapter shows\r\n"
+     "   up as /dev/ttyUSB0, /dev/ttyUSB1, ... (see dmesg after\r\n"
+     "   plugging it in); a built-in 9-pin port is /dev/ttyS0.\r\n",
+     ""},
+    {130,
+     "   Do not use a null-modem adapter. Extension cables,\r\n"
+     "   unpowered USB hubs and switch boxes can cause problems.\r\n",
+     ""},
+    {131,
+     "   Use both pieces of the cable: the three-contact mini\r\n"
+     "   plug of the main cable fits the radio's jack but does\r\n",
+     ""},
+    {132,
+     "   not program. Attach the short pigtail adapter and\r\n"
+     "   insert its four-contact plug into the radio's jack.\r\n",
+     ""},
+    {133,
+     "   Signal level and EEPROM write voltage: a laptop on a\r\n"
+     "   weak battery may not give enough signal level (use\r\n"
+     "   the mains supply).\r\n",
+     ""},
+    {134,
+     "   A nearly empty radio battery may not give enough\r\n"
+     "   voltage to write the EEPROM (use a charged battery).\r\n",
+     ""},
+    // About box
+    {1006, "MZ58 Ver%1w", ""},
+    // Tips of the settings dialogs' controls (id = control id): text, then the hint
+    {2000, "Master Oscillator Frequency\n0..99.9MHz", ""},
+    {2001, "First Intermediate Frequency Offset\n0..99.9MHz", ""},
+    {2005, "Change operating frequency band\n<SELECT>", ""},
+    {2006, "Hide Side/Low Side Injection\n<SELECT>", ""},
+    {2007, "Channel Spacing\n<SELECT>", ""},
+    {2008, "Time between squelch open to audio un-muted\n<SELECT>", ""},
+    {2009, "SQuelch Release Time\n0..300 msec", ""},
+    {2010, "Squelch Attack Time\n0..70 msec", ""},
+    {2011, "Squelch Hysteresis\n0..15 msec", ""},
+    {2012, "DCS Receive Data Polarity\n<SELECT>", ""},
+    {2013, "DCS Transmit Data Polarity\n<SELECT>", ""},
+    {2050, "Determine Encryption device installed\n<SELECT>", ""},
+    {2051, "Determine DTMF board installed\n<SELECT>", ""},
+    {2052, "Determine Sub CPU is connected or not\n<SELECT>", ""},
+    {2101, "Time interval to check carrier at PRI channel\n0.5 ... 3 Secs", ""},
+    {2102, "Time spent checking for carrier per channel before resume scan\n0.25..14 Secs", ""},
+    {2103, "Time spent checking for carrier per channel before resume scan\n2..60 Secs", ""},
+    {2104, "Select BANK-A Priority Channel\n<SELECT>", ""},
+    {2105, "Select BANK-B Priority Channel\n<SELECT>", ""},
+    {2106, "Radio will transpond after calling radio stops transmitting\n<SELECT>", ""},
+    {2107, "Channel to revert to when PTT is pressed during scanning\n<SELECT>", ""},
+    {2108, "Enable/Disable Beep when radio stays at PRI channel\n<SELECT>", ""},
+    {2153, "Maximum transmit time allowed when TOT is select for a channel\n0.5 .. 7 mins", ""},
+    {2154, "Transmit inhibit time applied when TOT is violated\n0 .. 60 secs", ""},
+    {2155, "Transmit inhibit time applied after releasing PTT button\n0 ... 5 secs", ""},
+    {2156, "Automatic Power Off after APO Time expired\n0 ... 8 hrs", ""},
+    {2157, "Determine the proportion of receiver on and off time\n<SELECT>", ""},
+    {2250, "Specify Accessory Key function\n<SELECT>", ""},
+    {2400, "序列号(厂方编辑)", ""},
+    {2500, "开机双重扫描\n<SELECT>", ""},
+    {2501, "发射键释放发射结束前的延迟\n<SELECT>", ""},
+    {2502, "闹铃 有效/无效\n<SELECT>", ""},
+    {2503, "照明模式\n<SELECT>", ""},
+    {2504, "监视模式\n<SELECT>", ""},
+    {2505, "选择在附加键按下时是否发出提示音\n<SELECT>", ""},
+    {2520, "Automatic offset above RX applied to TX frequency\n-99.9 .. +99.9MHz", ""},
+    {3701, "Channel Type\n<SELECT>", ""},
+    {3702, "Channel Type\n<SELECT>", ""},
+    {3703, "Channel Type\n<SELECT>", ""},
+    {3704, "Channel Type\n<SELECT>", ""},
+    {3705, "Channel Type\n<SELECT>", ""},
+    {3706, "Channel Type\n<SELECT>", ""},
+    {3707, "Channel Type\n<SELECT>", ""},
+    {3708, "Channel Type\n<SELECT>", ""},
     {7001, "默认差频 %1 MHz 无效, 已改为 %2 MHz",
      "the file's local offset is not a usable value; it was replaced"},
+    {59143, "[ Key Operation ]", ""}, // default text of the tip bar's right pane
 };
 
 constexpr bool sortedById() {

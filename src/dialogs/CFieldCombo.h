@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace mz58 {
+
+// A drop-down list in which Enter opens and closes the list instead of reaching the dialog.
+class CFieldCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit CFieldCombo(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace mz58

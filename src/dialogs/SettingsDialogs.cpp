@@ -1,0 +1,102 @@
+#include "SettingsDialogs.h"
+
+#include "OtherDialogs.h"
+#include "RadioSettingsDialogs.h"
+
+namespace mz58 {
+namespace {
+
+enum class AfterClose { DecodeAll, DecodeOnOk, Nothing };
+
+// The frame's common steps around a dialog on a copy of the state: encode all before it
+// opens; OK takes over the copy; then decode all as the dialog needs it.
+template <class Dialog>
+DialogOutcome runOnCopy(QWidget* parent, ImageState& state, const DialogContext& ctx,
+                        AfterClose after, int hint) {
+    ImageCodec::encodeAll(state);
+    Dialog dialog(state, ctx, parent);
+    DialogOutcome outcome;
+    outcome.currentBank = ctx.currentBank;
+    outcome.accepted = dialog.exec() == QDialog::Accepted;
+    outcome.modified = dialog.modified();
+    if (outcome.accepted) {
+        state = dialog.work();
+        outcome.currentBank = dialog.currentBank();
+    }
+    if (after == AfterClose::DecodeAll || (after == AfterClose::DecodeOnOk && outcome.accepted))
+        ImageCodec::decodeAll(state);
+    outcome.refreshHint = after == AfterClose::DecodeOnOk && !outcome.accepted ? 0 : hint;
+    return outcome;
+}
+
+} // namespace
+
+DialogOutcome runHardwareDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    ImageCodec::encodeAll(state);
+    CHardwareDlg dialog(state, ctx, parent);
+    DialogOutcome outcome;
+    outcome.currentBank = ctx.currentBank;
+    outcome.accepted = dialog.exec() == QDialog::Accepted;
+    outcome.modified = dialog.modified();
+    if (outcome.accepted) {
+        state = dialog.work();
+        outcome.refreshHint = dialog.bandChanged() ? 4 : dialog.changed() ? 2 : 0;
+    }
+    ImageCodec::decodeAll(state);
+    return outcome;
+}
+
+DialogOutcome runScanDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    return runOnCopy<CScanDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
+}
+
+DialogOutcome runPowerSaveDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    return runOnCopy<CPowerSaveDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
+}
+
+DialogOutcome runOptionsDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    constexpr std::size_t kOptionByte = 26;
+    const auto before = state.image[kOptionByte];
+    auto outcome = runOnCopy<COptionsDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
+    if (state.image[kOptionByte] != before || state.optionUnitChanged) {
+        state.optionUnitChanged = false;
+        outcome.refreshHint = 1;
+    }
+    return outcome;
+}
+
+DialogOutcome runKeyFunctionDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    return runOnCopy<CKeyFunctionDlg>(parent, state, ctx, AfterClose::DecodeAll, 1);
+}
+
+DialogOutcome runMarketNumberDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    return runOnCopy<CMarketNumberDlg>(parent, state, ctx, AfterClose::Nothing, 1);
+}
+
+DialogOutcome runOtherFunctionsDialog(QWidget* parent, ImageState& state,
+                                      const DialogContext& ctx) {
+    return runOnCopy<COtherFunctionsDlg>(parent, state, ctx, AfterClose::DecodeAll, 2);
+}
+
+DialogOutcome runChannelTypeDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+    return runOnCopy<CChannelTypeDlg>(parent, state, ctx, AfterClose::DecodeOnOk, 1);
+}
+
+bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports) {
+    CComPortDlg dialog(comPort, ports, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    comPort = dialog.selection() + 1;
+    ports = dialog.ports();
+    return true;
+}
+
+bool runColumnDisplayDialog(QWidget* parent, std::array<int, kColumnGroupCount>& flags) {
+    CColumnDisplayDlg dialog(flags, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    flags = dialog.flags();
+    return true;
+}
+
+} // namespace mz58

@@ -1,0 +1,148 @@
+#include "CFieldCombo.h"
+#include "CFieldEdit.h"
+#include "CSettingsDialog.h"
+#include "ControlId.h"
+#include "HelpWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace mz58;
+
+namespace {
+// A dialog with one edit (the reference field's id) and one combo (the step-pair id).
+class ProbeDialog : public CSettingsDialog {
+public:
+    explicit ProbeDialog(QWidget* parent = nullptr) : CSettingsDialog(102, "probe", parent) {
+        edit = addEdit(2000, "edit", CFieldEdit::kDecimal, 5);
+        combo = addCombo(2007, "combo", {"a", "b"});
+        edit->setText("12.80MHz");
+    }
+    bool onOk() override {
+        ++okCount;
+        return true;
+    }
+    CFieldEdit* edit;
+    CFieldCombo* combo;
+    int okCount = 0;
+};
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filter_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<QString>("dropped");
+        QTest::newRow("decimal") << int(CFieldEdit::kDecimal) << "09. "
+                                 << "-+aA";
+        QTest::newRow("signed integer") << int(CFieldEdit::kSignedInteger) << "09 -+"
+                                        << ".a";
+        QTest::newRow("dtmf") << int(CFieldEdit::kDtmf) << "09AaDd#*"
+                              << "Ee .";
+        QTest::newRow("printable") << int(CFieldEdit::kPrintable) << "A9-_ "
+                                   << "#,@~!?";
+        QTest::newRow("signed decimal") << int(CFieldEdit::kSignedDecimal) << "09. -+"
+                                        << "aE";
+        QTest::newRow("digits") << int(CFieldEdit::kDigits) << "09 "
+                                << ".-A";
+        QTest::newRow("digits A-D") << int(CFieldEdit::kDigitsAD) << "09ABcd"
+                                    << "#* E";
+        QTest::newRow("none") << int(CFieldEdit::kNone) << "#,@~a."
+                              << "";
+    }
+    void filter() {
+        QFETCH(int, mode);
+        QFETCH(QString, accepted);
+        QFETCH(QString, dropped);
+        for (QChar c : accepted)
+            QVERIFY2(CFieldEdit::accepts(mode, c), qPrintable(QString(c)));
+        for (QChar c : dropped)
+            QVERIFY2(!CFieldEdit::accepts(mode, c), qPrintable(QString(c)));
+    }
+
+    void typingReplacesAndEscRestores() {
+        ProbeDialog dlg;
+        dlg.show();
+        dlg.edit->setFocus();
+        dlg.edit->committed = true; // committed before the edit
+        QTest::keyClick(dlg.edit, Qt::Key_7);
+        QCOMPARE(dlg.edit->text(), QString("7"));
+        QCOMPARE(dlg.edit->state(), CFieldEdit::State::Editing);
+        QCOMPARE(dlg.edit->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::ToolTipBase));
+        QTest::keyClick(dlg.edit, Qt::Key_A); // dropped by the decimal filter
+        QTest::keyClick(dlg.edit, Qt::Key_Backspace);
+        QCOMPARE(dlg.edit->text(), QString());
+        QTest::keyClick(dlg.edit, Qt::Key_Escape);
+        QCOMPARE(dlg.edit->text(), QString("12.80MHz"));
+        QVERIFY(dlg.edit->committed); // Esc keeps the committed flag
+        QVERIFY(dlg.isVisible());
+    }
+
+    void enterStartsAndEndsAnEdit() {
+        ProbeDialog dlg;
+        dlg.show();
+        dlg.edit->setFocus();
+        QTest::keyClick(dlg.edit, Qt::Key_Return);
+        QCOMPARE(dlg.edit->state(), CFieldEdit::State::Editing);
+        QCOMPARE(dlg.edit->text(), QString("12.80")); // cut to max length
+        QVERIFY(!dlg.edit->committed);
+        QTest::keyClick(dlg.edit, Qt::Key_Return);
+        QVERIFY(dlg.edit->committed);
+        QCOMPARE(dlg.edit->state(), CFieldEdit::State::Idle);
+        dlg.edit->Enable(false);
+        QCOMPARE(dlg.edit->state(), CFieldEdit::State::Disabled);
+        QVERIFY(dlg.isVisible() && dlg.okCount == 0);
+    }
+
+    void enterInComboOpensTheList() {
+        ProbeDialog dlg;
+        dlg.show();
+        dlg.combo->setFocus();
+        QTest::keyClick(dlg.combo, Qt::Key_Return);
+        QVERIFY(dlg.combo->view()->isVisible());
+        QVERIFY(dlg.isVisible() && dlg.okCount == 0);
+    }
+
+    void okOnlyFromItsButton() {
+        ProbeDialog dlg;
+        dlg.show();
+        dlg.okButton()->setFocus();
+        QVERIFY(!dlg.okButton()->isDefault() && !dlg.okButton()->autoDefault());
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(dlg.okCount, 1);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+
+    void tipPanes() {
+        ProbeDialog dlg;
+        QCOMPARE(dlg.tipText(0), QString(" "));
+        QCOMPARE(dlg.ShowTip(2007), CSettingsDialog::kIdleMessage);
+        QCOMPARE(dlg.tipText(0), QString("Channel Spacing"));
+        QCOMPARE(dlg.tipText(1), QString("<SELECT>"));
+        QCOMPARE(dlg.ShowTip(2400), 2007);
+        QCOMPARE(dlg.tipText(1), QString());
+        dlg.ShowTip(424242); // no such string: nothing changes on screen
+        QCOMPARE(dlg.tipText(0), QString("序列号(厂方编辑)"));
+        dlg.show();
+        dlg.combo->setFocus();
+        QTRY_COMPARE(dlg.lastTipId(), 2007);
+    }
+
+    void f1OpensTheDialogsHelpContext() {
+        ProbeDialog dlg;
+        dlg.show();
+        dlg.edit->setFocus();
+        QCOMPARE(dlg.helpContextOf(dlg.edit), 0x20066);
+        QTest::keyClick(dlg.edit, Qt::Key_F1);
+        QVERIFY(HelpWindow::current());
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "ControlsTest.moc"
