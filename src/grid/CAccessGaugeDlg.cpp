@@ -64,35 +64,14 @@ void GaugeRelay::setStatusText(StringId id) {
     post([id](CAccessGaugeDlg& d) { d.onStatusText(id); });
 }
 
-// The worker waits until the user has dismissed the message, so that the dialog closes after it.
 void GaugeRelay::showMessage(StringId id, std::span<const std::string> args, Icon icon) {
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_abandoned)
-            return;
-        m_messageOpen = true;
-    }
     post([id, args = std::vector<std::string>(args.begin(), args.end()), icon](CAccessGaugeDlg& d) {
         d.onMessage(id, args, icon);
     });
-    std::unique_lock lock(m_mutex);
-    m_dismissed.wait(lock, [this] { return !m_messageOpen || m_abandoned; });
 }
 
-void GaugeRelay::done(const TransferResult&) {
-    post([](CAccessGaugeDlg& d) { d.onDone(); });
-}
-
-void GaugeRelay::messageDismissed() {
-    std::lock_guard lock(m_mutex);
-    m_messageOpen = false;
-    m_dismissed.notify_all();
-}
-
-void GaugeRelay::abandon() {
-    std::lock_guard lock(m_mutex);
-    m_abandoned = true;
-    m_dismissed.notify_all();
+void GaugeRelay::done(const TransferResult& result) {
+    post([result](CAccessGaugeDlg& d) { d.onDone(result); });
 }
 
 CAccessGaugeDlg::CAccessGaugeDlg(TransferMode mode, PortOpener openPort, ImageState& workingCopy,
@@ -134,8 +113,7 @@ CAccessGaugeDlg::CAccessGaugeDlg(TransferMode mode, PortOpener openPort, ImageSt
 }
 
 CAccessGaugeDlg::~CAccessGaugeDlg() {
-    // A dialog destroyed while the worker still runs: release a waiting message, stop and join.
-    m_relay.abandon();
+    // A dialog destroyed while the worker still runs: stop it and wait for its thread.
     m_worker.requestCancel();
     m_worker.wait();
 }
@@ -181,8 +159,12 @@ void CAccessGaugeDlg::closeEvent(QCloseEvent* event) {
     reject();
 }
 
+// A transfer that did not end by cancel has reported its end (posted before its thread ended)
+// by the time it has finished; the dialog also waits for that report and its message.
 void CAccessGaugeDlg::closeWhenWorkerEnded() {
-    if (!m_worker.finished()) {
+    const bool ended = m_worker.finished() &&
+                       (m_doneReported || m_worker.result().outcome == TransferOutcome::Cancelled);
+    if (!ended || m_messageOpen) {
         m_endPoll->start();
         return;
     }
@@ -209,21 +191,35 @@ void CAccessGaugeDlg::onStatusText(StringId id) {
     m_status->setText(uiText(id));
 }
 
-// The box is window-modal and opened without a nested event loop; the worker goes on when it is
-// dismissed.
-void CAccessGaugeDlg::onMessage(StringId id, const std::vector<std::string>& args, Icon icon) {
-    auto* box = new QMessageBox(messageIcon(icon), QGuiApplication::applicationDisplayName(),
-                                uiMessage(id, args), QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, [this] { m_relay.messageDismissed(); });
-    box->open();
+void CAccessGaugeDlg::onMessage(StringId id, std::vector<std::string> args, Icon icon) {
+    m_message = PendingMessage{id, std::move(args), icon};
 }
 
-void CAccessGaugeDlg::onDone() {
-    if (m_ending)
-        return;
+// The closing message names the backup of the radio's previous memory when there is one. The box
+// is window-modal and opened without a nested event loop; the dialog closes after it.
+void CAccessGaugeDlg::onDone(const TransferResult& result) {
+    m_doneReported = true;
     m_ending = true;
     m_cancel->setEnabled(false);
+    if (m_message) {
+        QString text = uiMessage(m_message->id, m_message->args);
+        if (result.succeeded() && !result.backupFile.empty())
+            text += QLatin1String("\n\n") +
+                    tr("电台原有的数据已备份到：\n%1")
+                        .arg(QString::fromStdString(result.backupFile.string()));
+        auto* box =
+            new QMessageBox(messageIcon(m_message->icon), QGuiApplication::applicationDisplayName(),
+                            text, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        connect(box, &QMessageBox::finished, this, [this] {
+            m_messageOpen = false;
+            closeWhenWorkerEnded();
+        });
+        m_messageOpen = true;
+        m_message.reset();
+        box->open();
+        return;
+    }
     closeWhenWorkerEnded();
 }
 

@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <condition_variable>
-#include <memory>
-#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -21,8 +21,8 @@ enum class TransferMode { Upload, Download };
 
 class CAccessGaugeDlg;
 
-// The worker's observer: hands every report to the dialog's thread as a queued call and never
-// blocks the worker, except while a message waits to be dismissed.
+// The worker's observer: hands every report to the dialog's thread as a queued call guarded by a
+// QPointer. It never blocks the worker.
 class GaugeRelay final : public TransferObserver {
 public:
     explicit GaugeRelay(CAccessGaugeDlg* dialog);
@@ -34,18 +34,10 @@ public:
     void showMessage(StringId id, std::span<const std::string> args, Icon icon) override;
     void done(const TransferResult& result) override;
 
-    // GUI thread: the message has been dismissed; or nobody will dismiss it (the dialog goes).
-    void messageDismissed();
-    void abandon();
-
 private:
     template <typename Call> void post(Call call);
 
     QPointer<CAccessGaugeDlg> m_dialog;
-    std::mutex m_mutex;
-    std::condition_variable m_dismissed;
-    bool m_messageOpen = false;
-    bool m_abandoned = false;
 };
 
 // The progress of one transfer with the radio. The dialog runs the transfer on a worker thread
@@ -75,8 +67,8 @@ private:
     void onRange(int upper);
     void onPosition(int position);
     void onStatusText(StringId id);
-    void onMessage(StringId id, const std::vector<std::string>& args, Icon icon);
-    void onDone();
+    void onMessage(StringId id, std::vector<std::string> args, Icon icon);
+    void onDone(const TransferResult& result);
     void start();
     // Closes once the worker thread has ended; checks again shortly while it still runs.
     void closeWhenWorkerEnded();
@@ -88,6 +80,15 @@ private:
     TransferResult m_result;
     bool m_started = false;
     bool m_ending = false;
+    bool m_doneReported = false;
+    bool m_messageOpen = false;
+    // The transfer's closing message, shown when its result (with a backup file) is known.
+    struct PendingMessage {
+        StringId id;
+        std::vector<std::string> args;
+        Icon icon;
+    };
+    std::optional<PendingMessage> m_message;
 
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;

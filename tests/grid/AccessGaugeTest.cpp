@@ -4,11 +4,14 @@
 #include "UiText.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
@@ -71,28 +74,45 @@ private slots:
         QTest::addColumn<TransferMode>("mode");
         QTest::addColumn<int>("caption");
         QTest::addColumn<int>("message");
-        QTest::newRow("upload") << TransferMode::Upload << msg::kCaptionRead << msg::kReadComplete;
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("upload") << TransferMode::Upload << msg::kCaptionRead << msg::kReadComplete
+                                << false;
         QTest::newRow("download") << TransferMode::Download << msg::kCaptionWrite
-                                  << msg::kWriteComplete;
+                                  << msg::kWriteComplete << false;
+        QTest::newRow("download with backup")
+            << TransferMode::Download << msg::kCaptionWrite << msg::kWriteComplete << true;
     }
 
     void successfulTransferEndsWithAccepted() {
         QFETCH(TransferMode, mode);
         QFETCH(int, caption);
         QFETCH(int, message);
+        QFETCH(bool, backup);
         RadioOnTheLine line;
         ImageState copy = freshState();
-        CAccessGaugeDlg dialog(mode, openerFor(line.link), copy, {});
+        QTemporaryDir backupDir;
+        DownloadOptions options;
+        if (backup)
+            options.backupDirectory = backupDir.path().toStdString();
+        CAccessGaugeDlg dialog(mode, openerFor(line.link), copy, options);
         QSignalSpy finished(&dialog, &QDialog::finished);
         dialog.open();
 
-        QCOMPARE(dismissMessage(), uiText(message));
+        const QString shown = dismissMessage();
+        QVERIFY2(shown.startsWith(uiText(message)), qPrintable(shown));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kTimeoutMs);
         QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
         QVERIFY(dialog.result().succeeded());
         QCOMPARE(dialog.windowTitle(), uiText(caption));
         QCOMPARE(dialog.findChild<QProgressBar*>()->maximum(), clone::kProgressRange);
         QVERIFY(!line.link.open);
+        // The success message names the backup of the radio's previous memory.
+        const auto backupFile = QString::fromStdString(dialog.result().backupFile.string());
+        QCOMPARE(backup, !backupFile.isEmpty());
+        QCOMPARE(shown.contains(backupFile), true);
+        QCOMPARE(shown == uiText(message), !backup);
+        if (backup)
+            QVERIFY(QFileInfo::exists(backupFile));
         if (mode == TransferMode::Upload) {
             QVERIFY(copy.image == line.radioImage);
         } else {
@@ -192,10 +212,23 @@ private slots:
 
 private:
     // Not a check: the documentation's screenshot, when MZ58_SCREENSHOT_DIR is set.
+    // An offscreen grab has no window frame: the caption is drawn above it as a title bar.
     static void saveScreenshot(QDialog& dialog) {
         const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            dialog.grab().save(dir + "/transfer.png");
+        if (dir.isEmpty())
+            return;
+        const QPixmap content = dialog.grab();
+        const int titleHeight = dialog.fontMetrics().height() + 10;
+        QPixmap shot(content.width(), content.height() + titleHeight);
+        QPainter painter(&shot);
+        const QRect title(0, 0, shot.width(), titleHeight);
+        painter.fillRect(title, dialog.palette().color(QPalette::Highlight));
+        painter.setPen(dialog.palette().color(QPalette::HighlightedText));
+        painter.drawText(title.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         dialog.windowTitle());
+        painter.drawPixmap(0, titleHeight, content);
+        painter.end();
+        shot.save(dir + "/transfer.png");
     }
 };
 
