@@ -21,8 +21,7 @@ using namespace mz58::test;
 
 namespace {
 
-// Generous: the machine running the tests may be busy.
-constexpr int kTimeoutMs = 20000;
+constexpr int kTimeoutMs = 20000; // generous: the machine may be busy
 
 // A radio on the in-memory line, driven by the worker thread only.
 struct RadioOnTheLine {
@@ -30,131 +29,90 @@ struct RadioOnTheLine {
         radio.block = radioBlock(radioImage);
         radio.install();
     }
-    // The radio stays off until the user gives up; every read of the silent line takes a
-    // little time, as a real one does.
+    // The radio stays off; every read of the silent line takes a little time, as a real one does.
     void switchedOff() {
         radio.startsOff = true;
-        radio.timeoutsBeforePowerOn = 1'000'000;
-        link.maxTimeouts = 1'000'000;
+        radio.timeoutsBeforePowerOn = link.maxTimeouts = 1'000'000;
         link.onIdle = [inner = link.onIdle] {
             inner();
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         };
     }
-
     FakeSerialLink link;
     ScriptedRadio radio{link};
     RadioImage radioImage = radioImageWithAlignment();
 };
 
-// Waits for the transfer's message box and dismisses it; returns its text.
-QString dismissMessage() {
-    QMessageBox* box = nullptr;
-    [&] {
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) != nullptr,
-            kTimeoutMs);
-    }();
-    if (!box)
-        return {};
-    const QString text = box->text();
-    box->button(QMessageBox::Ok)->click();
-    return text;
-}
+enum Fault { NoFault, NoPort, BadChecksum };
 
 } // namespace
-
-Q_DECLARE_METATYPE(TransferMode)
 
 class AccessGaugeTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void successfulTransferEndsWithAccepted_data() {
-        QTest::addColumn<TransferMode>("mode");
-        QTest::addColumn<int>("caption");
-        QTest::addColumn<int>("message");
-        QTest::addColumn<bool>("backup");
-        QTest::newRow("upload") << TransferMode::Upload << msg::kCaptionRead << msg::kReadComplete
-                                << false;
-        QTest::newRow("download") << TransferMode::Download << msg::kCaptionWrite
-                                  << msg::kWriteComplete << false;
-        QTest::newRow("download with backup")
-            << TransferMode::Download << msg::kCaptionWrite << msg::kWriteComplete << true;
+    // Waits for the transfer's closing message and dismisses it; returns its text.
+    static QString dismissMessage() {
+        QMessageBox* box = nullptr;
+        if (!QTest::qWaitFor(
+                [&] {
+                    return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+                },
+                kTimeoutMs))
+            return "(no message)";
+        const QString text = box->text();
+        box->button(QMessageBox::Ok)->click();
+        return text;
     }
 
-    void successfulTransferEndsWithAccepted() {
-        QFETCH(TransferMode, mode);
-        QFETCH(int, caption);
-        QFETCH(int, message);
+private slots:
+    void transferEndsAfterItsMessage_data() {
+        QTest::addColumn<bool>("upload");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<int>("message");
+        QTest::newRow("upload") << true << int(NoFault) << false << msg::kReadComplete;
+        QTest::newRow("download") << false << int(NoFault) << false << msg::kWriteComplete;
+        QTest::newRow("download with backup")
+            << false << int(NoFault) << true << msg::kWriteComplete;
+        QTest::newRow("upload, no port") << true << int(NoPort) << false << msg::kSerialPortError;
+        QTest::newRow("upload, bad checksum")
+            << true << int(BadChecksum) << false << msg::kReadError;
+    }
+
+    void transferEndsAfterItsMessage() {
+        QFETCH(bool, upload);
+        QFETCH(int, fault);
         QFETCH(bool, backup);
+        QFETCH(int, message);
         RadioOnTheLine line;
-        ImageState copy = freshState();
+        line.link.refuseOpen = fault == NoPort;
+        if (fault == BadChecksum)
+            line.radio.block.back() ^= 0x01;
+        const ImageState before = freshState();
+        ImageState copy = before;
         QTemporaryDir backupDir;
         DownloadOptions options;
         if (backup)
             options.backupDirectory = backupDir.path().toStdString();
-        CAccessGaugeDlg dialog(mode, openerFor(line.link), copy, options);
+        CAccessGaugeDlg dialog(upload ? TransferMode::Upload : TransferMode::Download,
+                               openerFor(line.link), copy, options);
         QSignalSpy finished(&dialog, &QDialog::finished);
         dialog.open();
 
         const QString shown = dismissMessage();
-        QVERIFY2(shown.startsWith(uiText(message)), qPrintable(shown));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kTimeoutMs);
-        QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
-        QVERIFY(dialog.result().succeeded());
-        QCOMPARE(dialog.windowTitle(), uiText(caption));
-        QCOMPARE(dialog.findChild<QProgressBar*>()->maximum(), clone::kProgressRange);
-        QVERIFY(!line.link.open);
-        // The success message names the backup of the radio's previous memory.
-        const auto backupFile = QString::fromStdString(dialog.result().backupFile.string());
-        QCOMPARE(backup, !backupFile.isEmpty());
-        QCOMPARE(shown.contains(backupFile), true);
-        QCOMPARE(shown == uiText(message), !backup);
-        if (backup)
-            QVERIFY(QFileInfo::exists(backupFile));
-        if (mode == TransferMode::Upload) {
-            QVERIFY(copy.image == line.radioImage);
-        } else {
-            // The radio's alignment data went into the copy that was sent.
-            QVERIFY(std::equal(copy.image.begin() + clone::kAlignmentFirst,
-                               copy.image.begin() + clone::kAlignmentLast + 1,
-                               line.radioImage.begin() + clone::kAlignmentFirst));
-            QCOMPARE(line.radio.pcBlock.size(), std::size_t(clone::kBlockLength + 3));
-        }
-    }
-
-    void failedTransferShowsItsMessageAndEndsWithRejected_data() {
-        QTest::addColumn<TransferMode>("mode");
-        QTest::addColumn<int>("fault"); // 0 the port does not open, 1 a bad checksum
-        QTest::addColumn<int>("message");
-        QTest::newRow("upload, no port") << TransferMode::Upload << 0 << msg::kSerialPortError;
-        QTest::newRow("upload, bad checksum") << TransferMode::Upload << 1 << msg::kReadError;
-        QTest::newRow("download, bad checksum")
-            << TransferMode::Download << 1 << msg::kRadioChecksumError;
-    }
-
-    void failedTransferShowsItsMessageAndEndsWithRejected() {
-        QFETCH(TransferMode, mode);
-        QFETCH(int, fault);
-        QFETCH(int, message);
-        RadioOnTheLine line;
-        if (fault == 0)
-            line.link.refuseOpen = true;
-        else
-            line.radio.block.back() ^= 0x01;
-        const ImageState before = freshState();
-        ImageState copy = before;
-        CAccessGaugeDlg dialog(mode, openerFor(line.link), copy, {});
-        QSignalSpy finished(&dialog, &QDialog::finished);
-        dialog.open();
-
-        QCOMPARE(dismissMessage(), uiText(message));
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kTimeoutMs);
-        QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
-        QCOMPARE(dialog.result().outcome, TransferOutcome::Failed);
+        QCOMPARE(finished[0][0].toInt(), fault == NoFault ? QDialog::Accepted : QDialog::Rejected);
         QCOMPARE(dialog.result().message, message);
-        QVERIFY(copy.image == before.image);
+        QCOMPARE(dialog.windowTitle(), uiText(upload ? msg::kCaptionRead : msg::kCaptionWrite));
+        QVERIFY(!line.link.open);
+        // A successful download's message names the backup of the radio's previous memory.
+        const auto backupFile = QString::fromStdString(dialog.result().backupFile.string());
+        QVERIFY2(shown.startsWith(uiText(message)) && shown.contains(backupFile),
+                 qPrintable(shown));
+        QCOMPARE(shown == uiText(message), backupFile.isEmpty());
+        QCOMPARE(QFileInfo::exists(backupFile), backup && fault == NoFault);
+        if (upload || fault != NoFault) // a download takes the radio's alignment into the copy
+            QVERIFY(copy.image == (fault == NoFault ? line.radioImage : before.image));
     }
 
     void cancelDuringThePowerCycleWait_data() {
@@ -162,6 +120,7 @@ private slots:
         QTest::newRow("cancel button") << "button";
         QTest::newRow("Esc") << "esc";
         QTest::newRow("window closed") << "close";
+        QTest::newRow("dialog destroyed") << "delete";
     }
 
     void cancelDuringThePowerCycleWait() {
@@ -170,63 +129,50 @@ private slots:
         line.switchedOff();
         const ImageState before = freshState();
         ImageState copy = before;
-        CAccessGaugeDlg dialog(TransferMode::Upload, openerFor(line.link), copy, {});
-        QSignalSpy finished(&dialog, &QDialog::finished);
-        dialog.open();
-        auto* status = dialog.findChild<QLabel*>();
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), uiText(msg::kStatusPowerCycle), kTimeoutMs);
-        saveScreenshot(dialog);
-
-        // Enter does not end the dialog.
-        QTest::keyClick(&dialog, Qt::Key_Return);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(finished.size(), 0);
+        auto* dialog = new CAccessGaugeDlg(TransferMode::Upload, openerFor(line.link), copy, {});
+        QSignalSpy finished(dialog, &QDialog::finished);
+        dialog->open();
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->findChild<QLabel*>()->text(),
+                                  uiText(msg::kStatusPowerCycle), kTimeoutMs);
+        QCOMPARE(dialog->findChild<QProgressBar*>()->maximum(), clone::kProgressRange);
+        saveScreenshot(*dialog);
+        QTest::keyClick(dialog, Qt::Key_Return); // Enter does not end the dialog
+        QVERIFY(dialog->isVisible());
 
         if (how == "button")
-            dialog.findChild<QPushButton*>()->click();
+            dialog->findChild<QPushButton*>()->click();
         else if (how == "esc")
-            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else if (how == "close")
+            dialog->close();
         else
-            dialog.close();
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kTimeoutMs);
-        QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
-        QCOMPARE(dialog.result().outcome, TransferOutcome::Cancelled);
-        QVERIFY(!dialog.isVisible());
+            delete std::exchange(dialog, nullptr);
+        if (dialog) {
+            QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kTimeoutMs);
+            QCOMPARE(finished[0][0].toInt(), int(QDialog::Rejected));
+            QCOMPARE(dialog->result().outcome, TransferOutcome::Cancelled);
+            QVERIFY(!dialog->isVisible());
+            QVERIFY(!QApplication::activeModalWidget());
+            delete dialog;
+        }
         QVERIFY(!line.link.open);
         QVERIFY(copy.image == before.image);
-        QVERIFY(!qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
-    }
-
-    // A dialog that goes away with its parent stops the worker and waits for it.
-    void destroyedDialogStopsTheWorker() {
-        RadioOnTheLine line;
-        line.switchedOff();
-        ImageState copy = freshState();
-        auto* dialog = new CAccessGaugeDlg(TransferMode::Download, openerFor(line.link), copy, {});
-        dialog->open();
-        auto* status = dialog->findChild<QLabel*>();
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), uiText(msg::kStatusPowerCycle), kTimeoutMs);
-        delete dialog;
-        QVERIFY(!line.link.open);
     }
 
 private:
-    // Not a check: the documentation's screenshot, when MZ58_SCREENSHOT_DIR is set.
-    // An offscreen grab has no window frame: the caption is drawn above it as a title bar.
+    // Not a check: the documentation's screenshot, with the caption drawn above the offscreen grab.
     static void saveScreenshot(QDialog& dialog) {
         const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
         if (dir.isEmpty())
             return;
         const QPixmap content = dialog.grab();
-        const int titleHeight = dialog.fontMetrics().height() + 10;
-        QPixmap shot(content.width(), content.height() + titleHeight);
+        const int title = dialog.fontMetrics().height() + 10;
+        QPixmap shot(content.width(), content.height() + title);
         QPainter painter(&shot);
-        const QRect title(0, 0, shot.width(), titleHeight);
-        painter.fillRect(title, dialog.palette().color(QPalette::Highlight));
+        painter.fillRect(0, 0, shot.width(), title, dialog.palette().highlight());
         painter.setPen(dialog.palette().color(QPalette::HighlightedText));
-        painter.drawText(title.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         dialog.windowTitle());
-        painter.drawPixmap(0, titleHeight, content);
+        painter.drawText(8, 0, shot.width(), title, Qt::AlignVCenter, dialog.windowTitle());
+        painter.drawPixmap(0, title, content);
         painter.end();
         shot.save(dir + "/transfer.png");
     }
