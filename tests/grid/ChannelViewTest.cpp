@@ -247,7 +247,7 @@ private slots:
             QSKIP("MZ58_SCREENSHOT_DIR not set");
         ShownView shown(state);
         shown.view->setHeaderInfo({1, "Print to PDF", true});
-        shown.window.resize(760, 420);
+        shown.window.resize(880, 430); // wide enough for every column
         QVERIFY(shown.window.grab().save(dir + "/main-view.png"));
     }
 };
