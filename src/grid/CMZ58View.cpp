@@ -100,7 +100,7 @@ QWidget* CMZ58View::createHeader() {
             auto* value = new QLabel(header);
             value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            value->setMinimumWidth(0);
+            value->installEventFilter(this);
             auto* label = new QLabel(labels[field], header);
             label->setBuddy(value);
             grid->addWidget(label, row, 0);
@@ -134,7 +134,7 @@ int CMZ58View::bank() const {
 
 void CMZ58View::setBank(int bank) {
     m_model->setBank(bank);
-    rebuild();
+    rebuildView();
 }
 
 bool CMZ58View::isColumnGroupShown(int group) const {
@@ -163,8 +163,13 @@ void CMZ58View::relayout() {
 }
 
 void CMZ58View::rebuild() {
-    m_grid->setUpdatesEnabled(false);
     m_model->rebuild();
+    rebuildView();
+}
+
+// Everything a rebuild does besides rereading the channels.
+void CMZ58View::rebuildView() {
+    m_grid->setUpdatesEnabled(false);
     applyColumnWidths();
     m_bankLabel->setText(fromStd(bankLabelText(m_model->bank())));
     refreshHeader();
@@ -234,11 +239,11 @@ void CMZ58View::runKeyAction(KeyAction action) {
     }
 }
 
-// The view's keys win over the main window's shortcuts while the grid has the focus.
+// The view's keys win over the main window's shortcuts while the grid (or a header field, which
+// takes the focus when its text is selected) has the focus.
 bool CMZ58View::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_grid &&
-        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        const KeyAction action = keyAction(*static_cast<QKeyEvent*>(event), true);
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const KeyAction action = keyAction(*static_cast<QKeyEvent*>(event), watched == m_grid);
         if (action != KeyAction::None) {
             event->accept();
             if (event->type() == QEvent::KeyPress)

@@ -60,6 +60,7 @@ private:
 
     QWidget* createHeader();
     void rebuild();
+    void rebuildView();
     void refreshHeader();
     void applyColumnWidths();
     int columnWidthPixels(Column column) const;
