@@ -15,7 +15,7 @@ struct Verb {
     std::string_view usage;
 };
 
-constexpr std::array<Verb, 9> kVerbs{{
+constexpr std::array<Verb, 10> kVerbs{{
     {"new", verbNew, "new      [--band vhf|uhf] -o FILE       write a fresh image"},
     {"info", verbInfo,
      "info     FILE                           serial number, band, model, firmware, option unit, "
@@ -31,6 +31,8 @@ constexpr std::array<Verb, 9> kVerbs{{
     {"write", verbWrite,
      "write    --port DEVICE FILE [--maintenance] [--backup-dir DIR]   write FILE into the radio"},
     {"verify", verbVerify, "verify   --port DEVICE FILE             compare the radio with FILE"},
+    {"set", verbSet,
+     "set      FILE CHANNEL COLUMN TEXT [COLUMN TEXT]... [-o OUT]   paste into cells"},
 }};
 
 void printUsage(std::ostream& os) {

@@ -17,5 +17,6 @@ int verbReport(std::span<const std::string> args, Io& io);
 int verbRead(std::span<const std::string> args, Io& io);
 int verbWrite(std::span<const std::string> args, Io& io);
 int verbVerify(std::span<const std::string> args, Io& io);
+int verbSet(std::span<const std::string> args, Io& io);
 
 } // namespace mz58::cli
