@@ -1,5 +1,6 @@
 #include "ChannelEditing.h"
 
+#include "CallCodeSettings.h"
 #include "DeviceOptions.h"
 #include "SignallingTables.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CallCodeSettings.h"
 #include "CellText.h"
 #include "ChannelGridLayout.h"
 #include "FrequencyRules.h"
 #include "ImageCodec.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +24,8 @@ struct EditContext {
     int optionUnitType = OptionUnit::kNone;
     bool encryptionDeviceAbsent = true;
     bool dtmfDeviceAbsent = true;
-    CallCodeBytes callCodes = emptyCallCodes(OptionUnit::kNone);
+    // The stored call codes, two bytes each (image bytes 268..287); zeros hold no code.
+    std::array<std::uint8_t, 20> callCodes{};
 
     static EditContext fromState(const ImageState& state);
 };
