@@ -1,15 +1,24 @@
 #include "CMZ58View.h"
 
+#include "CSelectionListDlg.h"
 #include "ChannelGridModel.h"
 #include "ChannelRowDelegate.h"
 #include "GroupHeaderView.h"
+#include "MessageBoxPrompter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,6 +39,9 @@ constexpr int kTopMargin = 5;
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The question of the channel copy.
+constexpr StringId kCopyChannelQuestion = 53;
 
 } // namespace
 
@@ -64,6 +76,38 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
     m_grid->setCornerButtonEnabled(false);
     m_grid->setTabKeyNavigation(false);
     m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &CMZ58View::showEditMenu);
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &CMZ58View::commitEditor);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMZ58View::commitEditor);
+
+    // The frequency editor takes digits, points and blanks, nine at most; anything else is
+    // dropped without a sound.
+    m_editor = new QLineEdit(m_grid->viewport());
+    m_editor->setMaxLength(kFrequencyEditorLength);
+    m_editor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9. ]*")), m_editor));
+    m_editor->setAlignment(Qt::AlignCenter);
+    m_editor->hide();
+    m_editor->installEventFilter(this);
+
+    m_editMenu = new QMenu(this);
+    connect(m_editMenu->addAction(tr("&C复制\tCtrl+C")), &QAction::triggered, this,
+            &CMZ58View::copy);
+    connect(m_editMenu->addAction(tr("&P粘贴\tCtrl+V")), &QAction::triggered, this,
+            &CMZ58View::paste);
+
+    m_ownPrompter = std::make_unique<MessageBoxPrompter>(this);
+    m_prompter = m_ownPrompter.get();
+    m_chooseFromList = [this](const SelectionList& list) -> std::optional<int> {
+        CSelectionListDlg dialog(list, this);
+        connect(&dialog, &CSelectionListDlg::helpRequested, this, &CMZ58View::helpRequested);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosenPosition();
+    };
     auto* gridLayout = new QVBoxLayout(m_gridBox);
     gridLayout->addWidget(m_grid);
 
@@ -81,6 +125,8 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
     resize(640, 410);
     rebuild();
 }
+
+CMZ58View::~CMZ58View() = default;
 
 // Three columns of equal width (serial number and band; model and firmware; port and printer),
 // each with its labels at their own size and the value fields taking the rest.
@@ -133,6 +179,7 @@ int CMZ58View::bank() const {
 }
 
 void CMZ58View::setBank(int bank) {
+    commitEditor();
     m_model->setBank(bank);
     rebuildView();
 }
@@ -163,6 +210,8 @@ void CMZ58View::relayout() {
 }
 
 void CMZ58View::rebuild() {
+    // The channels may belong to another document now: a pending edit is dropped.
+    cancelEditor();
     m_model->rebuild();
     rebuildView();
 }
@@ -242,6 +291,36 @@ void CMZ58View::runKeyAction(KeyAction action) {
 // The view's keys win over the main window's shortcuts while the grid (or a header field, which
 // takes the focus when its text is selected) has the focus.
 bool CMZ58View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_editor) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            commitEditor();
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_grid->setFocus();
+                commitEditor();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                cancelEditor();
+                return true;
+            }
+        }
+    }
+    if (watched == m_grid) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+                event->accept();
+                return true;
+            }
+        }
+        if (event->type() == QEvent::KeyPress && gridKeyPress(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return gridMouseDoubleClick(*static_cast<QMouseEvent*>(event));
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const KeyAction action = keyAction(*static_cast<QKeyEvent*>(event), watched == m_grid);
         if (action != KeyAction::None) {
@@ -261,6 +340,255 @@ void CMZ58View::keyPressEvent(QKeyEvent* event) {
         return;
     }
     runKeyAction(action);
+}
+
+// Editing
+
+void CMZ58View::setPrompter(Prompter* prompter) {
+    m_prompter = prompter ? prompter : m_ownPrompter.get();
+}
+
+void CMZ58View::setListChooser(ListChooser chooser) {
+    if (chooser)
+        m_chooseFromList = std::move(chooser);
+}
+
+int CMZ58View::currentChannel() const {
+    const QModelIndex current = m_grid->currentIndex();
+    return m_model->channelIndex(current.isValid() ? current.row() : 0);
+}
+
+Column CMZ58View::currentColumn() const {
+    const QModelIndex current = m_grid->currentIndex();
+    return static_cast<Column>(current.isValid() ? current.column() : 0);
+}
+
+void CMZ58View::setCurrentCell(int row, Column column) {
+    m_grid->setCurrentIndex(m_model->index(row, static_cast<int>(column)));
+}
+
+bool CMZ58View::isEditorOpen() const {
+    return m_editing;
+}
+
+ChannelEntry& CMZ58View::currentEntry() {
+    return m_state.channels.entries[static_cast<std::size_t>(currentChannel())];
+}
+
+// The keys of the grid; true when the key was handled (not passed on to the grid).
+bool CMZ58View::gridKeyPress(QKeyEvent& event) {
+    if (event.matches(QKeySequence::Copy)) {
+        copy();
+        return true;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        paste();
+        return true;
+    }
+    if (!m_grid->currentIndex().isValid())
+        return false;
+    const Column column = currentColumn();
+    const bool frequencyColumn = column == Column::Receive || column == Column::Transmit;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (frequencyColumn && editorOpens(currentEntry(), column))
+            openEditor(fromStd(editorText(currentEntry(), column)), true);
+        return false;
+    case Qt::Key_F3:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        invertCurrentDcs();
+        return true;
+    case Qt::Key_Space:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        cycleCurrentCell();
+        if (column == Column::Receive && editorOpens(currentEntry(), column))
+            openEditor(QStringLiteral(" "), false);
+        return true;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (frequencyColumn && text.size() == 1 && text[0].unicode() < 0x80 &&
+        !(modifiers & (Qt::ControlModifier | Qt::AltModifier)) && text[0] != QChar('\b') &&
+        frequencyCharAccepted(static_cast<char>(text[0].unicode()))) {
+        if (editorOpens(currentEntry(), column))
+            openEditor(text, false);
+        return true;
+    }
+    return false;
+}
+
+bool CMZ58View::gridMouseDoubleClick(QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton)
+        return false;
+    const QModelIndex index = m_grid->indexAt(event.position().toPoint());
+    if (!index.isValid())
+        return true;
+    m_grid->setCurrentIndex(index);
+    const Column column = currentColumn();
+    if (column == Column::Receive || column == Column::Transmit) {
+        if (editorOpens(currentEntry(), column))
+            openEditor(fromStd(editorText(currentEntry(), column)), true);
+    } else {
+        cycleCurrentCell();
+    }
+    return true;
+}
+
+void CMZ58View::showEditMenu(const QPoint& position) {
+    m_editMenu->popup(m_grid->viewport()->mapToGlobal(position));
+}
+
+void CMZ58View::cycleCurrentCell() {
+    const int channel = currentChannel();
+    const Column column = currentColumn();
+    ChannelEntry& entry = currentEntry();
+    const EditContext context = EditContext::fromState(m_state);
+    EditResult result = cycleCell(entry, channel, column, context);
+    if (result.kind == EditResult::OpenList) {
+        const SelectionList list = selectionList(entry, column, context);
+        const std::optional<int> chosen = m_chooseFromList(list);
+        result = applyListChoice(m_state.channels.entries[static_cast<std::size_t>(channel)],
+                                 column, list, chosen);
+    }
+    applied(result);
+}
+
+void CMZ58View::invertCurrentDcs() {
+    applied(invertDcs(currentEntry(), currentColumn()));
+}
+
+void CMZ58View::openEditor(const QString& text, bool selectAll) {
+    const QModelIndex current = m_grid->currentIndex();
+    m_editChannel = currentChannel();
+    m_editColumn = currentColumn();
+    m_editor->setGeometry(m_grid->visualRect(current).adjusted(-1, -1, 1, 1));
+    m_editor->setText(text);
+    if (selectAll)
+        m_editor->selectAll();
+    else
+        m_editor->end(false);
+    m_editing = true;
+    m_editor->show();
+    m_editor->setFocus();
+}
+
+// Applies the editor's text to the channel and column the editor was opened on.
+void CMZ58View::commitEditor() {
+    if (!m_editing)
+        return;
+    m_editing = false;
+    const std::string text = m_editor->text().toStdString();
+    if (m_editor->hasFocus())
+        m_grid->setFocus();
+    m_editor->hide();
+    ChannelEntry& entry = m_state.channels.entries[static_cast<std::size_t>(m_editChannel)];
+    applied(enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_state)));
+}
+
+void CMZ58View::cancelEditor() {
+    if (!m_editing)
+        return;
+    m_editing = false;
+    if (m_editor->hasFocus())
+        m_grid->setFocus();
+    m_editor->hide();
+}
+
+void CMZ58View::applied(const EditResult& result) {
+    switch (result.kind) {
+    case EditResult::Done:
+        m_model->refreshChangedCells();
+        emit modified();
+        if (!result.message.empty())
+            refuse(result.message);
+        break;
+    case EditResult::Refused:
+        refuse(result.message);
+        break;
+    case EditResult::Ignored:
+    case EditResult::OpenList:
+        break;
+    }
+}
+
+void CMZ58View::refuse(const std::string& why) {
+    QApplication::beep();
+    if (!why.empty())
+        emit statusMessage(fromStd(why));
+    emit refused();
+}
+
+// The selected cells as text: a tab between cells, a carriage return between rows.
+QString CMZ58View::selectionText() const {
+    QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() && m_grid->currentIndex().isValid())
+        selected << m_grid->currentIndex();
+    if (selected.isEmpty())
+        return {};
+    int top = selected.front().row(), bottom = top;
+    int left = selected.front().column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QStringList rows;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column) {
+            if (!m_grid->isColumnHidden(column))
+                cells << m_model->index(row, column).data().toString();
+        }
+        rows << cells.join(QLatin1Char('\t'));
+    }
+    return rows.join(QLatin1Char('\r'));
+}
+
+void CMZ58View::copy() {
+    if (m_editing && m_editor->hasFocus())
+        m_editor->copy();
+    else if (m_grid->hasFocus())
+        QGuiApplication::clipboard()->setText(selectionText());
+}
+
+void CMZ58View::paste() {
+    if (m_editing && m_editor->hasFocus()) {
+        m_editor->paste();
+        return;
+    }
+    if (!m_grid->hasFocus() || !m_grid->currentIndex().isValid())
+        return;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (currentColumn() == Column::Channel) {
+        pasteChannelCopy(text);
+        return;
+    }
+    applied(pasteIntoCell(currentEntry(), currentColumn(), text.toStdString(),
+                          EditContext::fromState(m_state)));
+}
+
+// Pasting a channel number into "Chn": after asking, copies that channel's shown columns here.
+void CMZ58View::pasteChannelCopy(const QString& text) {
+    const int target = currentChannel();
+    const auto source = channelCopySource(text.toStdString(), bank(), target);
+    if (!source) {
+        refuse();
+        return;
+    }
+    const std::array<std::string, 2> args{text.toStdString(),
+                                          m_grid->currentIndex().data().toString().toStdString()};
+    if (m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
+    auto& entries = m_state.channels.entries;
+    copyChannel(entries[static_cast<std::size_t>(*source)],
+                entries[static_cast<std::size_t>(target)], target, m_groupShown);
+    applied(EditResult{});
 }
 
 } // namespace mz58

@@ -22,6 +22,8 @@ constexpr StringEntry kStrings[] = {
     {36, "是否写入默认文件?", "overwrite the default image file?"},
     {37, "文件无法打开.\r\n文件格式错误或不支持", "not a programming file (it must be 520 bytes)"},
     {49, "文件属性为只读.\r\nFile Name = %1", "the file is read-only"},
+    // Channel grid
+    {53, "Do you copy Ch%1 data to Ch %2?\n(Only visible columns)", ""},
     // Radio link
     {80, "串口错误", "serial port error"},
     {81, "检查是否连接正确", "check that the cable is connected correctly"},
