@@ -114,6 +114,7 @@ private slots:
         shown.view->setCurrentCell(0, Column::Transmit);
         QTest::keyClick(shown.grid(), '1');
         QTest::keyClicks(shown.editor(), "46.5");
+        shown.view->setCurrentCell(4, Column::Transmit);
         QTest::mouseClick(shown.grid()->viewport(), Qt::LeftButton, {},
                           shown.cellCentre(4, Column::Width));
         QVERIFY(!shown.view->isEditorOpen());
