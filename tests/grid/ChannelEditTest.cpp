@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -231,7 +232,7 @@ private slots:
                  QString("W\t150.00000\t150.00000\rW\t150.00000\t150.00000"));
         QGuiApplication::clipboard()->setText("12");
         shown.view->setCurrentCell(6, Column::Squelch);
-        shown.view->paste();
+        shown.view->findChild<QMenu*>()->actions().at(1)->trigger(); // the context menu's Paste
         QCOMPARE(state.channels.entries[6].squelchLevel, 12);
         QGuiApplication::clipboard()->setText("v");
         shown.view->setCurrentCell(6, Column::OutOfRangeAlert);
