@@ -15,7 +15,7 @@ struct Verb {
     std::string_view usage;
 };
 
-constexpr std::array<Verb, 10> kVerbs{{
+constexpr Verb kVerbs[]{
     {"new", verbNew, "new      [--band vhf|uhf] -o FILE       write a fresh image"},
     {"info", verbInfo,
      "info     FILE                           serial number, band, model, firmware, option unit, "
@@ -23,6 +23,8 @@ constexpr std::array<Verb, 10> kVerbs{{
     {"dump", verbDump, "dump     FILE                           the image bytes as a hex table"},
     {"channels", verbChannels,
      "channels FILE                           the 16 channels as grid cell texts"},
+    {"set", verbSet,
+     "set      FILE CHANNEL COLUMN TEXT [COLUMN TEXT]... [-o OUT]   paste into cells"},
     {"convert", verbConvert,
      "convert  IN.q7m -o OUT.q7m              open and save under another name"},
     {"report", verbReport, "report   FILE [-o OUT.txt|OUT.pdf]      the printed report"},
@@ -31,9 +33,7 @@ constexpr std::array<Verb, 10> kVerbs{{
     {"write", verbWrite,
      "write    --port DEVICE FILE [--maintenance] [--backup-dir DIR]   write FILE into the radio"},
     {"verify", verbVerify, "verify   --port DEVICE FILE             compare the radio with FILE"},
-    {"set", verbSet,
-     "set      FILE CHANNEL COLUMN TEXT [COLUMN TEXT]... [-o OUT]   paste into cells"},
-}};
+};
 
 void printUsage(std::ostream& os) {
     os << "usage: mz58 COMMAND [ARGUMENTS]\n\ncommands:\n";
