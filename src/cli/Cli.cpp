@@ -23,6 +23,8 @@ constexpr Verb kVerbs[]{
     {"dump", verbDump, "dump     FILE                           the image bytes as a hex table"},
     {"channels", verbChannels,
      "channels FILE                           the 16 channels as grid cell texts"},
+    {"set", verbSet,
+     "set      FILE CHANNEL COLUMN TEXT [COLUMN TEXT]... [-o OUT]   paste into cells"},
     {"convert", verbConvert,
      "convert  IN.q7m -o OUT.q7m              open and save under another name"},
     {"report", verbReport, "report   FILE [-o OUT.txt|OUT.pdf]      the printed report"},

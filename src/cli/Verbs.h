@@ -12,6 +12,7 @@ int verbNew(std::span<const std::string> args, Io& io);
 int verbInfo(std::span<const std::string> args, Io& io);
 int verbDump(std::span<const std::string> args, Io& io);
 int verbChannels(std::span<const std::string> args, Io& io);
+int verbSet(std::span<const std::string> args, Io& io);
 int verbConvert(std::span<const std::string> args, Io& io);
 int verbReport(std::span<const std::string> args, Io& io);
 int verbRead(std::span<const std::string> args, Io& io);

@@ -71,6 +71,21 @@ bool isCallCodeEmpty(std::uint8_t first, std::uint8_t second, int optionUnitType
     return isBlankByte(first) && isBlankByte(second);
 }
 
+bool channelsCarryCallCodes(int optionUnitType, bool dtmfDeviceAbsent) {
+    return !dtmfDeviceAbsent || optionUnitType == OptionUnit::k2Tone;
+}
+
+bool canHoldCallCode(int code, int optionUnitType, bool dtmfDeviceAbsent,
+                     const CallCodeBytes& codes) {
+    if (code < 1 || code > kCallCodeCount ||
+        !channelsCarryCallCodes(optionUnitType, dtmfDeviceAbsent))
+        return false;
+    if (optionUnitType == OptionUnit::kSubsig)
+        return true;
+    const auto first = static_cast<std::size_t>(2 * (code - 1));
+    return !isCallCodeEmpty(codes[first], codes[first + 1], optionUnitType);
+}
+
 // CallCodeSettings
 
 void CallCodeSettings::reset() {

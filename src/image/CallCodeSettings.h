@@ -27,6 +27,16 @@ void writeEmptyCallCodes(RadioImage& image, int optionUnitType);
 // when each of its bytes is 00 or FF.
 [[nodiscard]] bool isCallCodeEmpty(std::uint8_t first, std::uint8_t second, int optionUnitType);
 
+// Whether channels can carry call codes at all: not without the DTMF device, unless the 2Tone
+// unit (which signals on its own) is fitted.
+[[nodiscard]] bool channelsCarryCallCodes(int optionUnitType, bool dtmfDeviceAbsent);
+
+// Whether a channel can hold call code `code` (1..10): channels carry codes at all, and the code
+// is defined (the SUBSIG unit defines all ten itself). The code list offers exactly these codes,
+// a paste takes only these, and decoding keeps every one of them.
+[[nodiscard]] bool canHoldCallCode(int code, int optionUnitType, bool dtmfDeviceAbsent,
+                                   const CallCodeBytes& codes);
+
 // The call-code block, bytes 267..287, as stored: the flags of byte 267 and the raw code bytes.
 struct CallCodeSettings {
     int answerBack = 0;       // DTMF answer back

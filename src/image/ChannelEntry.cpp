@@ -181,7 +181,7 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
     }
 
     const unsigned codeNumber = readField(record, kCallCodeNumber);
-    if (context.dtmfDeviceAbsent && context.optionUnitType != OptionUnit::k2Tone)
+    if (!channelsCarryCallCodes(context.optionUnitType, context.dtmfDeviceAbsent))
         callCode = 0;
     else if (readFlag(record, kCallCodePresent) && codeNumber < kCallCodeCount)
         callCode = static_cast<int>(codeNumber) + 1;

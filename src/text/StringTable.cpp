@@ -24,6 +24,8 @@ constexpr StringEntry kStrings[] = {
     {49, "文件属性为只读.\r\nFile Name = %1", "the file is read-only"},
     // Settings dialogs
     {50, "改变频率波段?\r\n频率不合法", "change the band? every channel moves to the band's default frequency"},
+    // Channel grid
+    {53, "Do you copy Ch%1 data to Ch %2?\n(Only visible columns)", ""},
     // Radio link
     {80, "串口错误", "serial port error"},
     {81, "检查是否连接正确", "check that the cable is connected correctly"},

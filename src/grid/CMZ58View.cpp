@@ -1,0 +1,594 @@
+#include "CMZ58View.h"
+
+#include "CSelectionListDlg.h"
+#include "ChannelGridModel.h"
+#include "ChannelRowDelegate.h"
+#include "GroupHeaderView.h"
+#include "MessageBoxPrompter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace mz58 {
+namespace {
+
+// The refresh hints of the document's views.
+constexpr int kHintRebuild = 1;
+constexpr int kHintHeader = 2;
+constexpr int kHintBandChange = 4;
+
+// The view's margins: the grid and the header end this far inside the view's right and bottom
+// edges.
+constexpr int kEdgeMargin = 15;
+constexpr int kLeftMargin = 10;
+constexpr int kTopMargin = 5;
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The question of the channel copy.
+constexpr StringId kCopyChannelQuestion = 53;
+
+} // namespace
+
+CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+    for (int g = 0; g < kColumnGroupCount; ++g)
+        m_groupShown[static_cast<std::size_t>(g)] = columnGroupShownByDefault(g);
+
+    m_headerBox = new QGroupBox(this);
+    auto* headerLayout = new QHBoxLayout(m_headerBox);
+    headerLayout->addWidget(createHeader());
+
+    m_bankLabel = new QLabel(this);
+    m_bankLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont bankFont = m_bankLabel->font();
+    bankFont.setBold(true);
+    m_bankLabel->setFont(bankFont);
+
+    m_gridBox = new QGroupBox(this);
+    m_model = new ChannelGridModel(m_state, this);
+    m_grid = new QTableView(m_gridBox);
+    m_header = new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid);
+    m_grid->setHorizontalHeader(m_header);
+    m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new ChannelRowDelegate(m_grid));
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    m_grid->setCornerButtonEnabled(false);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &CMZ58View::showEditMenu);
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &CMZ58View::commitEditor);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMZ58View::commitEditor);
+
+    // The frequency editor takes digits, points and blanks, nine at most; anything else is
+    // dropped without a sound.
+    m_editor = new QLineEdit(m_grid->viewport());
+    m_editor->setMaxLength(kFrequencyEditorLength);
+    m_editor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9. ]*")), m_editor));
+    m_editor->setAlignment(Qt::AlignCenter);
+    m_editor->hide();
+    m_editor->installEventFilter(this);
+
+    m_editMenu = new QMenu(this);
+    connect(m_editMenu->addAction(tr("&C复制\tCtrl+C")), &QAction::triggered, this,
+            &CMZ58View::copy);
+    connect(m_editMenu->addAction(tr("&P粘贴\tCtrl+V")), &QAction::triggered, this,
+            &CMZ58View::paste);
+
+    m_ownPrompter = std::make_unique<MessageBoxPrompter>(this);
+    m_prompter = m_ownPrompter.get();
+    m_chooseFromList = [this](const SelectionList& list) -> std::optional<int> {
+        CSelectionListDlg dialog(list, this);
+        connect(&dialog, &CSelectionListDlg::helpRequested, this, &CMZ58View::helpRequested);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosenPosition();
+    };
+    auto* gridLayout = new QVBoxLayout(m_gridBox);
+    gridLayout->addWidget(m_grid);
+
+    auto* bankRow = new QHBoxLayout;
+    bankRow->addStretch();
+    bankRow->addWidget(m_bankLabel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kLeftMargin, kTopMargin, kEdgeMargin, kEdgeMargin);
+    layout->addWidget(m_headerBox);
+    layout->addLayout(bankRow);
+    layout->addWidget(m_gridBox, 1);
+
+    setFocusProxy(m_grid);
+    resize(640, 410);
+    rebuild();
+}
+
+CMZ58View::~CMZ58View() = default;
+
+// Three columns of equal width (serial number and band; model and firmware; port and printer),
+// each with its labels at their own size and the value fields taking the rest.
+QWidget* CMZ58View::createHeader() {
+    const std::array<QString, HeaderFieldCount> labels{
+        tr("产品机身号"), tr("工作波段"), tr("产品型号"), tr("FW 版本"), tr("串行口"), tr("打印机"),
+    };
+    auto* header = new QWidget(m_headerBox);
+    auto* columns = new QHBoxLayout(header);
+    columns->setContentsMargins(0, 0, 0, 0);
+    constexpr int kFieldsPerColumn = 2;
+    for (int k = 0; k < HeaderFieldCount / kFieldsPerColumn; ++k) {
+        auto* grid = new QGridLayout;
+        grid->setColumnStretch(1, 1);
+        for (int row = 0; row < kFieldsPerColumn; ++row) {
+            const auto field = static_cast<std::size_t>(k * kFieldsPerColumn + row);
+            auto* value = new QLabel(header);
+            value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            value->installEventFilter(this);
+            auto* label = new QLabel(labels[field], header);
+            label->setBuddy(value);
+            grid->addWidget(label, row, 0);
+            grid->addWidget(value, row, 1);
+            m_fields[field] = value;
+        }
+        columns->addLayout(grid, 1);
+    }
+    return header;
+}
+
+void CMZ58View::setHeaderInfo(const HeaderInfo& info) {
+    m_info = info;
+    refreshHeader();
+}
+
+void CMZ58View::onUpdate(int hint) {
+    if (hint & kHintBandChange) {
+        setBank(kBankA);
+        return;
+    }
+    if (hint & kHintRebuild)
+        rebuild();
+    else if (hint & kHintHeader)
+        refreshHeader();
+}
+
+int CMZ58View::bank() const {
+    return m_model->bank();
+}
+
+void CMZ58View::setBank(int bank) {
+    commitEditor();
+    m_model->setBank(bank);
+    rebuildView();
+}
+
+bool CMZ58View::isColumnGroupShown(int group) const {
+    return group >= 0 && group < kColumnGroupCount && m_groupShown[static_cast<std::size_t>(group)];
+}
+
+void CMZ58View::setColumnGroupShown(int group, bool shown) {
+    if (group < 0 || group >= kColumnGroupCount)
+        return;
+    m_groupShown[static_cast<std::size_t>(group)] = shown;
+    applyColumnWidths();
+}
+
+int CMZ58View::currentHelpContext() const {
+    const QModelIndex current = m_grid->currentIndex();
+    const auto column = static_cast<Column>(current.isValid() ? current.column() : 0);
+    return columnHelpContext(column, m_state.optionUnit.type);
+}
+
+void CMZ58View::relayout() {
+    if (!isVisible())
+        return;
+    layout()->invalidate();
+    layout()->activate();
+    m_header->viewport()->update();
+}
+
+void CMZ58View::rebuild() {
+    // The channels may belong to another document now: a pending edit is dropped.
+    cancelEditor();
+    m_model->rebuild();
+    rebuildView();
+}
+
+// Everything a rebuild does besides rereading the channels.
+void CMZ58View::rebuildView() {
+    m_grid->setUpdatesEnabled(false);
+    applyColumnWidths();
+    m_bankLabel->setText(fromStd(bankLabelText(m_model->bank())));
+    refreshHeader();
+    m_grid->setCurrentIndex(m_model->index(0, static_cast<int>(Column::Channel)));
+    m_grid->setUpdatesEnabled(true);
+}
+
+void CMZ58View::refreshHeader() {
+    QString port = fromStd(comPortText(m_info.comPort));
+    if (m_info.simulated)
+        port = tr("%1（模拟电台）").arg(port);
+    const std::array<QString, HeaderFieldCount> values{
+        fromStd(m_state.serialNumber.digits),
+        fromStd(bandText(m_state.hardware.band)),
+        fromStd(modelText()),
+        fromStd(firmwareVersionText(m_state.image)),
+        port,
+        m_info.printerName,
+    };
+    for (std::size_t f = 0; f < values.size(); ++f) {
+        m_fields[f]->setText(values[f]);
+        m_fields[f]->setToolTip(values[f].trimmed());
+    }
+}
+
+int CMZ58View::columnWidthPixels(Column column) const {
+    return columnWidthTwips(column) * m_grid->logicalDpiX() / kTwipsPerInch;
+}
+
+void CMZ58View::applyColumnWidths() {
+    for (int c = 0; c < kColumnCount; ++c) {
+        const auto column = static_cast<Column>(c);
+        const int group = columnGroup(column);
+        const bool shown = group == kAlwaysShown || isColumnGroupShown(group);
+        m_grid->setColumnHidden(c, !shown);
+        if (shown)
+            m_grid->setColumnWidth(c, columnWidthPixels(column));
+    }
+}
+
+CMZ58View::KeyAction CMZ58View::keyAction(const QKeyEvent& event, bool inGrid) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (event.key() == Qt::Key_F1 && modifiers == Qt::NoModifier && inGrid)
+        return KeyAction::Help;
+    if (event.key() == Qt::Key_F2 && modifiers == Qt::NoModifier)
+        return KeyAction::NextBank;
+    if (event.key() == Qt::Key_F9 && modifiers == Qt::ShiftModifier)
+        return KeyAction::HexView;
+    return KeyAction::None;
+}
+
+void CMZ58View::runKeyAction(KeyAction action) {
+    switch (action) {
+    case KeyAction::Help:
+        emit helpRequested(currentHelpContext());
+        break;
+    case KeyAction::NextBank:
+        if (bankKeyFitted(m_state.image))
+            setBank(nextBank(bank(), m_state.channels.bankCounts));
+        break;
+    case KeyAction::HexView:
+        emit hexViewRequested();
+        break;
+    case KeyAction::None:
+        break;
+    }
+}
+
+// The view's keys win over the main window's shortcuts while the grid (or a header field, which
+// takes the focus when its text is selected) has the focus.
+bool CMZ58View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_editor) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            commitEditor();
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_grid->setFocus();
+                commitEditor();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                cancelEditor();
+                return true;
+            }
+        }
+    }
+    if (watched == m_grid) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+                event->accept();
+                return true;
+            }
+        }
+        if (event->type() == QEvent::KeyPress && gridKeyPress(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return gridMouseDoubleClick(*static_cast<QMouseEvent*>(event));
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const KeyAction action = keyAction(*static_cast<QKeyEvent*>(event), watched == m_grid);
+        if (action != KeyAction::None) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                runKeyAction(action);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CMZ58View::keyPressEvent(QKeyEvent* event) {
+    const KeyAction action = keyAction(*event, false);
+    if (action == KeyAction::None) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    runKeyAction(action);
+}
+
+// Editing
+
+void CMZ58View::setPrompter(Prompter* prompter) {
+    m_prompter = prompter ? prompter : m_ownPrompter.get();
+}
+
+void CMZ58View::setListChooser(ListChooser chooser) {
+    if (chooser)
+        m_chooseFromList = std::move(chooser);
+}
+
+int CMZ58View::currentChannel() const {
+    const QModelIndex current = m_grid->currentIndex();
+    return m_model->channelIndex(current.isValid() ? current.row() : 0);
+}
+
+Column CMZ58View::currentColumn() const {
+    const QModelIndex current = m_grid->currentIndex();
+    return static_cast<Column>(current.isValid() ? current.column() : 0);
+}
+
+void CMZ58View::setCurrentCell(int row, Column column) {
+    m_grid->setCurrentIndex(m_model->index(row, static_cast<int>(column)));
+}
+
+bool CMZ58View::isEditorOpen() const {
+    return m_editing;
+}
+
+ChannelEntry& CMZ58View::currentEntry() {
+    return m_state.channels.entries[static_cast<std::size_t>(currentChannel())];
+}
+
+// The keys of the grid; true when the key was handled (not passed on to the grid).
+bool CMZ58View::gridKeyPress(QKeyEvent& event) {
+    if (event.matches(QKeySequence::Copy)) {
+        copy();
+        return true;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        paste();
+        return true;
+    }
+    if (!m_grid->currentIndex().isValid())
+        return false;
+    const Column column = currentColumn();
+    const bool frequencyColumn = column == Column::Receive || column == Column::Transmit;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (frequencyColumn && editorOpens(currentEntry(), column))
+            openEditor(fromStd(editorText(currentEntry(), column)), true);
+        return false;
+    case Qt::Key_F3:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        invertCurrentDcs();
+        return true;
+    case Qt::Key_Space:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        cycleCurrentCell();
+        if (column == Column::Receive && editorOpens(currentEntry(), column))
+            openEditor(QStringLiteral(" "), false);
+        return true;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (frequencyColumn && text.size() == 1 && text[0].unicode() < 0x80 &&
+        !(modifiers & (Qt::ControlModifier | Qt::AltModifier)) && text[0] != QChar('\b') &&
+        frequencyCharAccepted(static_cast<char>(text[0].unicode()))) {
+        if (editorOpens(currentEntry(), column))
+            openEditor(text, false);
+        return true;
+    }
+    return false;
+}
+
+bool CMZ58View::gridMouseDoubleClick(QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton)
+        return false;
+    const QModelIndex index = m_grid->indexAt(event.position().toPoint());
+    if (!index.isValid())
+        return true;
+    m_grid->setCurrentIndex(index);
+    const Column column = currentColumn();
+    if (column == Column::Receive || column == Column::Transmit) {
+        if (editorOpens(currentEntry(), column))
+            openEditor(fromStd(editorText(currentEntry(), column)), true);
+    } else {
+        cycleCurrentCell();
+    }
+    return true;
+}
+
+void CMZ58View::showEditMenu(const QPoint& position) {
+    m_editMenu->popup(m_grid->viewport()->mapToGlobal(position));
+}
+
+void CMZ58View::cycleCurrentCell() {
+    const int channel = currentChannel();
+    const Column column = currentColumn();
+    ChannelEntry& entry = currentEntry();
+    const EditContext context = EditContext::fromState(m_state);
+    EditResult result = cycleCell(entry, channel, column, context);
+    if (result.kind == EditResult::OpenList) {
+        const SelectionList list = selectionList(entry, column, context);
+        const std::optional<int> chosen = m_chooseFromList(list);
+        result = applyListChoice(m_state.channels.entries[static_cast<std::size_t>(channel)],
+                                 column, list, chosen);
+    }
+    applied(result);
+}
+
+void CMZ58View::invertCurrentDcs() {
+    applied(invertDcs(currentEntry(), currentColumn()));
+}
+
+void CMZ58View::openEditor(const QString& text, bool selectAll) {
+    const QModelIndex current = m_grid->currentIndex();
+    m_editChannel = currentChannel();
+    m_editColumn = currentColumn();
+    m_editor->setGeometry(m_grid->visualRect(current).adjusted(-1, -1, 1, 1));
+    m_editor->setText(text);
+    if (selectAll)
+        m_editor->selectAll();
+    else
+        m_editor->end(false);
+    m_editing = true;
+    m_editor->show();
+    m_editor->setFocus();
+}
+
+// Applies the editor's text to the channel and column the editor was opened on.
+void CMZ58View::commitEditor() {
+    if (!m_editing)
+        return;
+    m_editing = false;
+    const std::string text = m_editor->text().toStdString();
+    if (m_editor->hasFocus())
+        m_grid->setFocus();
+    m_editor->hide();
+    ChannelEntry& entry = m_state.channels.entries[static_cast<std::size_t>(m_editChannel)];
+    applied(enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_state)));
+}
+
+void CMZ58View::cancelEditor() {
+    if (!m_editing)
+        return;
+    m_editing = false;
+    if (m_editor->hasFocus())
+        m_grid->setFocus();
+    m_editor->hide();
+}
+
+void CMZ58View::applied(const EditResult& result) {
+    switch (result.kind) {
+    case EditResult::Done:
+        m_model->refreshChangedCells();
+        emit modified();
+        if (!result.message.empty())
+            refuse(result.message);
+        break;
+    case EditResult::Refused:
+        refuse(result.message);
+        break;
+    case EditResult::Ignored:
+    case EditResult::OpenList:
+        break;
+    }
+}
+
+void CMZ58View::refuse(const std::string& why) {
+    QApplication::beep();
+    if (!why.empty())
+        emit statusMessage(fromStd(why));
+    emit refused();
+}
+
+// The selected cells as text: a tab between cells, a carriage return between rows.
+QString CMZ58View::selectionText() const {
+    QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() && m_grid->currentIndex().isValid())
+        selected << m_grid->currentIndex();
+    if (selected.isEmpty())
+        return {};
+    int top = selected.front().row(), bottom = top;
+    int left = selected.front().column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QStringList rows;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column) {
+            if (!m_grid->isColumnHidden(column))
+                cells << m_model->index(row, column).data().toString();
+        }
+        rows << cells.join(QLatin1Char('\t'));
+    }
+    return rows.join(QLatin1Char('\r'));
+}
+
+void CMZ58View::copy() {
+    if (m_editing && m_editor->hasFocus())
+        m_editor->copy();
+    else if (m_grid->hasFocus())
+        QGuiApplication::clipboard()->setText(selectionText());
+}
+
+void CMZ58View::paste() {
+    if (m_editing && m_editor->hasFocus()) {
+        m_editor->paste();
+        return;
+    }
+    if (!m_grid->hasFocus() || !m_grid->currentIndex().isValid())
+        return;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (currentColumn() == Column::Channel) {
+        pasteChannelCopy(text);
+        return;
+    }
+    applied(pasteIntoCell(currentEntry(), currentColumn(), text.toStdString(),
+                          EditContext::fromState(m_state)));
+}
+
+// Pasting a channel number into "Chn": after asking, copies that channel's shown columns here.
+void CMZ58View::pasteChannelCopy(const QString& text) {
+    const int target = currentChannel();
+    const auto source = channelCopySource(text.toStdString(), bank(), target);
+    if (!source) {
+        refuse();
+        return;
+    }
+    const std::array<std::string, 2> args{text.toStdString(),
+                                          m_grid->currentIndex().data().toString().toStdString()};
+    if (m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
+    auto& entries = m_state.channels.entries;
+    copyChannel(entries[static_cast<std::size_t>(*source)],
+                entries[static_cast<std::size_t>(target)], target, m_groupShown);
+    applied(EditResult{});
+}
+
+} // namespace mz58

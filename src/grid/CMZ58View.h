@@ -1,0 +1,144 @@
+#pragma once
+
+#include "ChannelEditing.h"
+#include "ChannelGridLayout.h"
+#include "ImageCodec.h"
+#include "Messages.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTableView;
+
+namespace mz58 {
+
+class ChannelGridModel;
+class GroupHeaderView;
+
+// The main window's view: the information header about the radio, the bank label and the
+// channel grid of the bank on show.
+class CMZ58View : public QWidget {
+    Q_OBJECT
+public:
+    // Shows and edits the channels of `state`, which the document owns; every edit emits
+    // modified().
+    explicit CMZ58View(ImageState& state, QWidget* parent = nullptr);
+    ~CMZ58View() override;
+
+    struct HeaderInfo {
+        int comPort = 1;
+        QString printerName;
+        bool simulated = false;
+    };
+    void setHeaderInfo(const HeaderInfo& info); // refreshes the information header
+
+    // Refresh hints: 0 nothing, 1 rebuild the grid from state.channels (and the header),
+    // 2 the information header only, 4 band change.
+    void onUpdate(int hint);
+
+    int bank() const; // 0 = bank A, 1 = bank B
+    void setBank(int bank);
+    static constexpr int kColumnGroupCount = mz58::kColumnGroupCount;
+    bool isColumnGroupShown(int group) const;
+    void setColumnGroupShown(int group, bool shown);
+    // Help context number of the current column (F1).
+    int currentHelpContext() const;
+    void relayout(); // the resize layout (also after print preview)
+
+    // The questions of the channel copy go here (message boxes by default; tests answer them).
+    void setPrompter(Prompter* prompter);
+    // Runs a selection list and gives the chosen entry, none for Cancel or no selection
+    // (the modal CSelectionListDlg by default).
+    using ListChooser = std::function<std::optional<int>(const SelectionList&)>;
+    void setListChooser(ListChooser chooser);
+
+    // The channel currently edited (its table index) and the grid's current column.
+    int currentChannel() const;
+    Column currentColumn() const;
+    void setCurrentCell(int row, Column column);
+    bool isEditorOpen() const;
+
+public slots:
+    // Edit > Copy and Edit > Paste: the grid's cells, or the in-cell editor's text when it has
+    // the focus.
+    void copy();
+    void paste();
+
+signals:
+    void hexViewRequested();                 // Shift+F9
+    void helpRequested(int contextNumber);   // F1 in the grid or a selection list
+    void statusMessage(const QString& text); // why an edit was refused
+    void modified();                         // a channel edit was made: set the modified flag
+    void refused();                          // an edit was refused (after the beep)
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum class KeyAction { None, Help, NextBank, HexView };
+    bool gridKeyPress(QKeyEvent& event);
+    bool gridMouseDoubleClick(QMouseEvent& event);
+    void showEditMenu(const QPoint& position);
+    void cycleCurrentCell();
+    void invertCurrentDcs();
+    void openEditor(const QString& text, bool selectAll);
+    void commitEditor();
+    void cancelEditor();
+    void applied(const EditResult& result);
+    void refuse(const std::string& why = {});
+    void pasteChannelCopy(const QString& text);
+    QString selectionText() const;
+    ChannelEntry& currentEntry();
+    static KeyAction keyAction(const QKeyEvent& event, bool inGrid);
+    void runKeyAction(KeyAction action);
+
+    QWidget* createHeader();
+    void rebuild();
+    void rebuildView();
+    void refreshHeader();
+    void applyColumnWidths();
+    int columnWidthPixels(Column column) const;
+
+    enum HeaderField {
+        SerialNumberField,
+        BandField,
+        ModelField,
+        FirmwareField,
+        PortField,
+        PrinterField,
+        HeaderFieldCount
+    };
+
+    ImageState& m_state;
+    HeaderInfo m_info;
+    std::array<bool, kColumnGroupCount> m_groupShown{};
+    std::array<QLabel*, HeaderFieldCount> m_fields{};
+    QGroupBox* m_headerBox = nullptr;
+    QLabel* m_bankLabel = nullptr;
+    QGroupBox* m_gridBox = nullptr;
+    ChannelGridModel* m_model = nullptr;
+    GroupHeaderView* m_header = nullptr;
+    QTableView* m_grid = nullptr;
+
+    // The in-cell frequency editor, and the channel and column it was opened on.
+    QLineEdit* m_editor = nullptr;
+    bool m_editing = false;
+    int m_editChannel = 0;
+    Column m_editColumn = Column::Receive;
+
+    QMenu* m_editMenu = nullptr;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    Prompter* m_prompter = nullptr;
+    ListChooser m_chooseFromList;
+};
+
+} // namespace mz58
