@@ -1,0 +1,232 @@
+#include "SignallingDialogRules.h"
+#include "ChannelEntry.h"
+#include "ImageCodec.h"
+
+#include <gtest/gtest.h>
+
+using namespace mz58;
+using namespace mz58::dialogrules;
+
+namespace {
+
+ImageState stateWithUnit(int unit) {
+    ImageState s;
+    ImageCodec::resetAll(s);
+    s.optionUnit.type = unit;
+    ImageCodec::encodeAll(s);
+    return s;
+}
+
+std::array<std::uint8_t, 2> pair(const ImageState& s, std::size_t k) {
+    return {s.image[268 + 2 * k], s.image[269 + 2 * k]};
+}
+
+// Channels 0, 5 and 9 use call code 3, channel 1 code 4.
+void useCodes(ImageState& s) {
+    for (std::size_t k : {0u, 5u, 9u})
+        s.channels.entries[k].callCode = 3;
+    s.channels.entries[1].callCode = 4;
+    ImageCodec::encodeAll(s);
+}
+
+void expectCodeDropped(const ImageState& s, int code, int otherCode = 4) {
+    ImageState reread = s;
+    ImageCodec::decodeAll(reread);
+    for (std::size_t k = 0; k < kChannelCount; ++k) {
+        EXPECT_NE(s.channels.entries[k].callCode, code) << "entry " << k;
+        EXPECT_NE(reread.channels.entries[k].callCode, code) << "record " << k;
+    }
+    EXPECT_EQ(s.channels.entries[1].callCode, otherCode);
+}
+
+TEST(SignallingDialogRules, AniCodeAsTypedAndStored) {
+    struct Case {
+        const char* typed;
+        const char* code;
+        std::array<std::uint8_t, 3> bytes; // 66..68
+    } const cases[] = {
+        {"12a#", "12A#", {0x41, 0x2A, 0xF0}},
+        {"1x2", "12", {0x21, 0x20, 0x00}},
+        {"1234567890ABCD*#9", "1234567890ABCD*", {0xF1, 0x23, 0x45}},
+    };
+    for (const auto& c : cases) {
+        ImageState s = stateWithUnit(OptionUnit::kNone);
+        AniSettings ani;
+        ani.decode(s.image);
+        ani.code = aniCodeOfText(c.typed);
+        EXPECT_EQ(ani.code, c.code) << c.typed;
+        writeAni(s.image, ani);
+        EXPECT_EQ((std::array{s.image[66], s.image[67], s.image[68]}), c.bytes) << c.typed;
+    }
+}
+
+TEST(SignallingDialogRules, DtmfFieldsFollowBoardAndUnit) {
+    using Row = std::array<bool, 3>;
+    EXPECT_EQ(dtmfFieldsEnabled(true, OptionUnit::kNone), (Row{false, false, false}));
+    EXPECT_EQ(dtmfFieldsEnabled(false, OptionUnit::kNone), (Row{true, true, true}));
+    EXPECT_EQ(dtmfFieldsEnabled(false, OptionUnit::k2Tone), (Row{true, false, false}));
+    EXPECT_EQ(dtmfFieldsEnabled(false, OptionUnit::kSubsig), (Row{true, false, false}));
+}
+
+TEST(SignallingDialogRules, PageCodeRowsAsStored) {
+    struct Case {
+        const char* name;
+        const char* typed; // nullptr: the edit was not committed
+        int flag;
+        std::array<std::uint8_t, 2> bytes;
+        const char* readBack;
+    } const cases[] = {
+        {"7 ENC & DEC padded", "7", 1, {0x27, 0x00}, "700"},
+        {"12 padded", "12", 0, {0x01, 0x20}, "120"},
+        {"letters and digits", "a5d", 0, {0x0A, 0x5D}, "A5D"},
+        {"000 with ENC & DEC", "000", 1, {0x20, 0x00}, "000"},
+        {"empty drops the flag", "", 1, {0x00, 0x00}, ""},
+        {"flag alone", nullptr, 1, {0x00, 0x00}, ""},
+    };
+    for (const auto& c : cases) {
+        ImageState s = stateWithUnit(OptionUnit::kNone);
+        PageCodeTable table;
+        table.decode(s.image);
+        PageRows rows;
+        if (c.typed)
+            rows[6].typed = c.typed;
+        rows[6].flag = c.flag;
+        const auto result = writePageCodes(s, table, rows);
+        EXPECT_TRUE(result.written) << c.name;
+        EXPECT_EQ(pair(s, 6), c.bytes) << c.name;
+        PageCodeTable reread;
+        reread.decode(s.image);
+        EXPECT_EQ(reread.entries[6].code, c.readBack) << c.name;
+    }
+}
+
+TEST(SignallingDialogRules, PageCode000EncOnlyIsRefused) {
+    ImageState s = stateWithUnit(OptionUnit::kNone);
+    const RadioImage before = s.image;
+    PageCodeTable table;
+    table.decode(s.image);
+    PageRows rows;
+    rows[0].typed = "5";
+    rows[2].typed = "0";
+    rows[2].flag = 0;
+    const auto result = writePageCodes(s, table, rows);
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.refusedRow, 2);
+    EXPECT_EQ(s.image, before);
+}
+
+TEST(SignallingDialogRules, EmptiedPageCodeLeavesEveryChannel) {
+    ImageState s = stateWithUnit(OptionUnit::kNone);
+    PageCodeTable table;
+    table.entries[2].code = "300";
+    table.entries[3].code = "400";
+    table.encode(s.image);
+    useCodes(s);
+    PageRows rows;
+    rows[2].typed = "";
+    const auto result = writePageCodes(s, table, rows);
+    EXPECT_TRUE(result.modified);
+    EXPECT_EQ(pair(s, 2), (std::array<std::uint8_t, 2>{0x00, 0x00}));
+    expectCodeDropped(s, 3);
+}
+
+TEST(SignallingDialogRules, TwoToneStandardRowsAsStored) {
+    struct Case {
+        const char* name;
+        int group, tone1, tone2;
+        std::array<std::uint8_t, 2> bytes;
+    } const cases[] = {
+        {"MOTOROLA  1 0 and 9", 1, 0, 9, {0x00, 0x09}},
+        {"REACH GRP E 2 and 3", 18, 2, 3, {0xE8, 0xE9}},
+        {"OFF", 0, 4, 4, {0xFF, 0xFF}},
+    };
+    for (const auto& c : cases) {
+        ImageState s = stateWithUnit(OptionUnit::k2Tone);
+        TwoToneTable table;
+        table.decode(s.image, s.twoToneUserDefined);
+        TwoToneRows rows;
+        rows[4] = {c.group, c.tone1, c.tone2, {}, {}};
+        writeTwoToneTable(s, table, rows);
+        EXPECT_EQ(twoToneGroupTexts(false)[static_cast<std::size_t>(c.group)],
+                  twoToneGroup(c.group).name);
+        EXPECT_EQ(pair(s, 4), c.bytes) << c.name;
+    }
+}
+
+TEST(SignallingDialogRules, MixedPairSwitchesToUserDefinedForTheWholeTable) {
+    ImageState s = stateWithUnit(OptionUnit::k2Tone);
+    const std::uint8_t stored[] = {0x00, 0x09, 0x00, 0x0A, 0xE8, 0xE9};
+    std::copy(std::begin(stored), std::end(stored), s.image.begin() + 268);
+    TwoToneTable table;
+    table.decode(s.image, s.twoToneUserDefined);
+    ASSERT_TRUE(s.twoToneUserDefined);
+    EXPECT_EQ(twoToneGroupEntry(table.entries[1], true), 1);
+    EXPECT_EQ(toneNumberText(table.entries[1].tone1), "000");
+    EXPECT_EQ(toneNumberText(table.entries[1].tone2), "010");
+    // The entry read before the switch is a tone-number pair too: OK without changes keeps
+    // every byte.
+    const RadioImage before = s.image;
+    EXPECT_FALSE(writeTwoToneTable(s, table, TwoToneRows{}));
+    EXPECT_EQ(s.image, before);
+}
+
+TEST(SignallingDialogRules, UserDefinedRows) {
+    struct Case {
+        const char* name;
+        int storedGroup; // 0 off, 1 on with tones 7 and 8
+        TwoToneRowInput row;
+        std::array<std::uint8_t, 2> bytes;
+    } const cases[] = {
+        {"999 stored as 240", 1, {1, -1, -1, {"999", true}, {"8", false}}, {240, 8}},
+        {"switched on takes both edits", 0, {1, -1, -1, {"045", false}, {"12", false}}, {45, 12}},
+        {"uncommitted edit keeps its tone", 1, {1, -1, -1, {"100", false}, {"", false}}, {7, 8}},
+        {"turned off", 1, {0, -1, -1, {}, {}}, {0xFF, 0xFF}},
+    };
+    for (const auto& c : cases) {
+        ImageState s = stateWithUnit(OptionUnit::k2Tone);
+        s.twoToneUserDefined = true;
+        TwoToneTable table;
+        if (c.storedGroup)
+            table.entries[2] = {kTwoToneUserDefined, 7, 8};
+        writeTwoToneTable(s, table, TwoToneRows{});
+        useCodes(s);
+        TwoToneRows rows;
+        rows[2] = c.row;
+        EXPECT_EQ(writeTwoToneTable(s, table, rows),
+                  c.row.group != c.storedGroup || c.row.edit1.committed)
+            << c.name;
+        EXPECT_EQ(pair(s, 2), c.bytes) << c.name;
+        if (c.row.group == 0)
+            expectCodeDropped(s, 3);
+    }
+}
+
+TEST(SignallingDialogRules, FormatSwitchWipesTheTableAndTheChannels) {
+    ImageState s = stateWithUnit(OptionUnit::k2Tone);
+    TwoToneTable table;
+    table.entries[2] = {1, 0, 9};
+    table.encode(s.image, false);
+    useCodes(s);
+    TwoToneParams params;
+    params.decode(s.image, OptionUnit::k2Tone);
+    params.callCount = 3;
+    EXPECT_FALSE(writeTwoToneParams(s, params, false));
+    EXPECT_EQ(pair(s, 2), (std::array<std::uint8_t, 2>{0x00, 0x09}));
+    EXPECT_TRUE(writeTwoToneParams(s, params, true));
+    EXPECT_TRUE(s.twoToneUserDefined);
+    for (std::size_t k = 0; k < kCallCodeCount; ++k)
+        EXPECT_EQ(pair(s, k), (std::array<std::uint8_t, 2>{0xFF, 0xFF})) << k;
+    EXPECT_EQ(s.image[267] & 0x03, 3);
+    expectCodeDropped(s, 3, 0);
+}
+
+TEST(SignallingDialogRules, ToneNumberTexts) {
+    EXPECT_EQ(toneNumberOfText("999"), 240u);
+    EXPECT_EQ(toneNumberOfText("12x"), 12u);
+    EXPECT_EQ(toneNumberOfText(""), 0u);
+    EXPECT_EQ(toneNumberText(toneNumberOfText("")), "000");
+    EXPECT_EQ(twoToneToneTexts(3).size(), 10u);
+    EXPECT_EQ(twoToneToneTexts(13).size(), 56u);
+}
+
+} // namespace
