@@ -1,0 +1,347 @@
+#include "SignallingDialogs.h"
+#include "CSignallingDlgs.h"
+#include "ControlId.h"
+#include "DeviceOptions.h"
+#include "ReportOutput.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace mz58;
+
+namespace {
+
+using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+// The Signalling menu's commands in menu order.
+const Runner kCommands[] = {runAniDialog, runDtmfDialog, runPagingCodeDialog, runTwoToneParamDialog,
+                            runTwoToneTableDialog};
+enum { Ani, Dtmf, Paging, TwoTone, ToneTable };
+
+struct CountingPrompter : Prompter {
+    int asked = 0;
+    Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
+        ++asked;
+        return Answer::Ok;
+    }
+};
+
+// A fresh image with the option unit `unit`, the DTMF board fitted unless `dtmfAbsent`, and
+// channels 1, 6 and 10 using call code 3.
+ImageState stateFor(int unit, bool dtmfAbsent = false) {
+    ImageState s;
+    ImageCodec::resetAll(s);
+    DeviceOptions options;
+    options.decode(s.image);
+    options.dtmfAbsent = dtmfAbsent;
+    options.encode(s.image);
+    s.optionUnit.type = unit;
+    s.optionUnit.encode(s.image);
+    for (std::size_t k : {0u, 5u, 9u})
+        s.channels.entries[k].callCode = 3;
+    ImageCodec::encodeAll(s);
+    writeEmptyCallCodes(s.image, unit);
+    return s;
+}
+
+QString report(const ImageState& s) {
+    CReportPrinter printer;
+    printer.Prepare(s, "test.q7m");
+    return QString::fromStdString(reportText(printer));
+}
+
+void whenOpen(std::function<void(QDialog*)> interact) {
+    QTimer::singleShot(0, [interact] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        interact(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+void chooseWithKeys(QComboBox* combo, int entry) {
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int i = 0; i < entry; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
+}
+
+// Types `keys` into an edit (empty: erases it) and ends the edit with Enter.
+void typeInto(QDialog* d, int id, const QString& keys) {
+    auto* edit = findControl<QLineEdit>(d, id);
+    edit->setFocus();
+    if (keys.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void clickOk(QDialog* d) {
+    QTest::mouseClick(findControl<QPushButton>(d, CSettingsDialog::kOkId), Qt::LeftButton);
+}
+
+std::array<int, 2> pairAt(const ImageState& s, int k) {
+    return {s.image[std::size_t(268 + 2 * k)], s.image[std::size_t(269 + 2 * k)]};
+}
+
+} // namespace
+
+class SignallingDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Every unit for which the main frame offers a command opens its dialog; Cancel changes no
+    // byte.
+    void opensForEveryUnitThatOffersIt_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("caption");
+        for (int unit : {OptionUnit::kNone, OptionUnit::k2Tone, OptionUnit::kSubsig}) {
+            QTest::addRow("ANI, unit %d", unit) << int(Ani) << unit << "ANI设置";
+            QTest::addRow("DTMF, unit %d", unit) << int(Dtmf) << unit << "DTMF设置";
+        }
+        QTest::newRow("paging") << int(Paging) << int(OptionUnit::kNone) << "呼叫码";
+        QTest::newRow("2-tone") << int(TwoTone) << int(OptionUnit::k2Tone) << "双重2音码参数";
+        QTest::newRow("table") << int(ToneTable) << int(OptionUnit::k2Tone) << "2音码编辑";
+    }
+    void opensForEveryUnitThatOffersIt() {
+        QFETCH(int, command);
+        QFETCH(int, unit);
+        QFETCH(QString, caption);
+        ImageState state = stateFor(unit);
+        const RadioImage before = state.image;
+        QString shown;
+        whenOpen([&](QDialog* d) { shown = d->windowTitle(); });
+        QVERIFY(!kCommands[command](nullptr, state, {}).accepted);
+        QCOMPARE(shown, caption);
+        QVERIFY(state.image == before);
+    }
+
+    void comboWritesItsFieldOnOkOnly_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("ANI on release")
+            << int(Ani) << 3001 << 1 << 65 << 0x10 << 0x10 << "ANI Transmit:     PTT Released";
+        QTest::newRow("ANI delay 500")
+            << int(Ani) << 3002 << 3 << 65 << 0x0C << 0x0C << "ANI Delay:        500 msec";
+        QTest::newRow("DTMF 100 msec")
+            << int(Dtmf) << 3101 << 1 << 267 << 0x10 << 0x10 << "DTMF Speed:       100 msec";
+        QTest::newRow("DTMF answer back")
+            << int(Dtmf) << 3102 << 1 << 267 << 0x80 << 0x80 << "Answer Back:      On";
+        QTest::newRow("alerts 5 times")
+            << int(TwoTone) << 3403 << 3 << 267 << 0x03 << 0x03 << "Call times:       5 times";
+        QTest::newRow("group call 2nd") << int(TwoTone) << 3402 << 2 << 267 << 0x0C << 0x08 << "";
+    }
+    void comboWritesItsFieldOnOkOnly() {
+        QFETCH(int, command);
+        QFETCH(int, control);
+        QFETCH(int, entry);
+        QFETCH(int, byte);
+        QFETCH(int, mask);
+        QFETCH(int, value);
+        QFETCH(QString, reported);
+        for (bool ok : {false, true}) {
+            ImageState state = stateFor(command == TwoTone ? OptionUnit::k2Tone : 0);
+            const RadioImage before = state.image;
+            whenOpen([&](QDialog* d) {
+                chooseWithKeys(findControl<QComboBox>(d, control), entry);
+                if (ok)
+                    clickOk(d);
+            });
+            const auto outcome = kCommands[command](nullptr, state, {});
+            QCOMPARE(outcome.accepted, ok);
+            QCOMPARE(outcome.modified, ok);
+            if (!ok) {
+                QVERIFY(state.image == before);
+                continue;
+            }
+            QCOMPARE(state.image[std::size_t(byte)] & mask, value);
+            QVERIFY(report(state).contains(reported));
+        }
+    }
+
+    void dtmfFieldsFollowBoardAndUnit_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("absent");
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::newRow("no unit") << 0 << false << QList<bool>{true, true, true};
+        QTest::newRow("2Tone") << 1 << false << QList<bool>{true, false, false};
+        QTest::newRow("no board") << 0 << true << QList<bool>{false, false, false};
+    }
+    void dtmfFieldsFollowBoardAndUnit() {
+        QFETCH(int, unit);
+        QFETCH(bool, absent);
+        QFETCH(QList<bool>, enabled);
+        ImageState state = stateFor(unit, absent);
+        QList<bool> shown;
+        whenOpen([&](QDialog* d) {
+            for (int id : {3101, 3102, 3103})
+                shown << findControl<QComboBox>(d, id)->isEnabled();
+        });
+        runDtmfDialog(nullptr, state, {});
+        QCOMPARE(shown, enabled);
+    }
+
+    // Enter ends the edit but never closes the dialog; OK writes the code.
+    void aniCodeTypedWithKeys() {
+        ImageState state = stateFor(0);
+        bool openAfterEnter = false;
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3004, "12a#");
+            openAfterEnter = d->isVisible();
+            clickOk(d);
+        });
+        QVERIFY(runAniDialog(nullptr, state, {}).accepted);
+        QVERIFY(openAfterEnter);
+        QCOMPARE((std::array{state.image[66], state.image[67], state.image[68]}),
+                 (std::array<std::uint8_t, 3>{0x41, 0x2A, 0xF0}));
+        QVERIFY(report(state).contains("ANI Code:                    12A#"));
+    }
+
+    void pageCodesTypedAndCleared() {
+        ImageState state = stateFor(0);
+        PageCodeTable table;
+        table.entries[2].code = "300";
+        table.encode(state.image);
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3307, "7");
+            chooseWithKeys(findControl<QComboBox>(d, 3317), 1);
+            typeInto(d, 3303, "");
+            QVERIFY(!findControl<QComboBox>(d, 3313)->isEnabled());
+            clickOk(d);
+        });
+        const auto outcome = runPagingCodeDialog(nullptr, state, {});
+        QCOMPARE(outcome.refreshHint, 1);
+        QCOMPARE(pairAt(state, 6), (std::array{0x27, 0x00}));
+        QCOMPARE(pairAt(state, 2), (std::array{0x00, 0x00}));
+        for (const auto& channel : state.channels.entries)
+            QCOMPARE(channel.callCode, 0);
+        QVERIFY(report(state).contains("Page Code  7:     700 Dec"));
+    }
+
+    void pageCode000EncOnlyIsRefused() {
+        ImageState state = stateFor(0);
+        const RadioImage before = state.image;
+        CountingPrompter prompter;
+        DialogContext ctx;
+        ctx.prompter = &prompter;
+        bool stayedOpen = false;
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3305, "000");
+            clickOk(d);
+            stayedOpen = d->isVisible();
+        });
+        QVERIFY(!runPagingCodeDialog(nullptr, state, ctx).accepted);
+        QVERIFY(stayedOpen);
+        QCOMPARE(prompter.asked, 1);
+        QVERIFY(state.image == before);
+    }
+
+    void formatSwitchWipesTableAndChannels() {
+        ImageState state = stateFor(OptionUnit::k2Tone);
+        state.image[268] = 0x00;
+        state.image[269] = 0x09;
+        whenOpen([&](QDialog* d) {
+            chooseWithKeys(findControl<QComboBox>(d, 3404), 1);
+            clickOk(d);
+        });
+        const auto outcome = runTwoToneParamDialog(nullptr, state, {});
+        QCOMPARE(outcome.refreshHint, 1);
+        QVERIFY(state.twoToneUserDefined);
+        for (int k = 0; k < kCallCodeCount; ++k)
+            QCOMPARE(pairAt(state, k), (std::array{0xFF, 0xFF}));
+        for (const auto& channel : state.channels.entries)
+            QCOMPARE(channel.callCode, 0);
+    }
+
+    void standardRowChosenWithKeys_data() {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("tone1");
+        QTest::addColumn<int>("tone2");
+        QTest::addColumn<QList<int>>("bytes");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("MOTOROLA  1")
+            << 1 << 0 << 9 << QList<int>{0x00, 0x09} << "MOTOROLA  1    330.5    539.0";
+        QTest::newRow("REACH GRP E")
+            << 18 << 2 << 3 << QList<int>{0xE8, 0xE9} << "REACH GRP E    750.0    725.0";
+    }
+    void standardRowChosenWithKeys() {
+        QFETCH(int, group);
+        QFETCH(int, tone1);
+        QFETCH(int, tone2);
+        QFETCH(QList<int>, bytes);
+        QFETCH(QString, reported);
+        ImageState state = stateFor(OptionUnit::k2Tone);
+        whenOpen([&](QDialog* d) {
+            chooseWithKeys(findControl<QComboBox>(d, 3506), group);
+            chooseWithKeys(findControl<QComboBox>(d, 3507), tone1);
+            chooseWithKeys(findControl<QComboBox>(d, 3508), tone2);
+            clickOk(d);
+        });
+        QCOMPARE(runTwoToneTableDialog(nullptr, state, {}).refreshHint, 1);
+        QCOMPARE(pairAt(state, 1), (std::array{bytes[0], bytes[1]}));
+        QVERIFY(report(state).contains(reported));
+    }
+
+    // A pair that fits no standard group switches the whole table to tone numbers: the entry
+    // read before it keeps its bytes.
+    void userDefinedTable() {
+        ImageState state = stateFor(OptionUnit::k2Tone);
+        const std::uint8_t stored[] = {0x00, 0x09, 0x00, 0x0A};
+        std::copy(std::begin(stored), std::end(stored), state.image.begin() + 268);
+        QStringList shown;
+        whenOpen([&](QDialog* d) {
+            shown << findControl<QComboBox>(d, 3506)->currentText()
+                  << findControl<QLineEdit>(d, 3509)->text()
+                  << findControl<QLineEdit>(d, 3510)->text();
+            typeInto(d, 3504, "999");
+            shown << findControl<QLineEdit>(d, 3504)->text();
+            auto* group = findControl<QComboBox>(d, 3516);
+            group->setFocus();
+            QTest::keyClick(group, Qt::Key_Down);
+            shown << findControl<QLineEdit>(d, 3519)->text();
+            clickOk(d);
+        });
+        QVERIFY(runTwoToneTableDialog(nullptr, state, {}).accepted);
+        QCOMPARE(shown, (QStringList{"USER", "000", "010", "240", "045"}));
+        QCOMPARE(pairAt(state, 0), (std::array{240, 0x09}));
+        QCOMPARE(pairAt(state, 1), (std::array{0x00, 0x0A}));
+        QCOMPARE(pairAt(state, 3), (std::array{45, 45}));
+        QVERIFY(report(state).contains("User Defined     240        9"));
+    }
+
+    // With MZ58_SCREENSHOT_DIR set, saves a picture of every signalling dialog.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("MZ58_SCREENSHOT_DIR not set");
+        const char* files[] = {"ani", "dtmf", "paging-code", "two-tone", "two-tone-table"};
+        const int focused[] = {3004, 3101, 3301, 3404, 3501};
+        for (int c = Ani; c <= ToneTable; ++c) {
+            ImageState state = stateFor(c >= TwoTone ? OptionUnit::k2Tone : 0);
+            state.image[268] = 0x00;
+            state.image[269] = c >= TwoTone ? 0x09 : 0x12;
+            whenOpen([&](QDialog* d) {
+                findControl<QWidget>(d, focused[c])->setFocus();
+                QApplication::processEvents();
+                d->grab().save(QDir(dir).filePath(QString(files[c]) + ".png"));
+            });
+            kCommands[c](nullptr, state, {});
+        }
+    }
+};
+
+QTEST_MAIN(SignallingDialogsTest)
+#include "SignallingDialogsTest.moc"
