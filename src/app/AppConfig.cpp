@@ -23,6 +23,13 @@ void writeColumnGroupsTo(QSettings& settings, const std::array<int, kColumnGroup
 
 } // namespace
 
+std::array<int, kColumnGroupCount> AppConfig::defaultColumnGroups() {
+    std::array<int, kColumnGroupCount> groups{};
+    for (int g = 0; g < kColumnGroupCount; ++g)
+        groups[static_cast<std::size_t>(g)] = defaultColumnGroupShown(g) ? 1 : 0;
+    return groups;
+}
+
 QString configurationFilePath() {
     return QDir::current().filePath(QStringLiteral("MZ58Win.ini"));
 }

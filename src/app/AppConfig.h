@@ -15,8 +15,10 @@ struct AppConfig {
     int comPort = 1;
     int cx = kMinWindowWidth;
     int cy = kMinWindowHeight;
-    std::array<int, kColumnGroupCount> columnGroups{};
+    std::array<int, kColumnGroupCount> columnGroups = defaultColumnGroups();
     ComPortMap ports;
+
+    static std::array<int, kColumnGroupCount> defaultColumnGroups();
 
     // Reads the file (missing keys and a missing file give the defaults; bad values are made
     // valid).
