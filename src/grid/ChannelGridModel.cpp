@@ -1,0 +1,123 @@
+#include "ChannelGridModel.h"
+
+#include "ChannelGridLayout.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace mz58 {
+namespace {
+
+QString gridText(std::string_view text) {
+    const std::string source(text);
+    return source.empty() ? QString()
+                          : QCoreApplication::translate(kChannelGridContext, source.c_str());
+}
+
+} // namespace
+
+ChannelGridModel::ChannelGridModel(const ImageState& state, QObject* parent)
+    : QAbstractTableModel(parent), m_state(state) {
+    rebuild();
+}
+
+void ChannelGridModel::setBank(int bank) {
+    m_bank = bank == kBankB ? kBankB : kBankA;
+    rebuild();
+}
+
+void ChannelGridModel::rebuild() {
+    beginResetModel();
+    m_optionUnitType = m_state.optionUnit.type;
+    m_rows = readRows();
+    endResetModel();
+}
+
+void ChannelGridModel::refreshChangedCells() {
+    std::vector<Row> rows = readRows();
+    if (rows.size() != m_rows.size()) {
+        rebuild();
+        return;
+    }
+    std::swap(m_rows, rows);
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        const bool colourChanged = m_rows[r].inUse != rows[r].inUse;
+        for (int c = 0; c < kColumnCount; ++c) {
+            const auto col = static_cast<std::size_t>(c);
+            if (colourChanged || m_rows[r].texts[col] != rows[r].texts[col]) {
+                const QModelIndex cell = index(static_cast<int>(r), c);
+                emit dataChanged(cell, cell);
+            }
+        }
+    }
+    if (m_state.optionUnit.type != m_optionUnitType) {
+        m_optionUnitType = m_state.optionUnit.type;
+        const int column = static_cast<int>(Column::CallCode);
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    }
+}
+
+int ChannelGridModel::channelIndex(int row) const {
+    return m_bank * kChannelsPerBank + row;
+}
+
+std::vector<ChannelGridModel::Row> ChannelGridModel::readRows() const {
+    const int count = std::clamp(m_state.channels.bankCounts[static_cast<std::size_t>(m_bank)], 0,
+                                 kChannelsPerBank);
+    std::vector<Row> rows(static_cast<std::size_t>(count));
+    for (int r = 0; r < count; ++r) {
+        const ChannelEntry& entry =
+            m_state.channels.entries[static_cast<std::size_t>(channelIndex(r))];
+        rows[static_cast<std::size_t>(r)] = Row{rowTexts(entry, r), entry.inUse != 0};
+    }
+    return rows;
+}
+
+int ChannelGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ChannelGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(row.texts[static_cast<std::size_t>(index.column())]);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case InUseRole:
+        return row.inUse;
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const auto column = static_cast<Column>(section);
+    switch (role) {
+    case Qt::DisplayRole:
+        return gridText(columnCaption(column, m_optionUnitType));
+    case GroupCaptionRole:
+        return gridText(columnGroupCaption(column));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+} // namespace mz58

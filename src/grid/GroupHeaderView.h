@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QHeaderView>
+
+namespace mz58 {
+
+// A horizontal header of two rows: the lower row holds each column's caption, the upper row the
+// caption that neighbouring columns share (a model role), drawn once across all of them. The
+// span is measured from the live section positions on every paint, so hidden, resized or
+// scrolled columns never leave it stale.
+class GroupHeaderView : public QHeaderView {
+    Q_OBJECT
+public:
+    GroupHeaderView(int groupCaptionRole, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    // The first and last logical section sharing `section`'s upper caption.
+    std::pair<int, int> groupSpan(int section) const;
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+
+private:
+    QString groupCaption(int section) const;
+
+    int m_groupCaptionRole;
+};
+
+} // namespace mz58

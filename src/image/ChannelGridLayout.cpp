@@ -1,0 +1,170 @@
+#include "ChannelGridLayout.h"
+
+#include "AccessoryKeySetting.h"
+#include "ChannelTable.h"
+#include "OptionUnit.h"
+
+#include <cstdio>
+
+namespace mz58 {
+namespace {
+
+struct ColumnSpec {
+    const char* groupCaption;
+    const char* caption;
+    int widthTwips;
+    int group;
+};
+
+constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
+    {"", "Chn", 480, kAlwaysShown},
+    {"", "W/N", 480, 0},
+    {"Frequency", "Receive", 1080, 1},
+    {"Frequency", "Transmit", 1080, 1},
+    {"SUB AUDIO", "Type", 600, 2},
+    {"SUB AUDIO", "Dec", 600, 2},
+    {"SUB AUDIO", "Enc", 600, 2},
+    {"Pwr Save", "RX", 480, 3},
+    {"Pwr Save", "TX", 480, 3},
+    {"Power", "H", 480, 4},
+    {"Power", "L", 480, 4},
+    {"", "SC", 480, 5},
+    {"", "QGS", 480, 6},
+    {"", "TOT", 480, 7},
+    {"", "SQ", 480, 8},
+    {"", "ANI", 480, 9},
+    {"", "Encr", 480, 10},
+    {"Lock", "out", 480, 11},
+    {"", "Page", 480, 12},
+    {"Clk", "Sft", 480, 13},
+    {"", "RNGA", 480, 14},
+}};
+
+constexpr std::array<const char*, kColumnGroupCount> kGroupMenuTexts{
+    "宽/窄",
+    "频率",
+    "副载波",
+    "省电",
+    "功率",
+    "扫描",
+    "QGS集群",
+    "发射超时",
+    "静噪",
+    "ANI双音多频",
+    "加密功能",
+    "繁忙信道锁定",
+    "Page/Sig双音多频呼叫",
+    "钟频偏移",
+    "通讯圈外提示",
+};
+
+constexpr std::array<int, kColumnGroupCount> kGroupMenuOrder{0, 1, 2,  3,  4,  5,  6, 7,
+                                                             9, 8, 10, 11, 12, 13, 14};
+
+constexpr int kFirstColumnHelpContext = 300;
+
+const ColumnSpec& spec(Column column) {
+    const auto index = static_cast<std::size_t>(column);
+    return kColumns[index < kColumns.size() ? index : 0];
+}
+
+std::string padded13(const char* text) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%-13s", text);
+    return buffer;
+}
+
+} // namespace
+
+std::string_view columnCaption(Column column, int optionUnitType) {
+    if (column == Column::CallCode) {
+        switch (optionUnitType) {
+        case OptionUnit::k2Tone:
+            return "2Ton";
+        case OptionUnit::kSubsig:
+            return "SIG";
+        default:
+            return "Page";
+        }
+    }
+    return spec(column).caption;
+}
+
+std::string_view columnGroupCaption(Column column) {
+    return spec(column).groupCaption;
+}
+
+int columnWidthTwips(Column column) {
+    return spec(column).widthTwips;
+}
+
+int columnGroup(Column column) {
+    return spec(column).group;
+}
+
+std::string_view columnGroupMenuText(int group) {
+    if (group < 0 || group >= kColumnGroupCount)
+        return {};
+    return kGroupMenuTexts[static_cast<std::size_t>(group)];
+}
+
+bool columnGroupShownByDefault(int group) {
+    return group != columnGroup(Column::OutOfRangeAlert);
+}
+
+const std::array<int, kColumnGroupCount>& columnGroupMenuOrder() {
+    return kGroupMenuOrder;
+}
+
+int columnHelpContext(Column column, int optionUnitType) {
+    const int index = static_cast<int>(column);
+    if (column < Column::CallCode)
+        return kFirstColumnHelpContext + index;
+    if (column == Column::CallCode) {
+        switch (optionUnitType) {
+        case OptionUnit::k2Tone:
+            return 319;
+        case OptionUnit::kSubsig:
+            return 320;
+        default:
+            return 318;
+        }
+    }
+    // The two topics of the call code's variants push the later columns on by two.
+    return kFirstColumnHelpContext + index + 2;
+}
+
+std::string bankLabelText(int bank) {
+    return bank == kBankB ? " BANK  B  " : " BANK  A  ";
+}
+
+std::string bandText(int band) {
+    return padded13(band == kUhf ? "UHF" : "VHF ");
+}
+
+std::string modelText() {
+    return padded13("QM-610");
+}
+
+std::string comPortText(int port) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "COM%d", port);
+    return buffer;
+}
+
+bool bankKeyFitted(const RadioImage& image) {
+    AccessoryKeySetting key;
+    key.decode(image);
+    return key.code == AccessoryKeySetting::kBankB;
+}
+
+int nextBank(int bank, const std::array<int, 2>& bankCounts) {
+    for (int step = 1; step <= 2; ++step) {
+        const int candidate = (bank + step) % 2;
+        if (bankCounts[static_cast<std::size_t>(candidate)] > 0)
+            return candidate;
+    }
+    return bank;
+}
+
+} // namespace mz58
