@@ -38,7 +38,118 @@ constexpr StringEntry kStrings[] = {
     {91, "写入功能", "write"},
     {94, "关闭并重新开启设备", "switch the radio off and on again"},
     {95, "请等待", "please wait"},
+    // Help texts (the Help menu's getting-started and programming-problems windows)
+    {100, "   GET STARTED\r\n", ""},
+    {101,
+     "   (1) Welcome to the programming software for the\r\n"
+     "       QM-610 portable transceiver.\r\n",
+     ""},
+    {102,
+     "       Please read all the getting-started texts to\r\n"
+     "       understand its features and options.\r\n",
+     ""},
+    {103,
+     "   (2) Check the serial port in the software's settings\r\n"
+     "       (File menu, \"串口设置\"): the chosen COM number\r\n"
+     "       must name the device of your programming cable,\r\n"
+     "       e.g. /dev/ttyUSB0 for a USB-serial adapter or\r\n"
+     "       /dev/ttyS0 for a built-in serial port.\r\n",
+     ""},
+    {104,
+     "   (3) Upload (read) the radio before you write to it:\r\n"
+     "       the upload presets the frequency band and the\r\n",
+     ""},
+    {105,
+     "       optional keypad settings for that radio and\r\n"
+     "       unlocks the option-specific parts of the software.\r\n",
+     ""},
+    {106, "        To upload from the radio:\r\n", ""},
+    {107,
+     "       Connect the programming cable between the USB\r\n"
+     "       port (through its USB-serial adapter) and the\r\n"
+     "       radio's multi-function jack, then choose Upload\r\n"
+     "       in the Radio menu.\r\n",
+     ""},
+    {108,
+     "       Follow the instructions on the screen. The\r\n"
+     "       radio's LED blinks red and the screen shows a\r\n",
+     ""},
+    {109,
+     "       counting bar while the upload runs. Wait until\r\n"
+     "       the upload is complete.\r\n",
+     ""},
+    {110,
+     "   Hint: after a different option unit has been\r\n"
+     "         installed, switch the radio on once in normal\r\n",
+     ""},
+    {111,
+     "         mode and let it finish its self-test, so that\r\n"
+     "         it recognises the new unit. Otherwise the\r\n",
+     ""},
+    {112, "         upload may carry the wrong configuration.\r\n", ""},
     {113, "Bcc Error", "checksum error in the radio's data"},
+    {120, "1.06", ""},
+    {121,
+     "   PROGRAMMING PROBLEMS\r\n\r\n"
+     "   Communication problems between the software and the\r\n"
+     "   radio are the most frequent problems. Common\r\n"
+     "   problems and their cures follow.\r\n",
+     ""},
+    {122,
+     "   Device permissions: you need read and write access\r\n"
+     "   to the serial device. Add your user to the dialout\r\n"
+     "   group (sudo adduser $USER dialout, then log out and\r\n"
+     "   in again) or install MZ58Win's udev rule for the\r\n"
+     "   adapter.\r\n",
+     ""},
+    {123,
+     "   Software conflicts: other programs that open the same\r\n"
+     "   serial device can prevent an upload or download, even\r\n",
+     ""},
+    {124,
+     "   on computers that program other radios. ModemManager\r\n"
+     "   probes a newly plugged USB-serial adapter as a modem,\r\n",
+     ""},
+    {125,
+     "   and brltty claims some adapters (CH340, CP210x) for\r\n"
+     "   braille displays. Remove brltty if you have no braille\r\n",
+     ""},
+    {126,
+     "   display, stop ModemManager or let it ignore the\r\n"
+     "   adapter, and close terminal programs using the port.\r\n",
+     ""},
+    {127,
+     "   Programming cable: use only the programming cable set\r\n"
+     "   made for this radio, on a USB-serial adapter with a\r\n",
+     ""},
+    {129,
+     "   CH340, PL2303, FTDI or CP210x chip. The adapter shows\r\n"
+     "   up as /dev/ttyUSB0, /dev/ttyUSB1, ... (see dmesg after\r\n"
+     "   plugging it in); a built-in 9-pin port is /dev/ttyS0.\r\n",
+     ""},
+    {130,
+     "   Do not use a null-modem adapter. Extension cables,\r\n"
+     "   unpowered USB hubs and switch boxes can cause problems.\r\n",
+     ""},
+    {131,
+     "   Use both pieces of the cable: the three-contact mini\r\n"
+     "   plug of the main cable fits the radio's jack but does\r\n",
+     ""},
+    {132,
+     "   not program. Attach the short pigtail adapter and\r\n"
+     "   insert its four-contact plug into the radio's jack.\r\n",
+     ""},
+    {133,
+     "   Signal level and EEPROM write voltage: a laptop on a\r\n"
+     "   weak battery may not give enough signal level (use\r\n"
+     "   the mains supply).\r\n",
+     ""},
+    {134,
+     "   A nearly empty radio battery may not give enough\r\n"
+     "   voltage to write the EEPROM (use a charged battery).\r\n",
+     ""},
+    // About box
+    {1006, "MZ58 Ver%1w", ""},
 };
 
 constexpr bool sortedById() {

@@ -1,0 +1,291 @@
+#include "CAboutDlg.h"
+#include "CFileDataDlg.h"
+#include "CHelpTextDlg.h"
+#include "ControlId.h"
+#include "HelpTopics.h"
+#include "HelpWindow.h"
+#include "TestImages.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+using namespace mz58;
+
+namespace {
+
+// The page the help window shows, as its file name.
+QString shownPage() {
+    HelpWindow* window = HelpWindow::current();
+    return window ? window->browser()->source().fileName() : QString();
+}
+
+// A cell of the hex view counted as the user sees it: row 0 holds the column numbers,
+// column 0 the address labels.
+QString dumpText(const QAbstractItemModel* model, int row, int column) {
+    if (row == 0)
+        return model->headerData(column - 1, Qt::Horizontal).toString();
+    if (column == 0)
+        return model->headerData(row - 1, Qt::Vertical).toString();
+    return model->index(row - 1, column - 1).data().toString();
+}
+
+} // namespace
+
+class AppWindowsTest : public QObject {
+    Q_OBJECT
+    enum Window { HexView, GettingStarted, Problems, About };
+
+private slots:
+    void cleanup() { delete HelpWindow::current(); }
+
+    void hexView_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("last column number") << 0 << 16 << "0f";
+        QTest::newRow("first address") << 1 << 0 << "00000h";
+        QTest::newRow("even row has no address") << 2 << 0 << "";
+        QTest::newRow("address of the last labelled row") << 31 << 0 << "001e0h";
+        QTest::newRow("last row has no address") << 32 << 0 << "";
+        QTest::newRow("first byte") << 1 << 1 << "01";
+        QTest::newRow("byte 0x1f, lower-case letters") << 2 << 16 << "ab";
+        QTest::newRow("last byte") << 32 << 16 << "f0";
+    }
+    void hexView() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        RadioImage image{};
+        image[0x000] = 0x01;
+        image[0x01F] = 0xAB;
+        image[0x1FF] = 0xF0;
+        CFileDataDlg dialog(image);
+        auto* grid = findControl<QTableView>(&dialog, CFileDataDlg::kIdGrid);
+        QVERIFY(grid);
+        QCOMPARE(dumpText(grid->model(), row, column), text);
+        if (row == 2 && column == 16)
+            QCOMPARE(grid->model()->index(1, 15).data(Qt::ToolTipRole).toString(),
+                     QStringLiteral("地址 01fh = 171"));
+    }
+
+    void hexViewIsReadOnly() {
+        QWidget owner;
+        auto* dialog = new CFileDataDlg(RadioImage{}, &owner);
+        auto* grid = findControl<QTableView>(dialog, CFileDataDlg::kIdGrid);
+        QAbstractItemModelTester tester(grid->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(grid->model()->rowCount(), 32);
+        QCOMPARE(grid->model()->columnCount(), 16);
+
+        // Typing into a cell changes nothing; Esc closes the dialog.
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClicks(grid, "ff");
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("00"));
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void helpTextWindow_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QStringList>("paragraphs"); // how each paragraph after the first begins
+        QTest::newRow("getting started")
+            << int(CHelpTextDlg::GettingStarted) << "Get Started"
+            << "   GET STARTED"
+            << QStringList{"(2) Check", "(3) Upload", "Connect the", "Hint: after"};
+        QTest::newRow("programming problems")
+            << int(CHelpTextDlg::ProgrammingProblems) << "Common Proglams"
+            << "   PROGRAMMING PROBLEMS"
+            << QStringList{"Communication problems", "Device permissions", "Software conflicts",
+                           "Programming cable", "Signal level"};
+    }
+    void helpTextWindow() {
+        QFETCH(int, mode);
+        QFETCH(QString, caption);
+        QFETCH(QString, firstLine);
+        QFETCH(QStringList, paragraphs);
+        QMainWindow frame;
+        auto* dialog = new CHelpTextDlg(CHelpTextDlg::Mode(mode), &frame);
+        QCOMPARE(dialog->windowTitle(), caption);
+        auto* text = findControl<QPlainTextEdit>(dialog, CHelpTextDlg::kIdText);
+        QVERIFY(text && text->isReadOnly());
+        const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), firstLine);
+        QStringList heads;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            if (lines[i - 1].isEmpty() && !lines[i].isEmpty())
+                heads << lines[i].trimmed();
+            // Every line fits the window; no Windows line end is left over.
+            QVERIFY2(lines[i].size() <= 58 && !lines[i].contains(QLatin1Char('\r')),
+                     qPrintable(lines[i]));
+        }
+        QCOMPARE(heads.size(), paragraphs.size());
+        for (qsizetype i = 0; i < heads.size(); ++i)
+            QVERIFY2(heads[i].startsWith(paragraphs[i]), qPrintable(heads[i]));
+
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::mouseClick(findControl<QPushButton>(dialog, CHelpTextDlg::kIdOk), Qt::LeftButton);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    void aboutBox() {
+        QMainWindow frame;
+        auto* dialog = new CAboutDlg(&frame);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("关于"));
+        auto* version = findControl<QLabel>(dialog, CAboutDlg::kIdVersion);
+        auto* product = findControl<QLabel>(dialog, CAboutDlg::kIdProduct);
+        QVERIFY(version && product);
+        QCOMPARE(version->text(), QStringLiteral("MZ58 Ver1.06w"));
+        QCOMPARE(version->font().pointSize(), 24);
+        QCOMPARE(product->text(), QStringLiteral("QM-610 编程软件"));
+        QCOMPARE(product->font().pointSize(), 10);
+    }
+
+    void helpKeyInWindows_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("hex view") << int(HexView) << "file-data.html";
+        QTest::newRow("getting started") << int(GettingStarted) << "getting-started.html";
+        QTest::newRow("programming problems") << int(Problems) << "programming-problems.html";
+        QTest::newRow("about box") << int(About) << "contents.html";
+    }
+    void helpKeyInWindows() {
+        QFETCH(int, window);
+        QFETCH(QString, page);
+        QMainWindow frame;
+        auto open = [&]() -> QDialog* {
+            if (window == HexView)
+                return new CFileDataDlg(RadioImage{}, &frame);
+            if (window == About)
+                return new CAboutDlg(&frame);
+            return new CHelpTextDlg(window == GettingStarted ? CHelpTextDlg::GettingStarted
+                                                             : CHelpTextDlg::ProgrammingProblems,
+                                    &frame);
+        };
+        QDialog* dialog = open();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::keyClick(dialog, Qt::Key_F1);
+        QCOMPARE(shownPage(), page);
+    }
+
+    void helpTopics_data() {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("receive column") << 302 << "grid-receive.html"
+                                        << "Receive frequency";
+        QTest::newRow("call code, 2-tone unit") << 319 << "grid-two-tone-code.html"
+                                                << "Two-tone code";
+        QTest::newRow("call code, signalling unit") << 320 << "grid-signalling-code.html"
+                                                    << "Signalling code";
+        QTest::newRow("hardware dialog") << 0x20066 << "dialog-hardware.html"
+                                         << "Hardware parameters";
+        QTest::newRow("main window") << 0x20080 << "main-window.html"
+                                     << "The channel grid";
+        QTest::newRow("help menu contents") << 0x1E143 << "contents.html"
+                                            << "Contents";
+        QTest::newRow("unknown number") << 12345 << "contents.html"
+                                        << "Contents";
+        QTest::newRow("next to a known number") << 323 << "contents.html"
+                                                << "Contents";
+    }
+    void helpTopics() {
+        QFETCH(int, context);
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        QMainWindow frame;
+        showHelpTopic(&frame, context);
+        QCOMPARE(shownPage(), page);
+        QCOMPARE(HelpWindow::current()->browser()->documentTitle(), title);
+        QVERIFY(HelpWindow::current()->windowTitle().contains(title));
+    }
+
+    void helpWindowIsOneWindow() {
+        QMainWindow frame;
+        showHelpTopic(&frame, 302);
+        HelpWindow* first = HelpWindow::current();
+        showHelpTopic(&frame, 0x20066);
+        QCOMPARE(HelpWindow::current(), first);
+        QCOMPARE(shownPage(), QStringLiteral("dialog-hardware.html"));
+
+        // Every link of the contents leads to a page that exists.
+        first->browser()->setSource(helpContentsUrl());
+        const QString contents = first->browser()->toHtml();
+        const QLatin1String href("href=\"");
+        int links = 0;
+        for (qsizetype at = contents.indexOf(href); at >= 0; at = contents.indexOf(href, at + 1)) {
+            const qsizetype start = at + href.size();
+            const QString page = contents.mid(start, contents.indexOf('"', start) - start);
+            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + page), qPrintable(page));
+            ++links;
+        }
+        QVERIFY(links > 40);
+    }
+
+    // A modal dialog blocks other windows: F1 in it moves the help window to the dialog, and
+    // closing the dialog hands the help window back to the main window instead of closing it.
+    void helpWindowOutlivesTheDialogThatOpenedIt_data() {
+        QTest::addColumn<bool>("openBefore");
+        QTest::newRow("help window open before the dialog") << true;
+        QTest::newRow("help window first opened from the dialog") << false;
+    }
+    void helpWindowOutlivesTheDialogThatOpenedIt() {
+        QFETCH(bool, openBefore);
+        QMainWindow frame;
+        if (openBefore)
+            showHelpTopic(&frame, 302);
+        auto dialog = std::make_unique<CAboutDlg>(&frame);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(HelpWindow::current()->parentWidget(), dialog.get());
+        dialog->accept();
+        dialog.reset();
+        QVERIFY(HelpWindow::current());
+        QCOMPARE(HelpWindow::current()->parentWidget(), &frame);
+        QVERIFY(HelpWindow::current()->isVisible());
+    }
+
+    // Pictures for the documentation, written only when MZ58_SCREENSHOT_DIR is set.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("MZ58_SCREENSHOT_DIR is not set");
+        QVERIFY(QDir().mkpath(dir));
+        auto save = [&](QWidget* window, const char* name) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
+        };
+        QMainWindow frame;
+        save(new CFileDataDlg(test::freshState().image, &frame), "hexview.png");
+        save(new CHelpTextDlg(CHelpTextDlg::GettingStarted, &frame), "help-getting-started.png");
+        save(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
+             "help-programming-problems.png");
+        save(new CAboutDlg(&frame), "about.png");
+        showHelpTopic(&frame, help::dialogContext(174)); // the serial port dialog's topic
+        save(HelpWindow::current(), "help-window.png");
+        showHelpTopic(&frame, 0);
+        save(HelpWindow::current(), "help-contents.png");
+        showHelpTopic(&frame, help::kProgrammingProblems);
+        save(HelpWindow::current(), "help-window-problems.png");
+    }
+};
+
+QTEST_MAIN(AppWindowsTest)
+#include "AppWindowsTest.moc"
