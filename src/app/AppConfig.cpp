@@ -26,7 +26,7 @@ void writeColumnGroupsTo(QSettings& settings, const std::array<int, kColumnGroup
 std::array<int, kColumnGroupCount> AppConfig::defaultColumnGroups() {
     std::array<int, kColumnGroupCount> groups{};
     for (int g = 0; g < kColumnGroupCount; ++g)
-        groups[static_cast<std::size_t>(g)] = defaultColumnGroupShown(g) ? 1 : 0;
+        groups[static_cast<std::size_t>(g)] = columnGroupShownByDefault(g) ? 1 : 0;
     return groups;
 }
 
@@ -46,7 +46,7 @@ AppConfig AppConfig::read(const QString& path) {
     settings.beginGroup(kItem);
     for (int g = 0; g < kColumnGroupCount; ++g)
         config.columnGroups[static_cast<std::size_t>(g)] =
-            settings.value(itemKey(g), defaultColumnGroupShown(g) ? 1 : 0).toInt();
+            settings.value(itemKey(g), columnGroupShownByDefault(g) ? 1 : 0).toInt();
     settings.endGroup();
 
     settings.beginGroup(kPorts);

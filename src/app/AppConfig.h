@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelGridLayout.h"
 #include "ComPorts.h"
 #include "ShellRules.h"
 

@@ -1,6 +1,7 @@
 // The command table of the main window and the menus, toolbar and shortcuts built from it.
 #include "CMainFrame.h"
 
+#include "ChannelGridLayout.h"
 #include "ShellRules.h"
 
 #include <QAction>
@@ -20,25 +21,6 @@ namespace {
 #define TEXT(s) QT_TRANSLATE_NOOP("mz58::CMainFrame", s)
 
 using F = CMainFrame;
-
-// Column groups in their menu order: group 9 stands before group 8.
-constexpr std::array<int, kColumnGroupCount> kColumnGroupMenuOrder{0, 1, 2,  3,  4,  5,  6, 7,
-                                                                   9, 8, 10, 11, 12, 13, 14};
-constexpr std::array<const char*, kColumnGroupCount> kColumnGroupTexts{TEXT("宽/窄"),
-                                                                       TEXT("频率"),
-                                                                       TEXT("副载波"),
-                                                                       TEXT("省电"),
-                                                                       TEXT("功率"),
-                                                                       TEXT("扫描"),
-                                                                       TEXT("QGS集群"),
-                                                                       TEXT("发射超时"),
-                                                                       TEXT("静噪"),
-                                                                       TEXT("ANI双音多频"),
-                                                                       TEXT("加密功能"),
-                                                                       TEXT("繁忙信道锁定"),
-                                                                       TEXT("Page/Sig双音多频呼叫"),
-                                                                       TEXT("钟频偏移"),
-                                                                       TEXT("通讯圈外提示")};
 
 std::vector<CommandSpec> buildTable() {
     std::vector<CommandSpec> t{
@@ -62,11 +44,12 @@ std::vector<CommandSpec> buildTable() {
         {cmd::kViewStatusBar, Menu::View, TEXT("&S状态栏"), "", &F::onToggleStatusBar},
         {cmd::kColumnDisplay, Menu::Columns, TEXT("&V选择显示"), "", &F::onNotAvailable},
     };
-    for (std::size_t i = 0; i < kColumnGroupMenuOrder.size(); ++i) {
-        const int group = kColumnGroupMenuOrder[i];
+    // The column groups' texts come from the grid's layout (translation context of the grid).
+    bool first = true;
+    for (const int group : columnGroupMenuOrder()) {
         t.push_back({cmd::kColumnGroupFirst + group, Menu::Columns,
-                     kColumnGroupTexts[static_cast<std::size_t>(group)], "", &F::onColumnGroup,
-                     i == 0});
+                     columnGroupMenuText(group).data(), "", &F::onColumnGroup, first});
+        first = false;
     }
     const CommandSpec rest[] = {
         {32772, Menu::Settings, TEXT("&H硬件"), "", &F::onNotAvailable},
@@ -192,8 +175,12 @@ void CMainFrame::createActions() {
     for (const CommandSpec& spec : commandTable()) {
         auto* action = new QAction(this);
         action->setData(spec.id);
+        const bool columnGroup = spec.id >= cmd::kColumnGroupFirst &&
+                                 spec.id < cmd::kColumnGroupFirst + kColumnGroupCount;
         if (spec.text[0] != '\0')
-            action->setText(tr(spec.text));
+            action->setText(columnGroup
+                                ? QCoreApplication::translate(kChannelGridContext, spec.text)
+                                : tr(spec.text));
         QList<QKeySequence> keys;
         for (const QString& key :
              QString::fromLatin1(spec.shortcuts).split(u';', Qt::SkipEmptyParts))

@@ -43,10 +43,6 @@ int validWindowHeight(int cy) {
     return std::max(cy, kMinWindowHeight);
 }
 
-bool defaultColumnGroupShown(int group) {
-    return group != kColumnGroupCount - 1;
-}
-
 bool isMaintenanceSwitch(std::span<const std::string> arguments) {
     return arguments.size() == 1 &&
            std::ranges::find(kMaintenanceSwitches, arguments.front()) != kMaintenanceSwitches.end();

@@ -11,17 +11,12 @@ namespace mz58 {
 
 inline constexpr int kMinWindowWidth = 640;
 inline constexpr int kMinWindowHeight = 410;
-inline constexpr int kColumnGroupCount = 15;
-
 // A configured COM port: 1..4, anything else is 1.
 [[nodiscard]] int validComPort(int comPort);
 
 // The window size read from the configuration, raised to the smallest allowed.
 [[nodiscard]] int validWindowWidth(int cx);
 [[nodiscard]] int validWindowHeight(int cy);
-
-// Every column group is shown by default except the last (out-of-range alert).
-[[nodiscard]] bool defaultColumnGroupShown(int group);
 
 // True when the arguments after the program name are exactly one of "-M", "-m", "/M", "/m".
 [[nodiscard]] bool isMaintenanceSwitch(std::span<const std::string> arguments);

@@ -42,24 +42,39 @@ public:
         });
     }
 
-    [[nodiscard]] bool done() const { return m_steps.empty(); }
+    [[nodiscard]] bool done() const {
+        return m_steps.empty() || (m_steps.size() == 1 && m_actedOnce && !m_acting);
+    }
     QStringList texts;
 
 private:
+    // A step is done once the widget it acted on has closed; until then it acts again (a file
+    // dialog may still be reading its folder when first asked to accept).
     void poll() {
         if (m_steps.empty())
             return;
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last)
+        if (m_acting && m_acting->isVisible()) {
+            if (QApplication::activeModalWidget() == m_acting)
+                m_steps.front()(m_acting);
             return;
-        if (m_steps.front()(modal)) {
-            m_last = modal;
+        }
+        if (m_acting || m_actedOnce) {
+            m_acting = nullptr;
+            m_actedOnce = false;
             m_steps.pop_front();
+            if (m_steps.empty())
+                return;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && m_steps.front()(modal)) {
+            m_acting = modal;
+            m_actedOnce = true;
         }
     }
 
     QTimer m_timer;
-    QPointer<QWidget> m_last;
+    QPointer<QWidget> m_acting;
+    bool m_actedOnce = false;
     std::deque<std::function<bool(QWidget*)>> m_steps;
 };
 

@@ -120,19 +120,15 @@ private slots:
         const RadioImage before = m_doc->state().image;
         test::ModalScript script;
         bool cancelled = false;
+        // Esc once the dialog asks for the radio to be switched off and on (the script acts
+        // on every poll while the dialog is open).
         script.on<QDialog>([&](QDialog* dialog) {
-            // Esc once the dialog asks for the radio to be switched off and on.
-            auto* poll = new QTimer(dialog);
-            QObject::connect(poll, &QTimer::timeout, dialog, [&, dialog, poll] {
-                for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                    if (label->text() == uiText(94) && !cancelled) {
-                        cancelled = true;
-                        poll->stop();
-                        QTest::keyClick(dialog, Qt::Key_Escape);
-                    }
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text() == uiText(94) && !cancelled) {
+                    cancelled = true;
+                    QTest::keyClick(dialog, Qt::Key_Escape);
                 }
-            });
-            poll->start(20);
+            }
         });
         m_frame->action(cmd::kUpload)->trigger();
         QVERIFY(cancelled);

@@ -24,8 +24,6 @@ TEST(ShellRulesTest, ConfigurationLimits) {
     EXPECT_EQ(validWindowHeight(300), 410);
     EXPECT_EQ(validWindowWidth(900), 900);
     EXPECT_EQ(validWindowHeight(411), 411);
-    for (int g = 0; g < kColumnGroupCount; ++g)
-        EXPECT_EQ(defaultColumnGroupShown(g), g != 14) << g;
 }
 
 TEST(ShellRulesTest, MaintenanceSwitchIsExactlyOneOfFour) {
