@@ -14,10 +14,18 @@ QString itemKey(int group) {
     return QStringLiteral("ITEM%1").arg(group);
 }
 
+// Writing the file costs far more than reading it: keys that already hold the value stay
+// untouched, so a start with a complete file writes nothing.
+void setValue(QSettings& settings, const QString& key, const QVariant& value) {
+    const QVariant current = settings.value(key);
+    if (!current.isValid() || current.toString() != value.toString())
+        settings.setValue(key, value);
+}
+
 void writeColumnGroupsTo(QSettings& settings, const std::array<int, kColumnGroupCount>& groups) {
     settings.beginGroup(kItem);
     for (int g = 0; g < kColumnGroupCount; ++g)
-        settings.setValue(itemKey(g), groups[static_cast<std::size_t>(g)]);
+        setValue(settings, itemKey(g), groups[static_cast<std::size_t>(g)]);
     settings.endGroup();
 }
 
@@ -61,21 +69,21 @@ AppConfig AppConfig::read(const QString& path) {
 
 void AppConfig::writeStartup(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(kInitialize + QStringLiteral("/COM_PORT"), comPort);
+    setValue(settings, kInitialize + QStringLiteral("/COM_PORT"), comPort);
     writeColumnGroupsTo(settings, columnGroups);
     settings.beginGroup(kPorts);
     for (int n = 1; n <= kComPortCount; ++n)
-        settings.setValue(QString::fromStdString(ComPortMap::key(n)),
-                          QString::fromStdString(ports.devices[static_cast<std::size_t>(n - 1)]));
+        setValue(settings, QString::fromStdString(ComPortMap::key(n)),
+                 QString::fromStdString(ports.devices[static_cast<std::size_t>(n - 1)]));
     settings.endGroup();
 }
 
 void AppConfig::writeAtExit(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(kInitialize);
-    settings.setValue(QStringLiteral("COM_PORT"), comPort);
-    settings.setValue(QStringLiteral("CX"), cx);
-    settings.setValue(QStringLiteral("CY"), cy);
+    setValue(settings, QStringLiteral("COM_PORT"), comPort);
+    setValue(settings, QStringLiteral("CX"), cx);
+    setValue(settings, QStringLiteral("CY"), cy);
     settings.endGroup();
     writeColumnGroupsTo(settings, columnGroups);
 }

@@ -35,11 +35,18 @@ private:
 } // namespace
 
 ReportPrinting::ReportPrinting(CMZ58Doc& doc, AppContext& context, QWidget* parent)
-    : QObject(parent), m_doc(doc), m_context(context),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    // Without any printer the print dialog still offers a PDF file.
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
+    : QObject(parent), m_doc(doc), m_context(context) {}
+
+QPrinter& ReportPrinting::printer() {
+    // Made on first use: asking the print system for its printers takes time that start-up
+    // need not spend.
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without any printer the print dialog still offers a PDF file.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+    }
+    return *m_printer;
 }
 
 ReportPrinting::~ReportPrinting() = default;
@@ -57,7 +64,7 @@ static CReportPrinter prepareReport(CMZ58Doc& doc) {
 
 void ReportPrinting::print() {
     const CReportPrinter report = prepareReport(m_doc);
-    QPrintDialog dialog(m_printer.get(), parentWidget());
+    QPrintDialog dialog(&printer(), parentWidget());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(1, report.pageCount());
     if (dialog.exec() != QDialog::Accepted)
@@ -66,16 +73,16 @@ void ReportPrinting::print() {
         PrintingFlag printing(m_context.printingInProgress);
         int first = 1;
         int last = 0;
-        if (m_printer->printRange() == QPrinter::PageRange) {
-            first = m_printer->fromPage();
-            last = m_printer->toPage();
+        if (printer().printRange() == QPrinter::PageRange) {
+            first = printer().fromPage();
+            last = printer().toPage();
         }
-        if (!renderReport(report, *m_printer, first, last))
+        if (!renderReport(report, printer(), first, last))
             QMessageBox::critical(parentWidget(), QCoreApplication::applicationName(),
                                   tr("打印失败 (printing failed)"));
     }
     m_context.printerName =
-        m_printer->outputFormat() == QPrinter::PdfFormat ? tr("PDF") : m_printer->printerName();
+        printer().outputFormat() == QPrinter::PdfFormat ? tr("PDF") : printer().printerName();
     emit printerChanged();
 }
 
@@ -83,7 +90,7 @@ void ReportPrinting::preview() {
     const CReportPrinter report = prepareReport(m_doc);
     {
         PrintingFlag printing(m_context.printingInProgress);
-        QPrintPreviewDialog dialog(m_printer.get(), parentWidget());
+        QPrintPreviewDialog dialog(&printer(), parentWidget());
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                 [&report](QPrinter* printer) { (void)renderReport(report, *printer); });
         dialog.resize(900, 700);
@@ -93,11 +100,11 @@ void ReportPrinting::preview() {
 }
 
 void ReportPrinting::setup() {
-    QPageSetupDialog dialog(m_printer.get(), parentWidget());
+    QPageSetupDialog dialog(&printer(), parentWidget());
     dialog.exec();
     m_context.printerName = QPrinterInfo::defaultPrinterName();
-    if (m_printer->outputFormat() == QPrinter::NativeFormat)
-        m_context.printerName = m_printer->printerName();
+    if (printer().outputFormat() == QPrinter::NativeFormat)
+        m_context.printerName = printer().printerName();
     emit printerChanged();
 }
 

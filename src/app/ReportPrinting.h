@@ -27,7 +27,7 @@ public:
     void setup();
     void printToPdf();
 
-    QPrinter& printer() { return *m_printer; }
+    QPrinter& printer();
 
 signals:
     // The printer name in the context changed.

@@ -7,6 +7,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace mz58 {
 namespace {
 
@@ -18,6 +23,10 @@ constexpr int kStopTimeoutMs = 2000;
 SimulatedRadio::SimulatedRadio() {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_LINUX
+    // The simulator ends with the program even when the program is killed.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
 }
 
 SimulatedRadio::~SimulatedRadio() {
