@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "CFileDataDlg.h"
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "CMainFrame.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QPrintPreviewDialog>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -194,6 +196,65 @@ private slots:
         QCOMPARE(ini.value("ITEM/ITEM14").toInt(), 1);
         QCOMPARE(ini.value("ITEM/ITEM1").toInt(), 0);
         QCOMPARE(ini.value("ITEM/ITEM0").toInt(), 1);
+    }
+
+    void printToPdfNeedsNoPrinter() {
+        const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
+        test::ModalScript script;
+        script.on<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->selectFile(pdf);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        m_frame->action(cmd::kFilePrintPdf)->trigger();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(!m_context.printingInProgress);
+    }
+
+    // A close request while the preview is open is refused; afterwards closing works.
+    void closeIsRefusedDuringThePreview() {
+        m_doc->SetModifiedFlag();
+        test::ModalScript script;
+        bool refused = false;
+        script.on<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            m_frame->close();
+            refused = m_frame->isVisible() && m_context.printingInProgress;
+            preview->reject();
+        });
+        m_frame->action(cmd::kFilePrintPreview)->trigger();
+        QVERIFY(refused);
+        QVERIFY(!m_context.printingInProgress);
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(m_frame->close());
+    }
+
+    void shiftF9ShowsTheImageData() {
+        test::ModalScript script;
+        bool shown = false;
+        script.on<CFileDataDlg>([&](CFileDataDlg* dialog) {
+            shown = true;
+            dialog->reject();
+        });
+        QTest::keyClick(m_frame->view(), Qt::Key_F9, Qt::ShiftModifier);
+        QTRY_VERIFY(script.done());
+        QVERIFY(shown);
+    }
+
+    void laterEntriesSayTheyAreNotAvailable_data() {
+        QTest::addColumn<int>("id");
+        for (int id : {32772, 32778, cmd::kAni, cmd::kChannelType, cmd::kComPort,
+                       cmd::kColumnDisplay, cmd::kEditPaste})
+            QTest::addRow("%d", id) << id;
+    }
+    void laterEntriesSayTheyAreNotAvailable() {
+        QFETCH(int, id);
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        m_frame->action(id)->trigger();
+        QVERIFY(script.texts.value(0).contains(QStringLiteral("not available yet")));
+        QVERIFY(script.texts.value(0).contains(
+            m_frame->action(id)->text().section(u'\t', 0, 0).remove(u'&')));
     }
 
     void statusBarShowsIdleTextAndClock() {
