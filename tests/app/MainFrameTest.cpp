@@ -156,7 +156,10 @@ private slots:
     void closeIsRefusedWhilePrinting() {
         m_doc->SetModifiedFlag();
         m_context.printingInProgress = true;
+        test::ModalScript script; // a question would be a fault: it is answered and noted
+        script.answer(QMessageBox::Cancel);
         m_frame->close();
+        QVERIFY(script.texts.isEmpty());
         QVERIFY(m_frame->isVisible());
         m_context.printingInProgress = false;
         m_doc->SetModifiedFlag(false);
