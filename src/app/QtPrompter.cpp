@@ -4,7 +4,9 @@
 #include "UiText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace mz58 {
@@ -61,6 +63,9 @@ QFileDialog* programmingFileDialog(QWidget* parent, QFileDialog::AcceptMode mode
     dialog->setDefaultSuffix(QStringLiteral("q7m"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::ReadOnly, false);
+    // The folder last visited may be gone; the working folder always exists.
+    if (!QFileInfo(dialog->directory().absolutePath()).isDir())
+        dialog->setDirectory(QDir::currentPath());
     return dialog;
 }
 

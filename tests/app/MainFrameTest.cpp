@@ -141,8 +141,7 @@ private slots:
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(target);
-            static_cast<QDialog*>(dialog)->accept();
+            test::chooseFile(dialog, target);
         });
         m_frame->close();
         QCOMPARE(script.texts.value(0), QStringLiteral("是否保存对 <none> 的更改?"));
@@ -176,10 +175,7 @@ private slots:
         QFETCH(QString, message);
         const QString path = writeBytes(QStringLiteral("wrong.q7m"), size);
         test::ModalScript script;
-        script.on<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, path); });
         script.answer(QMessageBox::Ok);
         QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(script.done());
@@ -204,10 +200,7 @@ private slots:
     void printToPdfNeedsNoPrinter() {
         const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
         test::ModalScript script;
-        script.on<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->selectFile(pdf);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, pdf); });
         m_frame->action(cmd::kFilePrintPdf)->trigger();
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));

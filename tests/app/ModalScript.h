@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -25,13 +27,8 @@ public:
     }
 
     template <typename Widget> void on(std::function<void(Widget*)> act) {
-        m_steps.push_back([act](QWidget* w) {
-            auto* typed = qobject_cast<Widget*>(w);
-            if (!typed)
-                return false;
-            act(typed);
-            return true;
-        });
+        m_steps.push_back({[](QWidget* w) { return qobject_cast<Widget*>(w) != nullptr; },
+                           [act](QWidget* w) { act(qobject_cast<Widget*>(w)); }});
     }
 
     // Clicks `button` of the next message box and remembers its text.
@@ -48,17 +45,23 @@ public:
     QStringList texts;
 
 private:
-    // A step is done once the widget it acted on has closed; until then it acts again (a file
-    // dialog may still be reading its folder when first asked to accept).
+    struct Step {
+        std::function<bool(QWidget*)> matches;
+        std::function<void(QWidget*)> act;
+    };
+
+    // A step is done once the widget it acted on has closed; until then it acts again (a
+    // file dialog may still be reading its folder when first asked to accept). Acting is
+    // posted, never done inside the poll: an action may open the next modal window.
     void poll() {
-        if (m_steps.empty())
+        if (m_steps.empty() || m_actPending)
             return;
         if (m_acting && m_acting->isVisible()) {
             if (QApplication::activeModalWidget() == m_acting)
-                m_steps.front()(m_acting);
+                post(m_acting);
             return;
         }
-        if (m_acting || m_actedOnce) {
+        if (m_actedOnce) {
             m_acting = nullptr;
             m_actedOnce = false;
             m_steps.pop_front();
@@ -66,16 +69,42 @@ private:
                 return;
         }
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && m_steps.front()(modal)) {
+        if (modal && m_steps.front().matches(modal)) {
             m_acting = modal;
             m_actedOnce = true;
+            post(modal);
         }
+    }
+
+    void post(QWidget* widget) {
+        m_actPending = true;
+        auto act = m_steps.front().act;
+        QPointer<QWidget> target(widget);
+        QTimer::singleShot(0, this, [this, act, target] {
+            m_actPending = false;
+            if (target)
+                act(target);
+        });
     }
 
     QTimer m_timer;
     QPointer<QWidget> m_acting;
     bool m_actedOnce = false;
-    std::deque<std::function<bool(QWidget*)>> m_steps;
+    bool m_actPending = false;
+    std::deque<Step> m_steps;
 };
+
+// Types `path` into a file dialog's name field and presses Enter, as a user does; before the
+// field has the focus the file is selected directly.
+inline void chooseFile(QFileDialog* dialog, const QString& path) {
+    if (auto* edit = qobject_cast<QLineEdit*>(dialog->focusWidget())) {
+        edit->clear();
+        QTest::keyClicks(edit, path);
+        QTest::keyClick(edit, Qt::Key_Return);
+        return;
+    }
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
 
 } // namespace mz58::test
