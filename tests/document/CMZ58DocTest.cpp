@@ -185,16 +185,6 @@ TEST_F(CMZ58DocTest, SaveModifiedGoesOnOnlyWhenTheChangesAreSafeOrDropped) {
     }
 }
 
-TEST_F(CMZ58DocTest, NewWithUnsavedChangesAndCancelKeepsTheDocument) {
-    CMZ58Doc& doc = makeDoc();
-    doc.state().channels.entries[3].inUse = false;
-    doc.SetModifiedFlag();
-    m_prompter.answer = Answer::Cancel;
-    EXPECT_FALSE(doc.OnFileNew());
-    EXPECT_FALSE(doc.state().channels.entries[3].inUse);
-    EXPECT_TRUE(m_hints.empty());
-}
-
 TEST_F(CMZ58DocTest, SaveRefusesWhatItCannotOrMustNotWrite) {
     struct Case {
         const char* what;
