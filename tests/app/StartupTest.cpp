@@ -144,6 +144,15 @@ private slots:
         QCOMPARE(app->document()->fileName(), std::string("<none>"));
     }
 
+    void simulatorSwitchLeadsComOneToTheSimulatedRadio() {
+        auto app = makeApp({QStringLiteral("--simulator")});
+        QVERIFY(app->InitInstance());
+        QVERIFY(app->context().simulated);
+        QVERIFY(QFileInfo::exists(QString::fromStdString(app->context().simulatorPort)));
+        QVERIFY(app->mainFrame()->windowTitle().contains(QStringLiteral("模拟电台")));
+        QVERIFY(!app->context().maintenance);
+    }
+
     void secondInstanceExitsAndRaisesTheFirst() {
         auto first = makeApp();
         QVERIFY(first->InitInstance());
