@@ -263,6 +263,29 @@ TEST_F(CMZ58DocTest, UploadRenamesAndDownloadKeepsTheName) {
     EXPECT_EQ(m_hints, (std::vector<int>{kHintRebuild, kHintRebuild}));
 }
 
+// The band change takes the new band's default image when there is one, else writes it.
+TEST_F(CMZ58DocTest, BandChangeTakesOrWritesTheBandsDefaultImage) {
+    for (const bool present : {false, true}) {
+        SCOPED_TRACE(present ? "present" : "missing");
+        CMZ58Doc& doc = makeDoc();
+        const fs::path uhf = imageDir() / "Uhfdef.q7m";
+        if (present) {
+            ImageState image = test::freshState(kUhf);
+            image.image[500] = 0x5A;
+            test::RecordingPrompter quiet;
+            ASSERT_TRUE(WriteProgrammingFile(uhf, image.image, 5.0, quiet, ""));
+        }
+        ImageCodec::changeBand(doc.state(), kUhf);
+        doc.ChangeBand();
+        EXPECT_EQ(doc.fileName(), present ? uhf.string() : "<none>");
+        EXPECT_EQ(doc.isLoaded(), present);
+        EXPECT_EQ(doc.state().hardware.band, kUhf);
+        EXPECT_EQ(doc.state().image[500] == 0x5A, present);
+        EXPECT_EQ(contents(uhf).size(), 520u);
+        EXPECT_EQ(m_hints, std::vector<int>{kHintBandChange});
+    }
+}
+
 TEST_F(CMZ58DocTest, CallFlagsFollowTheOptionUnit) {
     CMZ58Doc& doc = makeDoc();
     struct Case {
