@@ -242,27 +242,6 @@ TEST_F(CMZ58DocTest, SaveWritesTheEditsAndRefreshesOnlyTheTitle) {
     EXPECT_FALSE(doc.state().channels.entries[2].inUse);
 }
 
-TEST_F(CMZ58DocTest, UploadRenamesAndDownloadKeepsTheName) {
-    CMZ58Doc& doc = makeDoc();
-    const fs::path path = writeImage("named.q7m", 0x00);
-    m_chooser.toOpen = path;
-    ASSERT_TRUE(doc.OnFileOpen());
-    m_hints.clear();
-
-    ImageState sent = doc.prepareDownload();
-    sent.image[300] ^= 0xFF; // the radio's alignment data came back with the download
-    doc.applyDownload(sent);
-    EXPECT_EQ(doc.fileName(), path.string());
-    EXPECT_EQ(doc.state().image[300], sent.image[300]);
-
-    const ImageState uhf = test::freshState(kUhf);
-    doc.applyUpload(uhf.image);
-    EXPECT_EQ(doc.fileName(), "<none>");
-    EXPECT_FALSE(doc.isLoaded());
-    EXPECT_EQ(doc.state().hardware.band, kUhf);
-    EXPECT_EQ(m_hints, (std::vector<int>{kHintRebuild, kHintRebuild}));
-}
-
 // The band change takes the new band's default image when there is one, else writes it.
 TEST_F(CMZ58DocTest, BandChangeTakesOrWritesTheBandsDefaultImage) {
     for (const bool present : {false, true}) {
