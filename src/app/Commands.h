@@ -42,7 +42,7 @@ enum class Menu { File, Edit, View, Columns, Settings, Signalling, Radio, Channe
 
 // One command: its id, where it sits, its text (the translation source), its shortcuts
 // (portable key texts separated by ';') and its handler, which receives the id.
-struct CommandSpec {
+struct CommandEntry {
     int id;
     Menu menu;
     const char* text;
@@ -53,7 +53,7 @@ struct CommandSpec {
 };
 
 // Every command of the main window, in menu order. Column groups come in their menu order.
-std::span<const CommandSpec> commandTable();
+std::span<const CommandEntry> commandTable();
 
 // The texts of the menu bar's menus.
 const char* menuTitle(Menu menu);

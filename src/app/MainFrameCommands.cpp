@@ -22,8 +22,8 @@ namespace {
 
 using F = CMainFrame;
 
-std::vector<CommandSpec> buildTable() {
-    std::vector<CommandSpec> t{
+std::vector<CommandEntry> buildTable() {
+    std::vector<CommandEntry> t{
         {cmd::kFileNew, Menu::File, TEXT("&N新建\tCtrl+N"), "Ctrl+N", &F::onFileNew},
         {cmd::kFileOpen, Menu::File, TEXT("&O打开...\tCtrl+O"), "Ctrl+O", &F::onFileOpen},
         {cmd::kFileSave, Menu::File, TEXT("&S保存\tCtrl+S"), "Ctrl+S", &F::onFileSave},
@@ -51,7 +51,7 @@ std::vector<CommandSpec> buildTable() {
                      columnGroupMenuText(group).data(), "", &F::onColumnGroup, first});
         first = false;
     }
-    const CommandSpec rest[] = {
+    const CommandEntry rest[] = {
         {32772, Menu::Settings, TEXT("&H硬件"), "", &F::onNotAvailable},
         {32773, Menu::Settings, TEXT("&O选项"), "", &F::onNotAvailable},
         {32774, Menu::Settings, TEXT("&S扫描"), "", &F::onNotAvailable},
@@ -137,8 +137,8 @@ QIcon toolbarIcon(int id) {
 
 } // namespace
 
-std::span<const CommandSpec> commandTable() {
-    static const std::vector<CommandSpec> table = buildTable();
+std::span<const CommandEntry> commandTable() {
+    static const std::vector<CommandEntry> table = buildTable();
     return table;
 }
 
@@ -172,39 +172,39 @@ std::span<const int> toolbarCommands() {
 }
 
 void CMainFrame::createActions() {
-    for (const CommandSpec& spec : commandTable()) {
+    for (const CommandEntry& entry : commandTable()) {
         auto* action = new QAction(this);
-        action->setData(spec.id);
-        const bool columnGroup = spec.id >= cmd::kColumnGroupFirst &&
-                                 spec.id < cmd::kColumnGroupFirst + kColumnGroupCount;
-        if (spec.text[0] != '\0')
+        action->setData(entry.id);
+        const bool columnGroup = entry.id >= cmd::kColumnGroupFirst &&
+                                 entry.id < cmd::kColumnGroupFirst + kColumnGroupCount;
+        if (entry.text[0] != '\0')
             action->setText(columnGroup
-                                ? QCoreApplication::translate(kChannelGridContext, spec.text)
-                                : tr(spec.text));
+                                ? QCoreApplication::translate(kChannelGridContext, entry.text)
+                                : tr(entry.text));
         QList<QKeySequence> keys;
         for (const QString& key :
-             QString::fromLatin1(spec.shortcuts).split(u';', Qt::SkipEmptyParts))
+             QString::fromLatin1(entry.shortcuts).split(u';', Qt::SkipEmptyParts))
             keys.append(QKeySequence(key, QKeySequence::PortableText));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         // The status line shows what a command does while the pointer rests on it.
         action->setStatusTip(action->text().section(u'\t', 0, 0).remove(u'&'));
-        action->setToolTip(spec.toolTip ? tr(spec.toolTip) : action->statusTip());
-        const auto handler = spec.handler;
-        const int id = spec.id;
+        action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->statusTip());
+        const auto handler = entry.handler;
+        const int id = entry.id;
         connect(action, &QAction::triggered, this, [this, handler, id] { (this->*handler)(id); });
-        if (spec.id >= cmd::kColumnGroupFirst &&
-            spec.id < cmd::kColumnGroupFirst + kColumnGroupCount)
+        if (entry.id >= cmd::kColumnGroupFirst &&
+            entry.id < cmd::kColumnGroupFirst + kColumnGroupCount)
             action->setCheckable(true);
-        if (spec.id == cmd::kViewToolbar || spec.id == cmd::kViewStatusBar) {
+        if (entry.id == cmd::kViewToolbar || entry.id == cmd::kViewStatusBar) {
             action->setCheckable(true);
             action->setChecked(true);
         }
-        const QIcon icon = toolbarIcon(spec.id);
+        const QIcon icon = toolbarIcon(entry.id);
         if (!icon.isNull())
             action->setIcon(icon);
         addAction(action); // shortcuts work even for commands without a menu entry
-        m_actions.insert(spec.id, action);
+        m_actions.insert(entry.id, action);
     }
 }
 
@@ -218,14 +218,14 @@ void CMainFrame::createMenus() {
     menus.insert(Menu::Columns, menus.value(Menu::View)->addMenu(tr(menuTitle(Menu::Columns))));
     menus.value(Menu::View)->insertSeparator(menus.value(Menu::Columns)->menuAction());
 
-    for (const CommandSpec& spec : commandTable()) {
-        QMenu* menu = menus.value(spec.menu);
+    for (const CommandEntry& entry : commandTable()) {
+        QMenu* menu = menus.value(entry.menu);
         if (!menu)
             continue;
-        if (spec.separatorBefore)
+        if (entry.separatorBefore)
             menu->addSeparator();
-        menu->addAction(m_actions.value(spec.id));
-        if (spec.id == cmd::kComPort) {
+        menu->addAction(m_actions.value(entry.id));
+        if (entry.id == cmd::kComPort) {
             menu->addSeparator();
             m_recentMenu = menu->addMenu(tr("Recent File"));
         }
