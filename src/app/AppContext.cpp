@@ -8,7 +8,7 @@ namespace mz58 {
 PortOpener AppContext::portOpener() const {
     const std::string device =
         simulated && config.comPort == 1 ? simulatorPort : config.ports.devicePath(config.comPort);
-    return [device]() -> std::unique_ptr<SerialLink> { return OpenRadioPort(device); };
+    return [device] { return OpenRadioPort(device); };
 }
 
 DownloadOptions AppContext::downloadOptions() const {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "AppContext.h"
-#include "QtPrompter.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
 
 #include <QObject>
 #include <QStringList>
@@ -53,7 +54,7 @@ private:
 
     Options m_options;
     AppContext m_context;
-    QtPrompter m_prompter;
+    MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     SingleInstance* m_instance = nullptr;
     std::unique_ptr<SimulatedRadio> m_simulator;

@@ -1,5 +1,7 @@
 #include "ReportPrinting.h"
 
+#include "MessageBoxPrompter.h"
+
 #include "AppContext.h"
 #include "CMZ58Doc.h"
 #include "CReportPrinter.h"
@@ -66,6 +68,8 @@ void ReportPrinting::print() {
     const CReportPrinter report = prepareReport(m_doc);
     QPrintDialog dialog(&printer(), parentWidget());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    // PDF files are written by "Print to PDF" through the atomic writer, never half-written.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setMinMax(1, report.pageCount());
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -122,9 +126,8 @@ void ReportPrinting::printToPdf() {
         return;
     PrintingFlag printing(m_context.printingInProgress);
     const QString path = dialog.selectedFiles().constFirst();
-    if (!writeReportPdf(report, path.toStdString(), defaultReportPaper()))
-        QMessageBox::critical(parentWidget(), QCoreApplication::applicationName(),
-                              tr("文件写入错误\n%1").arg(path));
+    MessageBoxPrompter(parentWidget()).tell(
+        writeReportPdf(report, path.toStdString(), defaultReportPaper()));
 }
 
 } // namespace mz58

@@ -35,37 +35,33 @@ void CMZ58Doc::CreateDocumentData() {
         }
         if (m_fileName == kNoFileName) {
             // No default image anywhere: the fresh VHF image becomes one.
-            (void)WriteDefaultImage(m_imageDir / defaultImageName(kVhf), m_state, m_prompter);
+            m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(kVhf), m_state));
             m_fileName = kNoFileName;
         }
     }
-    if (m_fileName != kNoFileName && CheckFile(m_fileName) == kFileReadable) {
-        if (ReadProgrammingFile(m_fileName, m_state.image, m_state.localOffset, m_prompter,
-                                m_fileName)) {
-            ImageCodec::decodeAll(m_state);
-            m_loaded = true;
-        }
+    if (m_fileName != kNoFileName && CheckFile(m_fileName) == FileCheck::Readable) {
+        const Status opened = OpenProgrammingFile(m_fileName, m_state);
+        m_prompter.tell(opened);
+        m_loaded = opened.ok();
     }
     cacheCallFlags();
     titleChanged();
 }
 
 bool CMZ58Doc::checkBeforeOpen(const fs::path& path) {
-    const int check = CheckProgrammingFile(path);
-    if (check != kProgrammingFileValid) {
-        m_prompter.tell(checkProgrammingFileMessage(check), path.string());
-        return false;
-    }
-    return true;
+    const Status check = checkProgrammingFileStatus(CheckProgrammingFile(path), path);
+    m_prompter.tell(check);
+    return check.ok();
 }
 
 bool CMZ58Doc::loadFile(const fs::path& path) {
     // Read into a fresh state so that a failed read leaves the document as it was.
     ImageState loaded;
     ImageCodec::resetAll(loaded);
-    if (!ReadProgrammingFile(path, loaded.image, loaded.localOffset, m_prompter, path.string()))
+    const Status opened = OpenProgrammingFile(path, loaded);
+    m_prompter.tell(opened);
+    if (!opened.ok())
         return false;
-    ImageCodec::decodeAll(loaded);
     m_state = std::move(loaded);
     m_fileName = path.string();
     m_loaded = true;
@@ -110,8 +106,11 @@ bool CMZ58Doc::saveTo(const fs::path& path) {
         m_prompter.tell(msg::kFileOpenError, name);
         return false;
     }
-    if (!WriteProgrammingFile(path, m_state.image, m_state.localOffset, m_prompter, name))
+    if (const Status written = WriteProgrammingFile(path, m_state.image, m_state.localOffset);
+        !written.ok()) {
+        m_prompter.tell(written);
         return false;
+    }
     m_modified = false;
     m_fileName = name;
     titleChanged();
@@ -175,8 +174,9 @@ void CMZ58Doc::ChangeBand() {
     if (const auto found = FindDefaultImage(band, m_imageDir)) {
         ImageState loaded;
         ImageCodec::resetAll(loaded);
-        if (ReadProgrammingFile(*found, loaded.image, loaded.localOffset, m_prompter,
-                                found->string())) {
+        const Status opened = OpenProgrammingFile(*found, loaded);
+        m_prompter.tell(opened);
+        if (opened.ok()) {
             m_state = std::move(loaded);
             m_fileName = found->string();
             read = true;
@@ -184,7 +184,7 @@ void CMZ58Doc::ChangeBand() {
     }
     m_loaded = read;
     if (!read)
-        (void)WriteDefaultImage(m_imageDir / defaultImageName(band), m_state, m_prompter);
+        m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(band), m_state));
     ImageCodec::decodeAll(m_state);
     cacheCallFlags();
     titleChanged();
@@ -214,15 +214,9 @@ void CMZ58Doc::titleChanged() {
 }
 
 bool writeFreshImageFile(const fs::path& path, int band) {
-    class Silent final : public Prompter {
-    public:
-        Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
-            return Answer::Ok;
-        }
-    } silent;
     ImageState state;
     ImageCodec::makeNewImage(state, band);
-    return WriteProgrammingFile(path, state.image, state.localOffset, silent, path.string());
+    return WriteProgrammingFile(path, state.image, state.localOffset).ok();
 }
 
 } // namespace mz58

@@ -11,11 +11,6 @@
 
 namespace mz58 {
 
-namespace msg {
-// The save-changes question ("%1" is the current file name), answered Yes, No or Cancel.
-inline constexpr StringId kAskToSave = 61699;
-} // namespace msg
-
 // View refresh hints.
 enum RefreshHint : int {
     kHintNothing = 0,

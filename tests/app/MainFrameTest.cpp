@@ -8,7 +8,8 @@
 #include "DeviceOptions.h"
 #include "ModalScript.h"
 #include "OptionUnit.h"
-#include "QtPrompter.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
 #include "ShellRules.h"
 
 #include <QAction>
@@ -53,7 +54,7 @@ private:
         return file.fileName();
     }
 
-    QtPrompter m_prompter;
+    MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     AppContext m_context;
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -4,7 +4,8 @@
 #include "Commands.h"
 #include "ModalScript.h"
 #include "ProgrammingFile.h"
-#include "QtPrompter.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
 #include "SimulatedRadio.h"
 #include "UiText.h"
 
@@ -64,7 +65,7 @@ private:
         return image;
     }
 
-    QtPrompter m_prompter;
+    MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     AppContext m_context;
     std::unique_ptr<QTemporaryDir> m_dir;

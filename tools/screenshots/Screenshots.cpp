@@ -6,7 +6,8 @@
 #include "CMZ58Doc.h"
 #include "CMainFrame.h"
 #include "Commands.h"
-#include "QtPrompter.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
 #include "SimulatedRadio.h"
 
 #include <QAction>
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
     if (!radio.start(kVhf, {"--state", "off", "--power-on-after", "600000"}))
         return 1;
 
-    QtPrompter prompter;
+    MessageBoxPrompter prompter;
     QtFileChooser chooser;
     AppContext context;
     context.configPath = dir.filePath(QStringLiteral("MZ58Win.ini"));
