@@ -119,8 +119,9 @@ TEST_F(CMZ58DocTest, OpenChecksTheFileBeforeLoading) {
             EXPECT_FALSE(fromMenu ? doc.OnFileOpen() : doc.OpenDocumentFile(path));
             ASSERT_EQ(messages(), std::vector<StringId>{c.message});
             // Message 37 names no file; the others name the one chosen.
-            if (c.message != msg::kFileFormatError)
+            if (c.message != msg::kFileFormatError) {
                 EXPECT_EQ(m_prompter.calls[0].args, std::vector<std::string>{path.string()});
+            }
             EXPECT_EQ(doc.fileName(), "<none>");
             EXPECT_TRUE(doc.IsModified());
             EXPECT_FALSE(doc.state().channels.entries[0].inUse);
