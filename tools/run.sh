@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs, builds and starts MZ58Win.
+# Installs, builds and starts MZ58Win. Without a USB serial adapter the radio on COM1 is the
+# built-in simulated radio, so reading and writing can be tried at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 tools/build.sh build
-if [ -x build/src/app/mz58win ]; then
-    exec build/src/app/mz58win "$@"
+args=("$@")
+if ! compgen -G "/dev/ttyUSB*" > /dev/null; then
+    args=(--simulator "${args[@]}")
 fi
-# Until the window application exists: a fresh image, described by the command-line tool.
-build/src/cli/mz58 new -o build/fresh.q7m
-exec build/src/cli/mz58 info build/fresh.q7m
+exec build/src/app/mz58win "${args[@]}"

@@ -6,38 +6,36 @@
 #include <QMessageBox>
 
 namespace mz58 {
+namespace {
 
-Answer MessageBoxPrompter::ask(StringId id, std::span<const std::string> args, Buttons buttons,
-                               Icon icon) {
-    QMessageBox box(m_parent);
-    box.setWindowTitle(QApplication::applicationDisplayName());
-    box.setText(uiMessage(id, args));
-    switch (icon) {
-    case Icon::Error:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    }
+QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
     switch (buttons) {
-    case Buttons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
     case Buttons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
+        return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
         break;
     }
-    switch (box.exec()) {
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon iconOf(Icon icon) {
+    switch (icon) {
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Error:
+        break;
+    }
+    return QMessageBox::Critical;
+}
+
+Answer answerOf(int button) {
+    switch (button) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -47,6 +45,31 @@ Answer MessageBoxPrompter::ask(StringId id, std::span<const std::string> args, B
     default:
         return Answer::Ok;
     }
+}
+
+} // namespace
+
+QString MessageBoxPrompter::messageText(StringId id, std::span<const std::string> args) {
+    return uiMessage(id, args).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+Answer MessageBoxPrompter::show(const QString& text, const QString& detail, Buttons buttons,
+                                Icon icon) {
+    QMessageBox box(iconOf(icon), QApplication::applicationDisplayName(), text,
+                    buttonsOf(buttons), m_parent);
+    if (!detail.isEmpty())
+        box.setDetailedText(detail);
+    return answerOf(box.exec());
+}
+
+Answer MessageBoxPrompter::ask(StringId id, std::span<const std::string> args, Buttons buttons,
+                               Icon icon) {
+    return show(messageText(id, args), {}, buttons, icon);
+}
+
+void MessageBoxPrompter::tell(const UserMessage& message) {
+    (void)show(messageText(message.id, message.args), QString::fromStdString(message.detail),
+               Buttons::Ok, message.icon);
 }
 
 } // namespace mz58

@@ -19,6 +19,8 @@ inline constexpr StringId kFileCreateError = 35;
 inline constexpr StringId kConfirmWriteDefault = 36;
 inline constexpr StringId kFileFormatError = 37;
 inline constexpr StringId kFileReadOnly = 49;
+// The save-changes question ("%1" is the current file name), answered Yes, No or Cancel.
+inline constexpr StringId kAskToSave = 61699;
 // Messages of this program beyond the radio's original texts.
 inline constexpr StringId kOffsetReplaced = 7001;
 } // namespace msg

@@ -286,6 +286,7 @@ constexpr StringEntry kStrings[] = {
     {7001, "默认差频 %1 MHz 无效, 已改为 %2 MHz",
      "the file's local offset is not a usable value; it was replaced"},
     {59143, "[ Key Operation ]", ""}, // default text of the tip bar's right pane
+    {61699, "是否保存对 %1 的更改?", "save the changes?"},
 };
 
 constexpr bool sortedById() {

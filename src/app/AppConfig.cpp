@@ -1,0 +1,96 @@
+#include "AppConfig.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace mz58 {
+namespace {
+
+const QString kInitialize = QStringLiteral("Initialize");
+const QString kItem = QStringLiteral("ITEM");
+const QString kPorts = QStringLiteral("Ports");
+
+QString itemKey(int group) {
+    return QStringLiteral("ITEM%1").arg(group);
+}
+
+// Writing the file costs far more than reading it: keys that already hold the value stay
+// untouched, so a start with a complete file writes nothing.
+void setValue(QSettings& settings, const QString& key, const QVariant& value) {
+    const QVariant current = settings.value(key);
+    if (!current.isValid() || current.toString() != value.toString())
+        settings.setValue(key, value);
+}
+
+void writeColumnGroupsTo(QSettings& settings, const std::array<int, kColumnGroupCount>& groups) {
+    settings.beginGroup(kItem);
+    for (int g = 0; g < kColumnGroupCount; ++g)
+        setValue(settings, itemKey(g), groups[static_cast<std::size_t>(g)]);
+    settings.endGroup();
+}
+
+} // namespace
+
+std::array<int, kColumnGroupCount> AppConfig::defaultColumnGroups() {
+    std::array<int, kColumnGroupCount> groups{};
+    for (int g = 0; g < kColumnGroupCount; ++g)
+        groups[static_cast<std::size_t>(g)] = columnGroupShownByDefault(g) ? 1 : 0;
+    return groups;
+}
+
+QString configurationFilePath() {
+    return QDir::current().filePath(QStringLiteral("MZ58Win.ini"));
+}
+
+AppConfig AppConfig::read(const QString& path) {
+    QSettings settings(path, QSettings::IniFormat);
+    AppConfig config;
+    settings.beginGroup(kInitialize);
+    config.comPort = validComPort(settings.value(QStringLiteral("COM_PORT"), 1).toInt());
+    config.cx = validWindowWidth(settings.value(QStringLiteral("CX"), kMinWindowWidth).toInt());
+    config.cy = validWindowHeight(settings.value(QStringLiteral("CY"), kMinWindowHeight).toInt());
+    settings.endGroup();
+
+    settings.beginGroup(kItem);
+    for (int g = 0; g < kColumnGroupCount; ++g)
+        config.columnGroups[static_cast<std::size_t>(g)] =
+            settings.value(itemKey(g), columnGroupShownByDefault(g) ? 1 : 0).toInt();
+    settings.endGroup();
+
+    settings.beginGroup(kPorts);
+    for (int n = 1; n <= kComPortCount; ++n) {
+        const QString key = QString::fromStdString(ComPortMap::key(n));
+        auto& device = config.ports.devices[static_cast<std::size_t>(n - 1)];
+        device = settings.value(key, QString::fromStdString(device)).toString().toStdString();
+    }
+    settings.endGroup();
+    return config;
+}
+
+void AppConfig::writeStartup(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    setValue(settings, kInitialize + QStringLiteral("/COM_PORT"), comPort);
+    writeColumnGroupsTo(settings, columnGroups);
+    settings.beginGroup(kPorts);
+    for (int n = 1; n <= kComPortCount; ++n)
+        setValue(settings, QString::fromStdString(ComPortMap::key(n)),
+                 QString::fromStdString(ports.devices[static_cast<std::size_t>(n - 1)]));
+    settings.endGroup();
+}
+
+void AppConfig::writeAtExit(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kInitialize);
+    setValue(settings, QStringLiteral("COM_PORT"), comPort);
+    setValue(settings, QStringLiteral("CX"), cx);
+    setValue(settings, QStringLiteral("CY"), cy);
+    settings.endGroup();
+    writeColumnGroupsTo(settings, columnGroups);
+}
+
+void AppConfig::writeColumnGroups(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    writeColumnGroupsTo(settings, columnGroups);
+}
+
+} // namespace mz58

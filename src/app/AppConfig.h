@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ChannelGridLayout.h"
+#include "ComPorts.h"
+#include "ShellRules.h"
+
+#include <QString>
+
+#include <array>
+
+namespace mz58 {
+
+// The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY), section "ITEM"
+// (ITEM0..ITEM14, the column groups) and section "Ports" (the device behind each COM number).
+struct AppConfig {
+    int comPort = 1;
+    int cx = kMinWindowWidth;
+    int cy = kMinWindowHeight;
+    std::array<int, kColumnGroupCount> columnGroups = defaultColumnGroups();
+    ComPortMap ports;
+
+    static std::array<int, kColumnGroupCount> defaultColumnGroups();
+
+    // Reads the file (missing keys and a missing file give the defaults; bad values are made
+    // valid).
+    static AppConfig read(const QString& path);
+    // What start-up writes back at once: COM_PORT, every ITEM key and the port map.
+    void writeStartup(const QString& path) const;
+    // What the main window writes when it goes: COM_PORT, CX, CY and every ITEM key.
+    void writeAtExit(const QString& path) const;
+    void writeColumnGroups(const QString& path) const;
+};
+
+// The configuration file in the current working directory.
+QString configurationFilePath();
+
+} // namespace mz58

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "AppContext.h"
+#include "Commands.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+namespace mz58 {
+
+class CMZ58Doc;
+class CMZ58View;
+class ReportPrinting;
+
+// The main window: menus, toolbar and status bar around the channel view. It routes the
+// commands, decides which are enabled, keeps the clock and asks before closing with changes.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The one refresh operation: 0 nothing, 1 rebuild, 2 header, 4 band change.
+    void refresh(int hint);
+    // Applies the availability row of the option unit and the column-group check marks.
+    void updateActions();
+    void updateTitle();
+    // Brings the window to the front (a second start asked for it).
+    void activate();
+
+    [[nodiscard]] QAction* action(int id) const { return m_actions.value(id); }
+    [[nodiscard]] CMZ58View* view() const { return m_view; }
+    [[nodiscard]] QToolBar* toolBar() const { return m_toolBar; }
+    [[nodiscard]] QString clockPaneText() const;
+    [[nodiscard]] QString idleText() const;
+    [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
+
+    // Command handlers; each receives its command id.
+    void onFileNew(int id);
+    void onFileOpen(int id);
+    void onFileSave(int id);
+    void onFileSaveAs(int id);
+    void onPrint(int id);
+    void onPrintPreview(int id);
+    void onPrintSetup(int id);
+    void onPrintPdf(int id);
+    void onExit(int id);
+    void onToggleToolbar(int id);
+    void onToggleStatusBar(int id);
+    void onColumnGroup(int id);
+    void onUpload(int id);
+    void onDownload(int id);
+    void onHelpFinder(int id);
+    void onHelpContext(int contextNumber);
+    void onHelpText(int id);
+    void onAbout(int id);
+    // Entries whose dialogs or editing come later: a short message.
+    void onNotAvailable(int id);
+
+    // Opens a file named outside the Open dialog (command line, recent files, drop).
+    bool openNamedFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateClock();
+    void updateHeaderInfo();
+    void rememberRecentFile();
+    void rebuildRecentMenu();
+    void showHexView();
+
+    CMZ58Doc& m_doc;
+    AppContext& m_context;
+    CMZ58View* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_idleLabel = nullptr;
+    QLabel* m_clockLabel = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QHash<int, QAction*> m_actions;
+    QStringList m_recentFiles;
+    ReportPrinting* m_printing = nullptr;
+};
+
+} // namespace mz58

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace mz58 {
+
+// The maintenance password: one hidden edit box, OK and Cancel.
+class CPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPasswordDlg(QWidget* parent = nullptr);
+    [[nodiscard]] QString password() const;
+
+private:
+    QLineEdit* m_edit = nullptr;
+};
+
+} // namespace mz58

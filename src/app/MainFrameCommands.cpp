@@ -1,0 +1,251 @@
+// The command table of the main window and the menus, toolbar and shortcuts built from it.
+#include "CMainFrame.h"
+
+#include "ChannelGridLayout.h"
+#include "ShellRules.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
+#include <QToolBar>
+
+#include <array>
+#include <vector>
+
+namespace mz58 {
+namespace {
+
+#define TEXT(s) QT_TRANSLATE_NOOP("mz58::CMainFrame", s)
+
+using F = CMainFrame;
+
+std::vector<CommandEntry> buildTable() {
+    std::vector<CommandEntry> t{
+        {cmd::kFileNew, Menu::File, TEXT("&N新建\tCtrl+N"), "Ctrl+N", &F::onFileNew},
+        {cmd::kFileOpen, Menu::File, TEXT("&O打开...\tCtrl+O"), "Ctrl+O", &F::onFileOpen},
+        {cmd::kFileSave, Menu::File, TEXT("&S保存\tCtrl+S"), "Ctrl+S", &F::onFileSave},
+        {cmd::kFileSaveAs, Menu::File, TEXT("&A另存为..."), "", &F::onFileSaveAs},
+        {cmd::kFilePrint, Menu::File, TEXT("&P打印...\tCtrl+P"), "Ctrl+P", &F::onPrint, true},
+        {cmd::kFilePrintPreview, Menu::File, TEXT("&V打印预览"), "", &F::onPrintPreview},
+        {cmd::kFilePrintSetup, Menu::File, TEXT("&R打印设置..."), "", &F::onPrintSetup},
+        {cmd::kFilePrintPdf, Menu::File, TEXT("打印到PDF文件... (Print to PDF)"), "",
+         &F::onPrintPdf},
+        {cmd::kComPort, Menu::File, TEXT("&C串口设置"), "", &F::onNotAvailable, true},
+        {cmd::kAppExit, Menu::File, TEXT("&X退出"), "", &F::onExit, true},
+        {cmd::kEditCopy, Menu::Edit, TEXT("&C复制\tCtrl+C"), "Ctrl+C;Ctrl+Ins", &F::onNotAvailable},
+        {cmd::kEditPaste, Menu::Edit, TEXT("&P粘贴\tCtrl+V"), "Ctrl+V;Shift+Ins",
+         &F::onNotAvailable},
+        {cmd::kEditCut, Menu::None, "", "Ctrl+X;Shift+Del", &F::onNotAvailable},
+        {cmd::kEditUndo, Menu::None, "", "Ctrl+Z;Alt+Backspace", &F::onNotAvailable},
+        {cmd::kViewToolbar, Menu::View, TEXT("&T工具栏"), "", &F::onToggleToolbar},
+        {cmd::kViewStatusBar, Menu::View, TEXT("&S状态栏"), "", &F::onToggleStatusBar},
+        {cmd::kColumnDisplay, Menu::Columns, TEXT("&V选择显示"), "", &F::onNotAvailable},
+    };
+    // The column groups' texts come from the grid's layout (translation context of the grid).
+    bool first = true;
+    for (const int group : columnGroupMenuOrder()) {
+        t.push_back({cmd::kColumnGroupFirst + group, Menu::Columns,
+                     columnGroupMenuText(group).data(), "", &F::onColumnGroup, first});
+        first = false;
+    }
+    const CommandEntry rest[] = {
+        {32772, Menu::Settings, TEXT("&H硬件"), "", &F::onNotAvailable},
+        {32773, Menu::Settings, TEXT("&O选项"), "", &F::onNotAvailable},
+        {32774, Menu::Settings, TEXT("&S扫描"), "", &F::onNotAvailable},
+        {32775, Menu::Settings, TEXT("&P省电"), "", &F::onNotAvailable},
+        {32776, Menu::Settings, TEXT("&K按键功能"), "", &F::onNotAvailable},
+        {32777, Menu::Settings, TEXT("&M市场编号"), "", &F::onNotAvailable},
+        {32778, Menu::Settings, TEXT("&I特殊功能"), "", &F::onNotAvailable},
+        {cmd::kAni, Menu::Signalling, TEXT("&ANI"), "", &F::onNotAvailable},
+        {cmd::kDtmf, Menu::Signalling, TEXT("&DTMF"), "", &F::onNotAvailable},
+        {cmd::kPagingCode, Menu::Signalling, TEXT("&Paging Code"), "", &F::onNotAvailable},
+        {cmd::kTwoTone, Menu::Signalling, TEXT("&2Tone"), "", &F::onNotAvailable},
+        {cmd::kTwoToneTable, Menu::Signalling, TEXT("2&Tone Table"), "", &F::onNotAvailable},
+        {cmd::kUpload, Menu::Radio, TEXT("&U读取"), "", &F::onUpload},
+        {cmd::kDownload, Menu::Radio, TEXT("&D写入"), "", &F::onDownload},
+        {cmd::kChannelType, Menu::ChannelType, TEXT("&C信道类型"), "", &F::onNotAvailable},
+        {cmd::kHelpFinder, Menu::Help, TEXT("&H帮助主题"), "", &F::onHelpFinder},
+        {cmd::kHelpGettingStarted, Menu::Help, TEXT("&G开始"), "", &F::onHelpText, true},
+        {cmd::kHelpProblems, Menu::Help, TEXT("&C一般问题"), "", &F::onHelpText},
+        {cmd::kHelpAbout, Menu::Help, TEXT("&A关于MZ58.."), "", &F::onAbout, true},
+        // Toolbar buttons with their own ids.
+        {cmd::kToolbarUpload, Menu::None, TEXT("读取"), "", &F::onUpload, false, TEXT("读取")},
+        {cmd::kToolbarDownload, Menu::None, TEXT("写入"), "", &F::onDownload, false, TEXT("写入")},
+        {cmd::kAppAbout, Menu::None, TEXT("关于MZ58"), "", &F::onAbout},
+    };
+    t.insert(t.end(), std::begin(rest), std::end(rest));
+    return t;
+}
+
+constexpr std::array<int, 13> kToolbar{cmd::kFileNew,
+                                       cmd::kFileOpen,
+                                       0,
+                                       cmd::kFileSave,
+                                       0,
+                                       cmd::kEditCopy,
+                                       cmd::kEditPaste,
+                                       0,
+                                       cmd::kFilePrint,
+                                       0,
+                                       cmd::kToolbarUpload,
+                                       cmd::kToolbarDownload,
+                                       cmd::kAppAbout};
+
+// A 16 x 16 icon showing one character, for buttons without a standard icon.
+QIcon glyphIcon(const QString& glyph) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x20, 0x40, 0x90));
+    QFont font = painter.font();
+    font.setPixelSize(26);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+QIcon toolbarIcon(int id) {
+    QStyle* style = QApplication::style();
+    switch (id) {
+    case cmd::kFileNew:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    case cmd::kFileOpen:
+        return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case cmd::kFileSave:
+        return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case cmd::kEditCopy:
+        return glyphIcon(QStringLiteral("C"));
+    case cmd::kEditPaste:
+        return glyphIcon(QStringLiteral("V"));
+    case cmd::kFilePrint:
+        return glyphIcon(QStringLiteral("P"));
+    case cmd::kToolbarUpload:
+        return glyphIcon(QStringLiteral("读"));
+    case cmd::kToolbarDownload:
+        return glyphIcon(QStringLiteral("写"));
+    case cmd::kAppAbout:
+        return glyphIcon(QStringLiteral("?"));
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::span<const CommandEntry> commandTable() {
+    static const std::vector<CommandEntry> table = buildTable();
+    return table;
+}
+
+const char* menuTitle(Menu menu) {
+    switch (menu) {
+    case Menu::File:
+        return TEXT("&File");
+    case Menu::Edit:
+        return TEXT("&Edit");
+    case Menu::View:
+        return TEXT("&View");
+    case Menu::Columns:
+        return TEXT("&Columns");
+    case Menu::Settings:
+        return TEXT("&Settings");
+    case Menu::Signalling:
+        return TEXT("Si&gnalling");
+    case Menu::Radio:
+        return TEXT("&Radio");
+    case Menu::ChannelType:
+        return TEXT("C&hannel type");
+    case Menu::Help:
+        return TEXT("&Help");
+    default:
+        return "";
+    }
+}
+
+std::span<const int> toolbarCommands() {
+    return kToolbar;
+}
+
+void CMainFrame::createActions() {
+    for (const CommandEntry& entry : commandTable()) {
+        auto* action = new QAction(this);
+        action->setData(entry.id);
+        const bool columnGroup = entry.id >= cmd::kColumnGroupFirst &&
+                                 entry.id < cmd::kColumnGroupFirst + kColumnGroupCount;
+        if (entry.text[0] != '\0')
+            action->setText(columnGroup
+                                ? QCoreApplication::translate(kChannelGridContext, entry.text)
+                                : tr(entry.text));
+        QList<QKeySequence> keys;
+        for (const QString& key :
+             QString::fromLatin1(entry.shortcuts).split(u';', Qt::SkipEmptyParts))
+            keys.append(QKeySequence(key, QKeySequence::PortableText));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        // The status line shows what a command does while the pointer rests on it.
+        action->setStatusTip(action->text().section(u'\t', 0, 0).remove(u'&'));
+        action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->statusTip());
+        const auto handler = entry.handler;
+        const int id = entry.id;
+        connect(action, &QAction::triggered, this, [this, handler, id] { (this->*handler)(id); });
+        if (entry.id >= cmd::kColumnGroupFirst &&
+            entry.id < cmd::kColumnGroupFirst + kColumnGroupCount)
+            action->setCheckable(true);
+        if (entry.id == cmd::kViewToolbar || entry.id == cmd::kViewStatusBar) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        const QIcon icon = toolbarIcon(entry.id);
+        if (!icon.isNull())
+            action->setIcon(icon);
+        addAction(action); // shortcuts work even for commands without a menu entry
+        m_actions.insert(entry.id, action);
+    }
+}
+
+void CMainFrame::createMenus() {
+    QHash<Menu, QMenu*> menus;
+    const Menu order[] = {Menu::File,       Menu::Edit,  Menu::View,        Menu::Settings,
+                          Menu::Signalling, Menu::Radio, Menu::ChannelType, Menu::Help};
+    for (Menu menu : order)
+        menus.insert(menu, menuBar()->addMenu(tr(menuTitle(menu))));
+    // The column groups are a submenu of View.
+    menus.insert(Menu::Columns, menus.value(Menu::View)->addMenu(tr(menuTitle(Menu::Columns))));
+    menus.value(Menu::View)->insertSeparator(menus.value(Menu::Columns)->menuAction());
+
+    for (const CommandEntry& entry : commandTable()) {
+        QMenu* menu = menus.value(entry.menu);
+        if (!menu)
+            continue;
+        if (entry.separatorBefore)
+            menu->addSeparator();
+        menu->addAction(m_actions.value(entry.id));
+        if (entry.id == cmd::kComPort) {
+            menu->addSeparator();
+            m_recentMenu = menu->addMenu(tr("Recent File"));
+        }
+    }
+}
+
+void CMainFrame::createToolBar() {
+    m_toolBar = addToolBar(tr("工具栏"));
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setMovable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : toolbarCommands()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions.value(id));
+    }
+    connect(m_toolBar, &QToolBar::visibilityChanged, m_actions.value(cmd::kViewToolbar),
+            &QAction::setChecked);
+}
+
+} // namespace mz58

@@ -1,0 +1,95 @@
+#include "SimulatedRadio.h"
+
+#include "CMZ58Doc.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
+namespace mz58 {
+namespace {
+
+constexpr int kStartTimeoutMs = 5000;
+constexpr int kStopTimeoutMs = 2000;
+
+} // namespace
+
+SimulatedRadio::SimulatedRadio() {
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_LINUX
+    // The simulator ends with the program even when the program is killed.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
+}
+
+SimulatedRadio::~SimulatedRadio() {
+    stop();
+}
+
+QString SimulatedRadio::programPath() {
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mz58-radiosim"));
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+#ifdef MZ58_RADIOSIM_BUILD_PATH
+    if (QFileInfo(QStringLiteral(MZ58_RADIOSIM_BUILD_PATH)).isExecutable())
+        return QStringLiteral(MZ58_RADIOSIM_BUILD_PATH);
+#endif
+    return {};
+}
+
+QString SimulatedRadio::memoryFile() const {
+    return m_dir.filePath(QStringLiteral("radio.q7m"));
+}
+
+bool SimulatedRadio::start(int band, const QStringList& extraArguments) {
+    const QString program = programPath();
+    if (program.isEmpty()) {
+        m_error = QStringLiteral("mz58-radiosim not found");
+        return false;
+    }
+    if (!m_dir.isValid() || !writeFreshImageFile(memoryFile().toStdString(), band)) {
+        m_error = QStringLiteral("cannot write the simulated radio's memory");
+        return false;
+    }
+    QStringList arguments{QStringLiteral("--image"), memoryFile(), QStringLiteral("--save-to"),
+                          memoryFile()};
+    arguments += extraArguments;
+    m_process.start(program, arguments);
+    if (!m_process.waitForStarted(kStartTimeoutMs)) {
+        m_error = m_process.errorString();
+        return false;
+    }
+    // The first line names the pseudo-terminal: "PORT <path>".
+    const QDeadlineTimer deadline(kStartTimeoutMs);
+    while (!m_process.canReadLine() && !deadline.hasExpired() &&
+           m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+    const QString line = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    if (!line.startsWith(QStringLiteral("PORT "))) {
+        m_error = QStringLiteral("mz58-radiosim did not name its port");
+        stop();
+        return false;
+    }
+    m_port = line.mid(5);
+    return true;
+}
+
+void SimulatedRadio::stop() {
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(kStopTimeoutMs)) {
+        m_process.kill();
+        m_process.waitForFinished(kStopTimeoutMs);
+    }
+}
+
+} // namespace mz58

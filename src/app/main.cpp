@@ -1,0 +1,14 @@
+#include "CMZ58App.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("MZ58Win"));
+    mz58::CMZ58App::Options options;
+    options.arguments = QApplication::arguments().mid(1);
+    mz58::CMZ58App mz58app(options);
+    if (!mz58app.InitInstance())
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,257 @@
+#include "AppContext.h"
+#include "CFileDataDlg.h"
+#include "CMZ58Doc.h"
+#include "CMZ58View.h"
+#include "CMainFrame.h"
+#include "ChannelGridLayout.h"
+#include "Commands.h"
+#include "DeviceOptions.h"
+#include "ModalScript.h"
+#include "OptionUnit.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
+#include "ShellRules.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace mz58;
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    void makeFrame() {
+        m_frame.reset();
+        m_doc.reset();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_context = AppContext{};
+        m_context.configPath = m_dir->filePath(QStringLiteral("MZ58Win.ini"));
+        m_doc = std::make_unique<CMZ58Doc>(m_prompter, m_chooser, m_dir->path().toStdString());
+        m_doc->OnNewDocument();
+        m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
+        m_prompter.setParent(m_frame.get());
+        m_chooser.setParent(m_frame.get());
+        m_doc->onUpdateViews = [this](int hint) { m_frame->refresh(hint); };
+        m_doc->onTitleChanged = [this] { m_frame->updateTitle(); };
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    }
+    QString writeBytes(const QString& name, int size) {
+        QFile file(m_dir->filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(QByteArray(size, '\x11'));
+        return file.fileName();
+    }
+
+    MessageBoxPrompter m_prompter;
+    QtFileChooser m_chooser;
+    AppContext m_context;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMZ58Doc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+
+private slots:
+    void init() { makeFrame(); }
+    void cleanup() {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void columnMenuTogglesItsGroup_data() {
+        QTest::addColumn<int>("group");
+        for (int group : {1, 9, 14})
+            QTest::addRow("group %d", group) << group;
+    }
+    void columnMenuTogglesItsGroup() {
+        QFETCH(int, group);
+        QAction* entry = m_frame->action(cmd::kColumnGroupFirst + group);
+        QVERIFY(entry && entry->isCheckable() && entry->isEnabled());
+        const bool before = columnGroupShownByDefault(group);
+        QCOMPARE(entry->isChecked(), before);
+        entry->trigger();
+        QCOMPARE(m_frame->view()->isColumnGroupShown(group), !before);
+        QCOMPARE(entry->isChecked(), !before);
+        entry->trigger();
+        QCOMPARE(m_frame->view()->isColumnGroupShown(group), before);
+    }
+
+    void signallingFollowsTheOptionUnit_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("dtmfAbsent");
+        QTest::addColumn<QList<int>>("enabled");
+        QTest::newRow("none") << OptionUnit::kNone << false
+                              << QList<int>{cmd::kAni, cmd::kDtmf, cmd::kPagingCode};
+        QTest::newRow("2Tone") << OptionUnit::k2Tone << false
+                               << QList<int>{cmd::kAni, cmd::kDtmf, cmd::kTwoTone,
+                                             cmd::kTwoToneTable};
+        QTest::newRow("SUBSIG") << OptionUnit::kSubsig << false
+                                << QList<int>{cmd::kAni, cmd::kDtmf};
+        QTest::newRow("no DTMF device")
+            << OptionUnit::kNone << true << QList<int>{cmd::kAni, cmd::kDtmf};
+    }
+    void signallingFollowsTheOptionUnit() {
+        QFETCH(int, unit);
+        QFETCH(bool, dtmfAbsent);
+        QFETCH(QList<int>, enabled);
+        ImageState state = m_doc->state();
+        state.optionUnit.type = unit;
+        state.optionUnit.encode(state.image);
+        DeviceOptions devices;
+        devices.decode(state.image);
+        devices.dtmfAbsent = dtmfAbsent ? 1 : 0;
+        devices.encode(state.image);
+        m_doc->applyUpload(state.image);
+        for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
+            QVERIFY2(m_frame->action(id)->isEnabled() == enabled.contains(id),
+                     qPrintable(m_frame->action(id)->text()));
+        QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
+        QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
+    }
+
+    void closingWithChangesAsks_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs"); // empty: the Save As dialog is cancelled
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("no") << int(QMessageBox::No) << QString() << true;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << QString() << false;
+        QTest::newRow("yes, save as cancelled") << int(QMessageBox::Yes) << QString() << false;
+        QTest::newRow("yes, saved") << int(QMessageBox::Yes) << "kept.q7m" << true;
+    }
+    void closingWithChangesAsks() {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, closes);
+        m_doc->state().channels.entries[5].inUse = 0;
+        m_doc->SetModifiedFlag();
+        test::ModalScript script;
+        script.answer(QMessageBox::StandardButton(answer));
+        const QString target = m_dir->filePath(saveAs);
+        script.on<QFileDialog>([&](QFileDialog* dialog) {
+            if (saveAs.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            test::chooseFile(dialog, target);
+        });
+        m_frame->close();
+        QCOMPARE(script.texts.value(0), QStringLiteral("是否保存对 <none> 的更改?"));
+        QCOMPARE(m_frame->isVisible(), !closes);
+        QCOMPARE(m_doc->IsModified(), !closes);
+        QCOMPARE(m_doc->state().channels.entries[5].inUse, 0);
+        if (!saveAs.isEmpty())
+            QCOMPARE(QFileInfo(target).size(), 520);
+    }
+
+    void closeIsRefusedWhilePrinting() {
+        m_doc->SetModifiedFlag();
+        m_context.printingInProgress = true;
+        test::ModalScript script; // a question would be a fault: it is answered and noted
+        script.answer(QMessageBox::Cancel);
+        m_frame->close();
+        QVERIFY(script.texts.isEmpty());
+        QVERIFY(m_frame->isVisible());
+        m_context.printingInProgress = false;
+        m_doc->SetModifiedFlag(false);
+    }
+
+    void openOfAWrongFileShowsItsMessage_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("519 bytes") << 519 << "文件无法打开.\n文件格式错误或不支持";
+    }
+    void openOfAWrongFileShowsItsMessage() {
+        QFETCH(int, size);
+        QFETCH(QString, message);
+        const QString path = writeBytes(QStringLiteral("wrong.q7m"), size);
+        test::ModalScript script;
+        script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, path); });
+        script.answer(QMessageBox::Ok);
+        QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(script.done());
+        QCOMPARE(script.texts.value(0), message.contains("%1") ? message.arg(path) : message);
+        QCOMPARE(m_doc->fileName(), std::string("<none>"));
+    }
+
+    void exitWritesTheConfiguration() {
+        m_frame->resize(700, 500);
+        m_frame->action(cmd::kColumnGroupFirst + 14)->trigger();
+        m_frame->action(cmd::kColumnGroupFirst + 1)->trigger();
+        m_frame->action(cmd::kAppExit)->trigger();
+        QVERIFY(!m_frame->isVisible());
+        QSettings ini(m_context.configPath, QSettings::IniFormat);
+        QCOMPARE(ini.value("Initialize/CX").toInt(), 700);
+        QCOMPARE(ini.value("Initialize/CY").toInt(), 500);
+        QCOMPARE(ini.value("ITEM/ITEM14").toInt(), 1);
+        QCOMPARE(ini.value("ITEM/ITEM1").toInt(), 0);
+        QCOMPARE(ini.value("ITEM/ITEM0").toInt(), 1);
+    }
+
+    void printToPdfNeedsNoPrinter() {
+        const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
+        test::ModalScript script;
+        script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, pdf); });
+        m_frame->action(cmd::kFilePrintPdf)->trigger();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(!m_context.printingInProgress);
+    }
+
+    // A close request while the preview is open is refused; afterwards closing works.
+    void closeIsRefusedDuringThePreview() {
+        m_doc->SetModifiedFlag();
+        test::ModalScript script;
+        bool refused = false;
+        script.on<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            m_frame->close();
+            refused = m_frame->isVisible() && m_context.printingInProgress;
+            preview->reject();
+        });
+        m_frame->action(cmd::kFilePrintPreview)->trigger();
+        QVERIFY(refused);
+        QVERIFY(!m_context.printingInProgress);
+        m_doc->SetModifiedFlag(false);
+        QVERIFY(m_frame->close());
+    }
+
+    void shiftF9ShowsTheImageData() {
+        test::ModalScript script;
+        bool shown = false;
+        script.on<CFileDataDlg>([&](CFileDataDlg* dialog) {
+            shown = true;
+            dialog->reject();
+        });
+        QTest::keyClick(m_frame->view(), Qt::Key_F9, Qt::ShiftModifier);
+        QTRY_VERIFY(script.done());
+        QVERIFY(shown);
+    }
+
+    void laterEntriesSayTheyAreNotAvailable_data() {
+        QTest::addColumn<int>("id");
+        for (int id : {32772, cmd::kAni, cmd::kChannelType, cmd::kColumnDisplay})
+            QTest::addRow("%d", id) << id;
+    }
+    void laterEntriesSayTheyAreNotAvailable() {
+        QFETCH(int, id);
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        m_frame->action(id)->trigger();
+        QVERIFY(script.texts.value(0).contains(QStringLiteral("not available yet")));
+        QVERIFY(script.texts.value(0).contains(
+            m_frame->action(id)->text().section(u'\t', 0, 0).remove(u'&')));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,185 @@
+#include "CMZ58App.h"
+#include "CMZ58Doc.h"
+#include "CMainFrame.h"
+#include "CPasswordDlg.h"
+#include "ModalScript.h"
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace mz58;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CMZ58App> makeApp(const QStringList& arguments = {}) {
+        CMZ58App::Options options;
+        options.arguments = arguments;
+        options.imageDir = m_dir->path().toStdString();
+        options.instanceName = instanceName();
+        return std::make_unique<CMZ58App>(options);
+    }
+    QString instanceName() const {
+        return QStringLiteral("mz58-startup-test-%1").arg(QCoreApplication::applicationPid());
+    }
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("MZ58Win.ini")); }
+    void writeIni(const QString& text) {
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previousDir;
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(m_dir->path());
+    }
+    void cleanup() {
+        QDir::setCurrent(m_previousDir);
+        m_dir.reset();
+    }
+
+    void freshStartWritesTheDefaults() {
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+        QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("Vhfdef.q7m"))));
+        QCOMPARE(QFileInfo(m_dir->filePath(QStringLiteral("Vhfdef.q7m"))).size(), 520);
+        QVERIFY(app->mainFrame()->windowTitle().startsWith(QStringLiteral("<none> - ")));
+        QCOMPARE(app->document()->fileName(), std::string("<none>"));
+
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("Initialize/COM_PORT").toString(), QStringLiteral("1"));
+        for (int g = 0; g < 15; ++g)
+            QCOMPARE(ini.value(QStringLiteral("ITEM/ITEM%1").arg(g)).toString(),
+                     g == 14 ? QStringLiteral("0") : QStringLiteral("1"));
+        QCOMPARE(ini.value("Ports/COM1").toString(), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void configurationIsMadeValid_data() {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<int>("comPort");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("COM7 becomes COM1") << "[Initialize]\nCOM_PORT=7\n" << 1 << QSize(640, 410);
+        QTest::newRow("COM3 kept") << "[Initialize]\nCOM_PORT=3\n" << 3 << QSize(640, 410);
+        QTest::newRow("500 x 300 is raised") << "[Initialize]\nCX=500\nCY=300\n"
+                                             << 1 << QSize(640, 410);
+        QTest::newRow("800 x 600 kept") << "[Initialize]\nCX=800\nCY=600\n" << 1 << QSize(800, 600);
+    }
+    void configurationIsMadeValid() {
+        QFETCH(QString, ini);
+        QFETCH(int, comPort);
+        QFETCH(QSize, size);
+        writeIni(ini);
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+        QCOMPARE(app->context().config.comPort, comPort);
+        QCOMPARE(app->mainFrame()->size(), size);
+        QSettings written(iniPath(), QSettings::IniFormat);
+        QCOMPARE(written.value("Initialize/COM_PORT").toInt(), comPort);
+    }
+
+    void maintenanceNeedsTheSwitchAndThePassword_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("typed"); // empty: no dialog expected; "<esc>": cancelled
+        QTest::addColumn<bool>("maintenance");
+        QTest::newRow("-M and the password") << QStringList{"-M"} << "tomba-rikel" << true;
+        QTest::newRow("/m and the password") << QStringList{"/m"} << "tomba-rikel" << true;
+        QTest::newRow("wrong password") << QStringList{"-m"} << "tomba" << false;
+        QTest::newRow("cancelled") << QStringList{"/M"} << "<esc>" << false;
+        QTest::newRow("-M with more") << QStringList{"-M", "x.q7m"} << "" << false;
+        QTest::newRow("-M with a blank") << QStringList{"-M "} << "" << false;
+    }
+    void maintenanceNeedsTheSwitchAndThePassword() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, typed);
+        QFETCH(bool, maintenance);
+        test::ModalScript script;
+        bool asked = false;
+        if (!typed.isEmpty())
+            script.on<CPasswordDlg>([&](CPasswordDlg* dialog) {
+                asked = true;
+                if (typed == "<esc>") {
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                    return;
+                }
+                auto* edit = dialog->findChild<QLineEdit*>();
+                QCOMPARE(edit->echoMode(), QLineEdit::Password);
+                QTest::keyClicks(edit, typed);
+                QTest::keyClick(edit, Qt::Key_Return);
+            });
+        // "-M " names a file that is not there: its message is answered.
+        script.answer(QMessageBox::Ok);
+        auto app = makeApp(arguments);
+        QVERIFY(app->InitInstance());
+        QCOMPARE(asked, !typed.isEmpty());
+        QCOMPARE(app->context().maintenance, maintenance);
+        QCOMPARE(app->mainFrame()->windowTitle().endsWith(QStringLiteral("(M)")), maintenance);
+    }
+
+    void commandLineFileIsCheckedLikeOpen() {
+        QFile bad(m_dir->filePath(QStringLiteral("bad.q7m")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QByteArray(519, '\x11'));
+        bad.close();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        auto app = makeApp({bad.fileName()});
+        QVERIFY(app->InitInstance());
+        QTRY_VERIFY(script.done());
+        QCOMPARE(script.texts.value(0), QStringLiteral("文件无法打开.\n文件格式错误或不支持"));
+        QCOMPARE(app->document()->fileName(), std::string("<none>"));
+    }
+
+    void simulatorSwitchLeadsComOneToTheSimulatedRadio() {
+        auto app = makeApp({QStringLiteral("--simulator")});
+        QVERIFY(app->InitInstance());
+        QVERIFY(app->context().simulated);
+        QVERIFY(QFileInfo::exists(QString::fromStdString(app->context().simulatorPort)));
+        QVERIFY(app->mainFrame()->windowTitle().contains(QStringLiteral("模拟电台")));
+        QVERIFY(!app->context().maintenance);
+    }
+
+    void secondInstanceExitsAndRaisesTheFirst() {
+        auto first = makeApp();
+        QVERIFY(first->InitInstance());
+        QSignalSpy raised(first->singleInstance(), &SingleInstance::activationRequested);
+        auto second = makeApp();
+        QVERIFY(!second->InitInstance());
+        QVERIFY(!second->mainFrame());
+        QTRY_COMPARE(raised.count(), 1);
+    }
+
+    void staleLockDoesNotBlockAStart() {
+        // A lock file naming a process that has ended, as a crash leaves it.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadPid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        SingleInstance probe(instanceName());
+        QFile lock(probe.lockFilePath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + "\nmz58win\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

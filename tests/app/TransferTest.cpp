@@ -1,0 +1,160 @@
+#include "AppContext.h"
+#include "CMZ58Doc.h"
+#include "CMainFrame.h"
+#include "Commands.h"
+#include "ModalScript.h"
+#include "ProgrammingFile.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileChooser.h"
+#include "SimulatedRadio.h"
+#include "UiText.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace mz58;
+
+// Upload and download from the menu against the simulated radio on a pseudo-terminal.
+class TransferTest : public QObject {
+    Q_OBJECT
+
+private:
+    void makeFrame(const QStringList& simulatorArguments, int band = kVhf) {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_radio = std::make_unique<SimulatedRadio>();
+        QVERIFY2(m_radio->start(band, QStringList{"--pace", "fast"} + simulatorArguments),
+                 qPrintable(m_radio->errorString()));
+        m_context = AppContext{};
+        m_context.configPath = m_dir->filePath(QStringLiteral("MZ58Win.ini"));
+        m_context.simulated = true;
+        m_context.simulatorPort = m_radio->portPath().toStdString();
+        m_context.backupDirectory = m_dir->filePath(QStringLiteral("backups")).toStdString();
+        m_doc = std::make_unique<CMZ58Doc>(m_prompter, m_chooser, m_dir->path().toStdString());
+        m_doc->OnNewDocument();
+        m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
+        m_prompter.setParent(m_frame.get());
+        m_doc->onUpdateViews = [this](int hint) { m_frame->refresh(hint); };
+        m_doc->onTitleChanged = [this] { m_frame->updateTitle(); };
+        m_frame->show();
+    }
+
+    // A named document with an unsaved edit.
+    void openNamedDocumentWithAnEdit() {
+        const QString named = m_dir->filePath(QStringLiteral("named.q7m"));
+        QVERIFY(writeFreshImageFile(named.toStdString(), kVhf));
+        QVERIFY(m_doc->OpenDocumentFile(named.toStdString()));
+        m_doc->state().channels.entries[2].inUse = 0;
+        m_doc->SetModifiedFlag();
+    }
+
+    static RadioImage fileImage(const QString& path) {
+        QFile file(path);
+        RadioImage image{};
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.read(kImageSize);
+            std::copy(bytes.begin(), bytes.end(), image.begin());
+        }
+        return image;
+    }
+
+    MessageBoxPrompter m_prompter;
+    QtFileChooser m_chooser;
+    AppContext m_context;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SimulatedRadio> m_radio;
+    std::unique_ptr<CMZ58Doc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+
+private slots:
+    void cleanup() {
+        m_frame.reset();
+        m_doc.reset();
+        m_radio.reset();
+    }
+
+    void uploadReplacesTheDocument() {
+        makeFrame({}, kUhf);
+        openNamedDocumentWithAnEdit();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        m_frame->action(cmd::kUpload)->trigger();
+        QCOMPARE(script.texts, QStringList{uiText(83)});
+        QCOMPARE(m_doc->fileName(), std::string("<none>"));
+        QCOMPARE(m_doc->state().hardware.band, int(kUhf));
+        QCOMPARE(m_doc->state().image, fileImage(m_radio->memoryFile()));
+        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("<none> - ")));
+    }
+
+    void failedUploadLeavesTheDocument_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("bad checksum") << "bad-checksum";
+        QTest::newRow("short block") << "short-block";
+    }
+    void failedUploadLeavesTheDocument() {
+        QFETCH(QString, fault);
+        makeFrame({"--fault", fault}, kUhf);
+        openNamedDocumentWithAnEdit();
+        const RadioImage before = m_doc->state().image;
+        const std::string name = m_doc->fileName();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        m_frame->action(cmd::kToolbarUpload)->trigger();
+        QCOMPARE(script.texts.size(), 1);
+        QCOMPARE(m_doc->fileName(), name);
+        QCOMPARE(m_doc->state().image, before);
+        QCOMPARE(m_doc->state().channels.entries[2].inUse, 0);
+        QVERIFY(m_doc->IsModified());
+        QCOMPARE(m_doc->state().hardware.band, int(kVhf));
+    }
+
+    void cancelDuringThePowerCycleWait() {
+        makeFrame({"--state", "off", "--power-on-after", "600000"});
+        openNamedDocumentWithAnEdit();
+        const RadioImage before = m_doc->state().image;
+        test::ModalScript script;
+        bool cancelled = false;
+        // Esc once the dialog asks for the radio to be switched off and on (the script acts
+        // on every poll while the dialog is open).
+        script.on<QDialog>([&](QDialog* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text() == uiText(94) && !cancelled) {
+                    cancelled = true;
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                }
+            }
+        });
+        m_frame->action(cmd::kUpload)->trigger();
+        QVERIFY(cancelled);
+        QCOMPARE(m_doc->fileName(), m_dir->filePath(QStringLiteral("named.q7m")).toStdString());
+        QCOMPARE(m_doc->state().image, before);
+    }
+
+    void downloadWritesTheRadioAndKeepsABackup() {
+        makeFrame({});
+        openNamedDocumentWithAnEdit();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        m_frame->action(cmd::kDownload)->trigger();
+        QCOMPARE(script.texts.size(), 1);
+        QVERIFY(script.texts.front().startsWith(uiText(89)));
+        // The radio holds the document's image, the edit included.
+        QTRY_COMPARE(fileImage(m_radio->memoryFile()), m_doc->state().image);
+        QCOMPARE(m_doc->state().channels.entries[2].inUse, 0);
+        const QStringList backups =
+            QDir(m_dir->filePath(QStringLiteral("backups"))).entryList(QDir::Files);
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(script.texts.front().contains(backups.front()) ||
+                m_frame->statusBar()->currentMessage().contains(backups.front()));
+    }
+};
+
+QTEST_MAIN(TransferTest)
+#include "TransferTest.moc"
