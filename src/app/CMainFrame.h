@@ -61,6 +61,8 @@ public:
     void onHelpContext(int contextNumber);
     void onHelpText(int id);
     void onAbout(int id);
+    // The Signalling menu's dialogs: ANI, DTMF, paging codes, 2-tone parameters and table.
+    void onSignallingDialog(int id);
     // Entries whose dialogs or editing come later: a short message.
     void onNotAvailable(int id);
 

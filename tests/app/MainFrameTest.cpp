@@ -5,16 +5,19 @@
 #include "CMainFrame.h"
 #include "ChannelGridLayout.h"
 #include "Commands.h"
+#include "ControlId.h"
 #include "DeviceOptions.h"
+#include "MessageBoxPrompter.h"
 #include "ModalScript.h"
 #include "OptionUnit.h"
-#include "MessageBoxPrompter.h"
 #include "QtFileChooser.h"
 #include "ShellRules.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +120,52 @@ private slots:
                      qPrintable(m_frame->action(id)->text()));
         QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
         QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
+    }
+
+    // Each Signalling command opens its dialog for every unit that offers it; OK with a new ANI
+    // method marks the document, Cancel leaves it unmarked.
+    void signallingMenuOpensItsDialog_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("caption");
+        for (int unit : {OptionUnit::kNone, OptionUnit::k2Tone, OptionUnit::kSubsig}) {
+            QTest::addRow("ANI, unit %d", unit) << cmd::kAni << unit << "ANI设置";
+            QTest::addRow("DTMF, unit %d", unit) << cmd::kDtmf << unit << "DTMF设置";
+        }
+        QTest::newRow("paging") << cmd::kPagingCode << int(OptionUnit::kNone) << "呼叫码";
+        QTest::newRow("2Tone") << cmd::kTwoTone << int(OptionUnit::k2Tone) << "双重2音码参数";
+        QTest::newRow("table") << cmd::kTwoToneTable << int(OptionUnit::k2Tone) << "2音码编辑";
+    }
+    void signallingMenuOpensItsDialog() {
+        QFETCH(int, id);
+        QFETCH(int, unit);
+        QFETCH(QString, caption);
+        ImageState state = m_doc->state();
+        state.optionUnit.type = unit;
+        state.optionUnit.encode(state.image);
+        DeviceOptions devices;
+        devices.decode(state.image);
+        devices.dtmfAbsent = 0;
+        devices.encode(state.image);
+        m_doc->applyUpload(state.image);
+        QVERIFY(m_frame->action(id)->isEnabled());
+        for (bool ok : {false, true}) {
+            m_doc->SetModifiedFlag(false);
+            QString shown;
+            test::ModalScript script;
+            script.on<QDialog>([&](QDialog* d) {
+                shown = d->windowTitle();
+                if (id == cmd::kAni && ok) {
+                    auto* method = findControl<QComboBox>(d, 3001);
+                    method->setFocus();
+                    QTest::keyClick(method, Qt::Key_Down);
+                }
+                QTest::mouseClick(findControl<QPushButton>(d, ok ? 1 : 2), Qt::LeftButton);
+            });
+            m_frame->action(id)->trigger();
+            QCOMPARE(shown, caption);
+            QCOMPARE(m_doc->IsModified(), id == cmd::kAni && ok);
+        }
     }
 
     void closingWithChangesAsks_data() {
@@ -239,7 +288,7 @@ private slots:
 
     void laterEntriesSayTheyAreNotAvailable_data() {
         QTest::addColumn<int>("id");
-        for (int id : {32772, cmd::kAni, cmd::kChannelType, cmd::kColumnDisplay})
+        for (int id : {32772, cmd::kChannelType, cmd::kColumnDisplay})
             QTest::addRow("%d", id) << id;
     }
     void laterEntriesSayTheyAreNotAvailable() {
