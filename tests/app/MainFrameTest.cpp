@@ -57,6 +57,18 @@ private:
         return file.fileName();
     }
 
+    // An upload of the current image with another option unit and DTMF board.
+    void uploadUnit(int unit, bool dtmfAbsent) {
+        ImageState state = m_doc->state();
+        state.optionUnit.type = unit;
+        state.optionUnit.encode(state.image);
+        DeviceOptions devices;
+        devices.decode(state.image);
+        devices.dtmfAbsent = dtmfAbsent ? 1 : 0;
+        devices.encode(state.image);
+        m_doc->applyUpload(state.image);
+    }
+
     MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     AppContext m_context;
@@ -107,14 +119,7 @@ private slots:
         QFETCH(int, unit);
         QFETCH(bool, dtmfAbsent);
         QFETCH(QList<int>, enabled);
-        ImageState state = m_doc->state();
-        state.optionUnit.type = unit;
-        state.optionUnit.encode(state.image);
-        DeviceOptions devices;
-        devices.decode(state.image);
-        devices.dtmfAbsent = dtmfAbsent ? 1 : 0;
-        devices.encode(state.image);
-        m_doc->applyUpload(state.image);
+        uploadUnit(unit, dtmfAbsent);
         for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
             QVERIFY2(m_frame->action(id)->isEnabled() == enabled.contains(id),
                      qPrintable(m_frame->action(id)->text()));
@@ -140,14 +145,7 @@ private slots:
         QFETCH(int, id);
         QFETCH(int, unit);
         QFETCH(QString, caption);
-        ImageState state = m_doc->state();
-        state.optionUnit.type = unit;
-        state.optionUnit.encode(state.image);
-        DeviceOptions devices;
-        devices.decode(state.image);
-        devices.dtmfAbsent = 0;
-        devices.encode(state.image);
-        m_doc->applyUpload(state.image);
+        uploadUnit(unit, false);
         QVERIFY(m_frame->action(id)->isEnabled());
         for (bool ok : {false, true}) {
             m_doc->SetModifiedFlag(false);

@@ -40,24 +40,14 @@ void expectCodeDropped(const ImageState& s, int code, int otherCode = 4) {
 }
 
 TEST(SignallingDialogRules, AniCodeAsTypedAndStored) {
-    struct Case {
-        const char* typed;
-        const char* code;
-        std::array<std::uint8_t, 3> bytes; // 66..68
-    } const cases[] = {
-        {"12a#", "12A#", {0x41, 0x2A, 0xF0}},
-        {"1x2", "12", {0x21, 0x20, 0x00}},
-        {"1234567890ABCD*#9", "1234567890ABCD*", {0xF1, 0x23, 0x45}},
-    };
-    for (const auto& c : cases) {
-        ImageState s = stateWithUnit(OptionUnit::kNone);
-        AniSettings ani;
-        ani.decode(s.image);
-        ani.code = aniCodeOfText(c.typed);
-        EXPECT_EQ(ani.code, c.code) << c.typed;
-        writeAni(s.image, ani);
-        EXPECT_EQ((std::array{s.image[66], s.image[67], s.image[68]}), c.bytes) << c.typed;
-    }
+    EXPECT_EQ(aniCodeOfText("1x2"), "12");
+    EXPECT_EQ(aniCodeOfText("1234567890ABCD*#9"), "1234567890ABCD*");
+    ImageState s = stateWithUnit(OptionUnit::kNone);
+    AniSettings ani;
+    ani.code = aniCodeOfText("12a#");
+    writeAni(s.image, ani);
+    EXPECT_EQ((std::array{s.image[66], s.image[67], s.image[68]}),
+              (std::array<std::uint8_t, 3>{0x41, 0x2A, 0xF0}));
 }
 
 TEST(SignallingDialogRules, DtmfFieldsFollowBoardAndUnit) {
@@ -75,6 +65,7 @@ TEST(SignallingDialogRules, PageCodeRowsAsStored) {
         int flag;
         std::array<std::uint8_t, 2> bytes;
         const char* readBack;
+        bool written = true;
     } const cases[] = {
         {"7 ENC & DEC padded", "7", 1, {0x27, 0x00}, "700"},
         {"12 padded", "12", 0, {0x01, 0x20}, "120"},
@@ -82,6 +73,7 @@ TEST(SignallingDialogRules, PageCodeRowsAsStored) {
         {"000 with ENC & DEC", "000", 1, {0x20, 0x00}, "000"},
         {"empty drops the flag", "", 1, {0x00, 0x00}, ""},
         {"flag alone", nullptr, 1, {0x00, 0x00}, ""},
+        {"000 ENC Only refused: it reads back empty", "0", 0, {0x00, 0x00}, "", false},
     };
     for (const auto& c : cases) {
         ImageState s = stateWithUnit(OptionUnit::kNone);
@@ -92,27 +84,13 @@ TEST(SignallingDialogRules, PageCodeRowsAsStored) {
             rows[6].typed = c.typed;
         rows[6].flag = c.flag;
         const auto result = writePageCodes(s, table, rows);
-        EXPECT_TRUE(result.written) << c.name;
+        EXPECT_EQ(result.written, c.written) << c.name;
+        EXPECT_EQ(result.refusedRow, c.written ? -1 : 6) << c.name;
         EXPECT_EQ(pair(s, 6), c.bytes) << c.name;
         PageCodeTable reread;
         reread.decode(s.image);
         EXPECT_EQ(reread.entries[6].code, c.readBack) << c.name;
     }
-}
-
-TEST(SignallingDialogRules, PageCode000EncOnlyIsRefused) {
-    ImageState s = stateWithUnit(OptionUnit::kNone);
-    const RadioImage before = s.image;
-    PageCodeTable table;
-    table.decode(s.image);
-    PageRows rows;
-    rows[0].typed = "5";
-    rows[2].typed = "0";
-    rows[2].flag = 0;
-    const auto result = writePageCodes(s, table, rows);
-    EXPECT_FALSE(result.written);
-    EXPECT_EQ(result.refusedRow, 2);
-    EXPECT_EQ(s.image, before);
 }
 
 TEST(SignallingDialogRules, EmptiedPageCodeLeavesEveryChannel) {
@@ -128,46 +106,6 @@ TEST(SignallingDialogRules, EmptiedPageCodeLeavesEveryChannel) {
     EXPECT_TRUE(result.modified);
     EXPECT_EQ(pair(s, 2), (std::array<std::uint8_t, 2>{0x00, 0x00}));
     expectCodeDropped(s, 3);
-}
-
-TEST(SignallingDialogRules, TwoToneStandardRowsAsStored) {
-    struct Case {
-        const char* name;
-        int group, tone1, tone2;
-        std::array<std::uint8_t, 2> bytes;
-    } const cases[] = {
-        {"MOTOROLA  1 0 and 9", 1, 0, 9, {0x00, 0x09}},
-        {"REACH GRP E 2 and 3", 18, 2, 3, {0xE8, 0xE9}},
-        {"OFF", 0, 4, 4, {0xFF, 0xFF}},
-    };
-    for (const auto& c : cases) {
-        ImageState s = stateWithUnit(OptionUnit::k2Tone);
-        TwoToneTable table;
-        table.decode(s.image, s.twoToneUserDefined);
-        TwoToneRows rows;
-        rows[4] = {c.group, c.tone1, c.tone2, {}, {}};
-        writeTwoToneTable(s, table, rows);
-        EXPECT_EQ(twoToneGroupTexts(false)[static_cast<std::size_t>(c.group)],
-                  twoToneGroup(c.group).name);
-        EXPECT_EQ(pair(s, 4), c.bytes) << c.name;
-    }
-}
-
-TEST(SignallingDialogRules, MixedPairSwitchesToUserDefinedForTheWholeTable) {
-    ImageState s = stateWithUnit(OptionUnit::k2Tone);
-    const std::uint8_t stored[] = {0x00, 0x09, 0x00, 0x0A, 0xE8, 0xE9};
-    std::copy(std::begin(stored), std::end(stored), s.image.begin() + 268);
-    TwoToneTable table;
-    table.decode(s.image, s.twoToneUserDefined);
-    ASSERT_TRUE(s.twoToneUserDefined);
-    EXPECT_EQ(twoToneGroupEntry(table.entries[1], true), 1);
-    EXPECT_EQ(toneNumberText(table.entries[1].tone1), "000");
-    EXPECT_EQ(toneNumberText(table.entries[1].tone2), "010");
-    // The entry read before the switch is a tone-number pair too: OK without changes keeps
-    // every byte.
-    const RadioImage before = s.image;
-    EXPECT_FALSE(writeTwoToneTable(s, table, TwoToneRows{}));
-    EXPECT_EQ(s.image, before);
 }
 
 TEST(SignallingDialogRules, UserDefinedRows) {
@@ -218,15 +156,6 @@ TEST(SignallingDialogRules, FormatSwitchWipesTheTableAndTheChannels) {
         EXPECT_EQ(pair(s, k), (std::array<std::uint8_t, 2>{0xFF, 0xFF})) << k;
     EXPECT_EQ(s.image[267] & 0x03, 3);
     expectCodeDropped(s, 3, 0);
-}
-
-TEST(SignallingDialogRules, ToneNumberTexts) {
-    EXPECT_EQ(toneNumberOfText("999"), 240u);
-    EXPECT_EQ(toneNumberOfText("12x"), 12u);
-    EXPECT_EQ(toneNumberOfText(""), 0u);
-    EXPECT_EQ(toneNumberText(toneNumberOfText("")), "000");
-    EXPECT_EQ(twoToneToneTexts(3).size(), 10u);
-    EXPECT_EQ(twoToneToneTexts(13).size(), 56u);
 }
 
 } // namespace
