@@ -66,6 +66,7 @@ CAniDlg::CAniDlg(const ImageState& state, const DialogContext& ctx, QWidget* par
         addEdit(3004, tr("ANI编码"), CFieldEdit::kDtmf, static_cast<int>(AniSettings::kMaxDigits));
     upperCaseStyle(m_code);
     m_code->setText(QString::fromStdString(m_opened.code));
+    m_code->SetIdle();
     m_code->committed = false;
 }
 
