@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelGridLayout.h"
 #include "ComPorts.h"
 #include "ImageCodec.h"
 #include "Messages.h"
@@ -58,7 +59,7 @@ bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports);
 
 // The 15 column-group flags of the grid. True on OK (the caller rebuilds the grid); the caller
 // writes the flags to the configuration either way.
-inline constexpr int kColumnGroupCount = 15;
+
 bool runColumnDisplayDialog(QWidget* parent, std::array<int, kColumnGroupCount>& flags);
 
 } // namespace mz58
