@@ -55,6 +55,9 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
 
     connect(m_view, &CMZ58View::hexViewRequested, this, &CMainFrame::showHexView);
     connect(m_view, &CMZ58View::helpRequested, this, &CMainFrame::onHelpContext);
+    connect(m_view, &CMZ58View::modified, this, &CMainFrame::onChannelEdited);
+    connect(m_view, &CMZ58View::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(m_printing, &ReportPrinting::printerChanged, this, &CMainFrame::updateHeaderInfo);
     connect(m_printing, &ReportPrinting::previewClosed, m_view, &CMZ58View::relayout);
 

@@ -61,9 +61,15 @@ public:
     void onHelpContext(int contextNumber);
     void onHelpText(int id);
     void onAbout(int id);
-    // The Signalling menu's dialogs: ANI, DTMF, paging codes, 2-tone parameters and table.
-    void onSignallingDialog(int id);
-    // Entries whose dialogs or editing come later: a short message.
+    // The settings, signalling and channel-type dialogs, by command id.
+    void onSettingsDialog(int id);
+    void onComPort(int id);
+    void onColumnDisplay(int id);
+    void onCopy(int id);
+    void onPaste(int id);
+    void onImportCsv(int id);
+    void onExportCsv(int id);
+    // Entries whose dialogs come later: a short message.
     void onNotAvailable(int id);
 
     // Opens a file named outside the Open dialog (command line, recent files, drop).
@@ -85,6 +91,7 @@ private:
     void rememberRecentFile();
     void rebuildRecentMenu();
     void showHexView();
+    void onChannelEdited();
 
     CMZ58Doc& m_doc;
     AppContext& m_context;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShellRules.h"
+
 #include <span>
 
 namespace mz58 {
@@ -29,6 +31,14 @@ inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
 inline constexpr int kColumnGroupFirst = 32800;
 inline constexpr int kColumnDisplay = 32828;
+inline constexpr int kHardware = kSettingsFirst;
+inline constexpr int kOptions = 32773;
+inline constexpr int kScan = 32774;
+inline constexpr int kPowerSave = 32775;
+inline constexpr int kKeyFunction = 32776;
+inline constexpr int kMarketNumber = 32777;
+inline constexpr int kOtherFunctions = 32778;
+
 inline constexpr int kToolbarDownload = 32831;
 inline constexpr int kToolbarUpload = 32833;
 inline constexpr int kHelpGettingStarted = 32840;
@@ -36,6 +46,9 @@ inline constexpr int kHelpProblems = 32841;
 inline constexpr int kHelpAbout = 32842;
 // Our own: the report written as a PDF file, which needs no printer.
 inline constexpr int kFilePrintPdf = 32900;
+// Our own: channel plans in the CSV format of CHIRP.
+inline constexpr int kFileImportCsv = 32901;
+inline constexpr int kFileExportCsv = 32902;
 } // namespace cmd
 
 enum class Menu { File, Edit, View, Columns, Settings, Signalling, Radio, ChannelType, Help, None };

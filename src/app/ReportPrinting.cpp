@@ -126,8 +126,8 @@ void ReportPrinting::printToPdf() {
         return;
     PrintingFlag printing(m_context.printingInProgress);
     const QString path = dialog.selectedFiles().constFirst();
-    MessageBoxPrompter(parentWidget()).tell(
-        writeReportPdf(report, path.toStdString(), defaultReportPaper()));
+    MessageBoxPrompter(parentWidget())
+        .tell(writeReportPdf(report, path.toStdString(), defaultReportPaper()));
 }
 
 } // namespace mz58

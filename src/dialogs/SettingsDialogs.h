@@ -59,6 +59,7 @@ bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports);
 
 // The 15 column-group flags of the grid. True on OK (the caller rebuilds the grid); the caller
 // writes the flags to the configuration either way.
+
 bool runColumnDisplayDialog(QWidget* parent, std::array<int, kColumnGroupCount>& flags);
 
 } // namespace mz58

@@ -1,5 +1,6 @@
 #include "CAccessGaugeDlg.h"
 
+#include "MessageBoxPrompter.h"
 #include "UiText.h"
 
 #include <QCloseEvent>
@@ -16,20 +17,6 @@ namespace {
 
 // How often the dialog looks whether the worker thread has ended, once it is ending.
 constexpr int kEndPollMs = 20;
-
-QMessageBox::Icon messageIcon(Icon icon) {
-    switch (icon) {
-    case Icon::Error:
-        return QMessageBox::Critical;
-    case Icon::Warning:
-        return QMessageBox::Warning;
-    case Icon::Question:
-        return QMessageBox::Question;
-    case Icon::Information:
-        return QMessageBox::Information;
-    }
-    return QMessageBox::NoIcon;
-}
 
 } // namespace
 
@@ -208,7 +195,7 @@ void CAccessGaugeDlg::onDone(const TransferResult& result) {
                     tr("电台原有的数据已备份到：\n%1")
                         .arg(QString::fromStdString(result.backupFile.string()));
         auto* box =
-            new QMessageBox(messageIcon(m_message->icon), QGuiApplication::applicationDisplayName(),
+            new QMessageBox(MessageBoxPrompter::boxIcon(m_message->icon), QGuiApplication::applicationDisplayName(),
                             text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         connect(box, &QMessageBox::finished, this, [this] {

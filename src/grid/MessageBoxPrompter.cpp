@@ -20,7 +20,9 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon iconOf(Icon icon) {
+} // namespace
+
+QMessageBox::Icon MessageBoxPrompter::boxIcon(Icon icon) {
     switch (icon) {
     case Icon::Warning:
         return QMessageBox::Warning;
@@ -33,6 +35,8 @@ QMessageBox::Icon iconOf(Icon icon) {
     }
     return QMessageBox::Critical;
 }
+
+namespace {
 
 Answer answerOf(int button) {
     switch (button) {
@@ -55,7 +59,7 @@ QString MessageBoxPrompter::messageText(StringId id, std::span<const std::string
 
 Answer MessageBoxPrompter::show(const QString& text, const QString& detail, Buttons buttons,
                                 Icon icon) {
-    QMessageBox box(iconOf(icon), QApplication::applicationDisplayName(), text,
+    QMessageBox box(boxIcon(icon), QApplication::applicationDisplayName(), text,
                     buttonsOf(buttons), m_parent);
     if (!detail.isEmpty())
         box.setDetailedText(detail);

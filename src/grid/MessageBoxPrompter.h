@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -19,6 +20,7 @@ public:
     using Prompter::tell;
     void tell(const UserMessage& message) override;
 
+    static QMessageBox::Icon boxIcon(Icon icon);
     // The text of a message as shown, with plain line breaks.
     static QString messageText(StringId id, std::span<const std::string> args);
 

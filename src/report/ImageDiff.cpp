@@ -1,6 +1,7 @@
 #include "ImageDiff.h"
 
 #include "CellText.h"
+#include "ChannelGridLayout.h"
 #include "ReportSettings.h"
 
 #include <array>
@@ -9,35 +10,6 @@
 
 namespace mz58 {
 namespace {
-
-struct ColumnHeader {
-    std::string_view group; // the first header row, over the columns of a group
-    std::string_view name;  // the second header row
-};
-
-constexpr std::array<ColumnHeader, kColumnCount> kColumnHeaders{{
-    {"", "Chn"},
-    {"", "W/N"},
-    {"Frequency", "Receive"},
-    {"Frequency", "Transmit"},
-    {"SUB AUDIO", "Type"},
-    {"SUB AUDIO", "Dec"},
-    {"SUB AUDIO", "Enc"},
-    {"Pwr Save", "RX"},
-    {"Pwr Save", "TX"},
-    {"Power", "H"},
-    {"Power", "L"},
-    {"", "SC"},
-    {"", "QGS"},
-    {"", "TOT"},
-    {"", "SQ"},
-    {"", "ANI"},
-    {"", "Encr"},
-    {"Lock", "out"},
-    {"", "Page"},
-    {"Clk", "Sft"},
-    {"", "RNGA"},
-}};
 
 // What the user sees of one image: every channel's cells and row colour, and the settings.
 struct View {
@@ -83,15 +55,13 @@ std::string emptyAsNone(const std::string& value) {
 std::string columnCaption(int column, int optionUnitType) {
     if (column < 0 || column >= kColumnCount)
         return {};
-    if (static_cast<Column>(column) == Column::CallCode)
-        return optionUnitType == OptionUnit::k2Tone    ? "2Ton"
-               : optionUnitType == OptionUnit::kSubsig ? "SIG"
-                                                       : "Page";
-    const ColumnHeader& h = kColumnHeaders[static_cast<std::size_t>(column)];
+    const auto c = static_cast<Column>(column);
+    const std::string name(mz58::columnCaption(c, optionUnitType));
+    const std::string_view group = columnGroupCaption(c);
     // The frequency columns are known by their own caption.
-    if (h.group.empty() || h.group == "Frequency")
-        return std::string(h.name);
-    return std::string(h.group) + " " + std::string(h.name);
+    if (group.empty() || group == "Frequency" || c == Column::CallCode)
+        return name;
+    return std::string(group) + " " + name;
 }
 
 std::vector<std::string> imageDifferences(const ImageState& a, const ImageState& b) {
