@@ -3,11 +3,7 @@
 #include "AniSettings.h"
 #include "RadioSettingsDialogs.h"
 
-// The 2-tone group table has a member named like Qt's "slots" keyword.
-#pragma push_macro("slots")
-#undef slots
 #include "CallCodeSettings.h"
-#pragma pop_macro("slots")
 
 #include <array>
 

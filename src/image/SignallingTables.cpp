@@ -188,8 +188,8 @@ std::string numberText(std::string_view prefix, unsigned value, int digits, std:
 constexpr bool groupsTileToneNumbers() {
     for (int g = 1; g < kTwoToneUserDefined; ++g) {
         const auto& group = kTwoToneGroups[g];
-        if (group.tones.size() > static_cast<std::size_t>(group.slots) ||
-            group.base + group.slots != kTwoToneGroups[g + 1].base)
+        if (group.tones.size() > static_cast<std::size_t>(group.slotCount) ||
+            group.base + group.slotCount != kTwoToneGroups[g + 1].base)
             return false;
     }
     return kTwoToneGroups[1].base == 0;
@@ -267,7 +267,7 @@ std::array<std::uint8_t, 2> encodeTwoToneCode(const TwoToneCode& code, bool user
         // A first tone of FF would turn the code off, so an entered number stops below it.
         return {limitTo(code.tone1, kTwoToneOffByte - 1), limitTo(code.tone2, 0xFF)};
     const auto& group = kTwoToneGroups[static_cast<std::size_t>(code.group)];
-    const auto lastSlot = static_cast<unsigned>(group.slots - 1);
+    const auto lastSlot = static_cast<unsigned>(group.slotCount - 1);
     const auto base = static_cast<unsigned>(group.base);
     return {static_cast<std::uint8_t>(base + std::min(code.tone1, lastSlot)),
             static_cast<std::uint8_t>(base + std::min(code.tone2, lastSlot))};

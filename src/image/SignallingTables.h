@@ -25,12 +25,12 @@ inline constexpr int kDcsCount = 104;
 // returned unchanged.
 [[nodiscard]] unsigned dcsInverse(unsigned index);
 
-// A standard 2-tone group: tone number = base + position in the group. `slots` tone numbers
+// A standard 2-tone group: tone number = base + position in the group. `slotCount` tone numbers
 // are reserved for the group; `tones` holds the texts of the positions that have a tone.
 struct TwoToneGroup {
     std::string_view name;
     int base;  // -1 for group 0 (off), which has no tone numbers
-    int slots; // 0 for group 0 and for group 19 (user defined)
+    int slotCount; // 0 for group 0 and for group 19 (user defined)
     std::span<const std::string_view> tones;
 };
 
