@@ -155,9 +155,7 @@ TEST_F(CMZ58DocTest, SaveModifiedGoesOnOnlyWhenTheChangesAreSafeOrDropped) {
         const char* what;
         Answer answer;
         std::optional<const char*> saveAs;
-        bool goesOn;
-        bool modifiedAfter;
-        bool written;
+        bool goesOn, modifiedAfter, written;
     };
     const Case cases[] = {
         {"no", Answer::No, std::nullopt, true, false, false},
