@@ -4,7 +4,6 @@
 #include "ControlId.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
-#include "TestImages.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -241,7 +240,6 @@ private slots:
             QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
         };
         QMainWindow frame;
-        save(new CFileDataDlg(test::freshState().image, &frame), "hexview.png");
         save(new CHelpTextDlg(CHelpTextDlg::GettingStarted, &frame), "help-getting-started.png");
         save(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
              "help-programming-problems.png");
