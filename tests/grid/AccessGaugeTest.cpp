@@ -69,7 +69,6 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("backup");
         QTest::addColumn<int>("message");
-        QTest::newRow("upload") << true << int(NoFault) << false << msg::kReadComplete;
         QTest::newRow("download") << false << int(NoFault) << false << msg::kWriteComplete;
         QTest::newRow("download with backup")
             << false << int(NoFault) << true << msg::kWriteComplete;
