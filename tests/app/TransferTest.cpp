@@ -10,10 +10,8 @@
 #include "UiText.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,7 +94,6 @@ private slots:
     void failedUploadLeavesTheDocument_data() {
         QTest::addColumn<QString>("fault");
         QTest::newRow("bad checksum") << "bad-checksum";
-        QTest::newRow("short block") << "short-block";
     }
     void failedUploadLeavesTheDocument() {
         QFETCH(QString, fault);
@@ -113,28 +110,6 @@ private slots:
         QCOMPARE(m_doc->state().channels.entries[2].inUse, 0);
         QVERIFY(m_doc->IsModified());
         QCOMPARE(m_doc->state().hardware.band, int(kVhf));
-    }
-
-    void cancelDuringThePowerCycleWait() {
-        makeFrame({"--state", "off", "--power-on-after", "600000"});
-        openNamedDocumentWithAnEdit();
-        const RadioImage before = m_doc->state().image;
-        test::ModalScript script;
-        bool cancelled = false;
-        // Esc once the dialog asks for the radio to be switched off and on (the script acts
-        // on every poll while the dialog is open).
-        script.on<QDialog>([&](QDialog* dialog) {
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->text() == uiText(94) && !cancelled) {
-                    cancelled = true;
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                }
-            }
-        });
-        m_frame->action(cmd::kUpload)->trigger();
-        QVERIFY(cancelled);
-        QCOMPARE(m_doc->fileName(), m_dir->filePath(QStringLiteral("named.q7m")).toStdString());
-        QCOMPARE(m_doc->state().image, before);
     }
 
     void downloadWritesTheRadioAndKeepsABackup() {

@@ -255,21 +255,11 @@ TEST_F(ProgrammingFileTest, ReadOnlyTargets) {
 }
 
 TEST_F(ProgrammingFileTest, DefaultImageNames) {
-    struct Case {
-        const char* path;
-        bool isDefault;
-    };
-    const Case cases[] = {
-        {"Vhfdef.q7m", true},
-        {"/any/folder/Uhfdef.q7m", true},
-        {"C:\\MZ58\\Vhfdef.q7m", true},
-        {"vhfdef.q7m", false},
-        {"/x/VHFDEF.Q7M", false},
-        {"/x/Vhfdef.q7m.bak", false},
-        {"/Vhfdef.q7m/other.q7m", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsDefaultImageName(c.path), c.isDefault) << c.path;
+    for (const char* name : {"Vhfdef.q7m", "/any/folder/Uhfdef.q7m", "C:\\MZ58\\Vhfdef.q7m"})
+        EXPECT_TRUE(IsDefaultImageName(name)) << name;
+    for (const char* name :
+         {"vhfdef.q7m", "/x/VHFDEF.Q7M", "/x/Vhfdef.q7m.bak", "/Vhfdef.q7m/other.q7m"})
+        EXPECT_FALSE(IsDefaultImageName(name)) << name;
 }
 
 TEST_F(ProgrammingFileTest, FindAndWriteDefaultImages) {

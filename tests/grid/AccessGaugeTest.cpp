@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -70,7 +69,6 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("backup");
         QTest::addColumn<int>("message");
-        QTest::newRow("upload") << true << int(NoFault) << false << msg::kReadComplete;
         QTest::newRow("download") << false << int(NoFault) << false << msg::kWriteComplete;
         QTest::newRow("download with backup")
             << false << int(NoFault) << true << msg::kWriteComplete;
@@ -135,7 +133,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialog->findChild<QLabel*>()->text(),
                                   uiText(msg::kStatusPowerCycle), kTimeoutMs);
         QCOMPARE(dialog->findChild<QProgressBar*>()->maximum(), clone::kProgressRange);
-        saveScreenshot(*dialog);
         QTest::keyClick(dialog, Qt::Key_Return); // Enter does not end the dialog
         QVERIFY(dialog->isVisible());
 
@@ -157,24 +154,6 @@ private slots:
         }
         QVERIFY(!line.link.open);
         QVERIFY(copy.image == before.image);
-    }
-
-private:
-    // Not a check: the documentation's screenshot, with the caption drawn above the offscreen grab.
-    static void saveScreenshot(QDialog& dialog) {
-        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        const QPixmap content = dialog.grab();
-        const int title = dialog.fontMetrics().height() + 10;
-        QPixmap shot(content.width(), content.height() + title);
-        QPainter painter(&shot);
-        painter.fillRect(0, 0, shot.width(), title, dialog.palette().highlight());
-        painter.setPen(dialog.palette().color(QPalette::HighlightedText));
-        painter.drawText(8, 0, shot.width(), title, Qt::AlignVCenter, dialog.windowTitle());
-        painter.drawPixmap(0, title, content);
-        painter.end();
-        shot.save(dir + "/transfer.png");
     }
 };
 

@@ -239,17 +239,6 @@ private slots:
         QCOMPARE(hex.size(), 1);
         QCOMPARE(shown.windowShortcuts, 0);
     }
-
-    // Not a check: writes the documentation's screenshot when MZ58_SCREENSHOT_DIR is set.
-    void screenshot() {
-        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            QSKIP("MZ58_SCREENSHOT_DIR not set");
-        ShownView shown(state);
-        shown.view->setHeaderInfo({1, "Print to PDF", true});
-        shown.window.resize(880, 430); // wide enough for every column
-        QVERIFY(shown.window.grab().save(dir + "/main-view.png"));
-    }
 };
 
 QTEST_MAIN(ChannelViewTest)

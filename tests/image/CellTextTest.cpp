@@ -5,15 +5,7 @@
 namespace mz58 {
 namespace {
 
-TEST(CellText, FreshChannelRow) {
-    const ChannelEntry fresh;
-    const auto row = rowTexts(fresh, 0);
-    const std::array<std::string, kColumnCount> expected{
-        "  1", "W", "150.00000", "150.00000", "-----", "-----", "-----", "-", "-", "H", "2",
-        "-",   "-", "v",         "0",         "-",     "-",     "--",    "-", "-", "-"};
-    EXPECT_EQ(row, expected);
-}
-
+// Whole rows of fresh files are in the channels verb's golden file (FileVerbsTest).
 TEST(CellText, ColumnTexts) {
     struct Case {
         const char* name;

@@ -40,12 +40,9 @@ ChannelEntry decodeBytes(const std::array<std::uint8_t, kChannelRecordSize>& byt
 TEST(ChannelCodec, DividerWordsRoundTrip) {
     struct Case {
         const char* name;
-        int band;
-        int injection;
-        int stepSelect;
+        int band, injection, stepSelect;
         Frequency rx;
-        std::uint8_t byte6;
-        std::uint8_t byte7;
+        std::uint8_t byte6, byte7;
     };
     const Case cases[] = {
         // (14652000 - 2170000) / 500 = 24964
@@ -71,8 +68,7 @@ TEST(ChannelCodec, DividerWordsRoundTrip) {
 TEST(ChannelCodec, LastDigitCorrections) {
     const HardwareSettings hw = hardwareFor(kVhf);
     struct Case {
-        Frequency typed;
-        Frequency meant;
+        Frequency typed, meant;
     };
     const Case cases[] = {{14501249, 14501250}, {14501244, 14501245}, {14652009, 14652010}};
     for (const auto& c : cases) {
@@ -90,8 +86,7 @@ TEST(ChannelCodec, TransmitInhibitMarkers) {
     struct Case {
         const char* name;
         int band;
-        std::uint8_t byte8;
-        std::uint8_t byte9;
+        std::uint8_t byte8, byte9;
         Frequency decodedTx; // the offset flag of UHF moves the word off its marker
     };
     const Case cases[] = {
@@ -189,8 +184,7 @@ TEST(ChannelCodec, CallCodeDecodingRules) {
         const char* name;
         std::uint8_t byte3;
         bool dtmfAbsent;
-        int optionUnit;
-        int callCode;
+        int optionUnit, callCode;
     };
     const Case cases[] = {
         {"code 10", 0x19, false, 0, 10},
@@ -348,21 +342,7 @@ TEST(ChannelTable, ClearCodeReferencesRewritesOnlyThatField) {
     EXPECT_EQ(state.image[kFirstRecord + 12 + 3], 0x80) << "ANI bit kept";
 }
 
-TEST(ChannelTable, BankLookupsAndBandChange) {
-    ChannelTable table;
-    EXPECT_EQ(table.bankOfChannel(8), 1);
-    EXPECT_EQ(table.bankOfChannel(9), 2);
-    EXPECT_EQ(table.numberInBank(9), 1);
-    EXPECT_EQ(table.numberInBank(16), 8);
-
-    table.entries[4].inUse = 0;
-    table.changeBand(kUhf);
-    for (const auto& e : table.entries) {
-        EXPECT_EQ(e.inUse, 1);
-        EXPECT_EQ(e.rxFrequency, 45000000u);
-        EXPECT_EQ(e.txFrequency, 45000000u);
-    }
-}
+// A band change of the whole table is checked with the image (SettingsDialogRulesTest).
 
 } // namespace
 } // namespace mz58

@@ -19,10 +19,8 @@ HardwareSettings hardwareFor(int band, int stepPair) {
 TEST(FrequencyRules, SnapToStepGrid) {
     struct Case {
         const char* name;
-        int band;
-        int pair;
-        double in;
-        double out;
+        int band, pair;
+        double in, out;
         int select;
     };
     const Case cases[] = {
@@ -89,14 +87,11 @@ TEST(FrequencyRules, LeadingDecimal) {
 TEST(FrequencyRules, SetRxFromText) {
     struct Case {
         const char* name;
-        int band;
-        int pair;
+        int band, pair;
         LocalOffset offset;
         const char* text;
-        Frequency rx;
-        Frequency tx;
-        int rxSelect;
-        int clockShift;
+        Frequency rx, tx;
+        int rxSelect, clockShift;
     };
     const Case cases[] = {
         {"UHF 12.5 kHz would wrap: 10 kHz", kUhf, 2, 5.0, "440.000", 44000000, 44500000, 0, 0},
@@ -146,9 +141,7 @@ TEST(FrequencyRules, SetTxFromText) {
 TEST(FrequencyRules, EntriesTheChannelCannotHoldAreRefused) {
     struct Case {
         const char* name;
-        int band;
-        int pair;
-        int dividerOffset;
+        int band, pair, dividerOffset;
         bool receive;
         const char* text;
         int select;         // the step taken; -1 refused

@@ -13,8 +13,7 @@ TEST(HardwareSettings, ReferenceDividersKeepTheirNeighbours) {
         const char* name;
         int stepPair;
         double reference;
-        unsigned r1;
-        unsigned r2;
+        unsigned r1, r2;
     };
     const Case cases[] = {
         {"12.8 MHz on 5/6.25 kHz", 0, 12.8, 2560, 2048},
@@ -64,8 +63,7 @@ TEST(HardwareSettings, BandIsDecodedFromByte47) {
 
 TEST(HardwareSettings, BandConstantsAndFixedBitsOfByte48) {
     struct Case {
-        int band;
-        int injection;
+        int band, injection;
         std::uint8_t byte48Before;
         std::array<std::uint8_t, 4> bytes46To49;
     };
@@ -100,7 +98,8 @@ TEST(HardwareSettings, SquelchAndPolarityFields) {
     EXPECT_EQ(fields(back), fields(hw));
 }
 
-// The band's own values are in the fresh images (ImageCodecTest); a band change keeps the rest.
+// The band's own values are in the fresh images (FileVerbsTest's golden file); a band change keeps
+// the rest.
 TEST(HardwareSettings, BandChangeKeepsTheSquelchDelay) {
     LocalOffset offset = -1;
     HardwareSettings hw;

@@ -1,11 +1,8 @@
 #include "ImageCodec.h"
-#include "Golden.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
 
-#include <iomanip>
-#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -88,18 +85,8 @@ TEST(ImageCodec, RoundTripOfRandomImagesKeepsUnownedBytesAndValues) {
     }
 }
 
-// The images "new" makes for each band, byte by byte, in tests/data/fresh-images.txt.
-TEST(ImageCodec, FreshImagesMatchTheGoldenFile) {
-    std::ostringstream out;
-    for (int band : {kVhf, kUhf}) {
-        const ImageState s = test::freshState(band);
-        out << (band == kVhf ? "VHF" : "UHF") << ", offset " << s.localOffset << std::hex;
-        for (std::size_t i = 0; i < s.image.size(); ++i)
-            out << (i % 16 ? " " : "\n") << std::setw(2) << std::setfill('0') << int(s.image[i]);
-        out << std::dec << "\n";
-    }
-    test::expectGolden("fresh-images.txt", out.str());
-}
+// The fresh images of both bands, byte by byte, are in the dump verb's golden file
+// (tests/data/cli/fresh-files.txt).
 
 TEST(ImageCodec, FirmwareVersionText) {
     struct Case {

@@ -192,12 +192,6 @@ TEST_F(SerialPortTest, HangupIsReportedAsALostLine) {
     EXPECT_FALSE(port.WriteEchoByte(0x70));
 }
 
-TEST_F(SerialPortTest, WaitMsSleepsAtLeastTheTimeAsked) {
-    const auto start = Clock::now();
-    port.WaitMs(55);
-    EXPECT_GE(msSince(start), 55);
-}
-
 TEST(ComPortMap, NumbersOutsideOneToFourSelectComOne) {
     ComPortMap map;
     map.devices = {"/dev/a", "/dev/b", "/dev/c", "/dev/d"};

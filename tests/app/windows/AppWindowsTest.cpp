@@ -4,11 +4,9 @@
 #include "ControlId.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
-#include "TestImages.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,11 +49,7 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
-        QTest::newRow("last column number") << 0 << 16 << "0f";
         QTest::newRow("first address") << 1 << 0 << "00000h";
-        QTest::newRow("even row has no address") << 2 << 0 << "";
-        QTest::newRow("address of the last labelled row") << 31 << 0 << "001e0h";
-        QTest::newRow("last row has no address") << 32 << 0 << "";
         QTest::newRow("first byte") << 1 << 1 << "01";
         QTest::newRow("byte 0x1f, lower-case letters") << 2 << 16 << "ab";
         QTest::newRow("last byte") << 32 << 16 << "f0";
@@ -101,22 +95,16 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("firstLine");
-        QTest::addColumn<QStringList>("paragraphs"); // how each paragraph after the first begins
-        QTest::newRow("getting started")
-            << int(CHelpTextDlg::GettingStarted) << "Get Started"
-            << "   GET STARTED"
-            << QStringList{"(2) Check", "(3) Upload", "Connect the", "Hint: after"};
+        QTest::newRow("getting started") << int(CHelpTextDlg::GettingStarted) << "Get Started"
+                                         << "   GET STARTED";
         QTest::newRow("programming problems")
             << int(CHelpTextDlg::ProgrammingProblems) << "Common Proglams"
-            << "   PROGRAMMING PROBLEMS"
-            << QStringList{"Communication problems", "Device permissions", "Software conflicts",
-                           "Programming cable", "Signal level"};
+            << "   PROGRAMMING PROBLEMS";
     }
     void helpTextWindow() {
         QFETCH(int, mode);
         QFETCH(QString, caption);
         QFETCH(QString, firstLine);
-        QFETCH(QStringList, paragraphs);
         QMainWindow frame;
         auto* dialog = new CHelpTextDlg(CHelpTextDlg::Mode(mode), &frame);
         QCOMPARE(dialog->windowTitle(), caption);
@@ -124,35 +112,14 @@ private slots:
         QVERIFY(text && text->isReadOnly());
         const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.first(), firstLine);
-        QStringList heads;
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            if (lines[i - 1].isEmpty() && !lines[i].isEmpty())
-                heads << lines[i].trimmed();
-            // Every line fits the window; no Windows line end is left over.
-            QVERIFY2(lines[i].size() <= 58 && !lines[i].contains(QLatin1Char('\r')),
-                     qPrintable(lines[i]));
-        }
-        QCOMPARE(heads.size(), paragraphs.size());
-        for (qsizetype i = 0; i < heads.size(); ++i)
-            QVERIFY2(heads[i].startsWith(paragraphs[i]), qPrintable(heads[i]));
+        // Every line fits the window; no Windows line end is left over.
+        for (const QString& line : lines)
+            QVERIFY2(line.size() <= 58 && !line.contains(QLatin1Char('\r')), qPrintable(line));
 
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QTest::mouseClick(findControl<QPushButton>(dialog, CHelpTextDlg::kIdOk), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    }
-
-    void aboutBox() {
-        QMainWindow frame;
-        auto* dialog = new CAboutDlg(&frame);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("关于"));
-        auto* version = findControl<QLabel>(dialog, CAboutDlg::kIdVersion);
-        auto* product = findControl<QLabel>(dialog, CAboutDlg::kIdProduct);
-        QVERIFY(version && product);
-        QCOMPARE(version->text(), QStringLiteral("MZ58 Ver1.06w"));
-        QCOMPARE(version->font().pointSize(), 24);
-        QCOMPARE(product->text(), QStringLiteral("QM-610 编程软件"));
-        QCOMPARE(product->font().pointSize(), 10);
     }
 
     void helpKeyInWindows_data() {
@@ -273,7 +240,6 @@ private slots:
             QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
         };
         QMainWindow frame;
-        save(new CFileDataDlg(test::freshState().image, &frame), "hexview.png");
         save(new CHelpTextDlg(CHelpTextDlg::GettingStarted, &frame), "help-getting-started.png");
         save(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
              "help-programming-problems.png");
