@@ -2,6 +2,7 @@
 #include "CSignallingDlgs.h"
 #include "ControlId.h"
 #include "DeviceOptions.h"
+#include "DialogScript.h"
 #include "ReportOutput.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <functional>
 
 using namespace mz58;
+using namespace mz58::test;
 
 namespace {
 
@@ -56,38 +58,6 @@ QString report(const ImageState& s) {
     return QString::fromStdString(reportText(printer));
 }
 
-void whenOpen(std::function<void(QDialog*)> interact) {
-    QTimer::singleShot(0, [interact] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        interact(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-void chooseWithKeys(QComboBox* combo, int entry) {
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Home);
-    for (int i = 0; i < entry; ++i)
-        QTest::keyClick(combo, Qt::Key_Down);
-}
-
-// Types `keys` into an edit (empty: erases it) and ends the edit with Enter.
-void typeInto(QDialog* d, int id, const QString& keys) {
-    auto* edit = findControl<QLineEdit>(d, id);
-    edit->setFocus();
-    if (keys.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, keys);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void clickOk(QDialog* d) {
-    QTest::mouseClick(findControl<QPushButton>(d, CSettingsDialog::kOkId), Qt::LeftButton);
-}
-
 std::array<int, 2> pairAt(const ImageState& s, int k) {
     return {s.image[std::size_t(268 + 2 * k)], s.image[std::size_t(269 + 2 * k)]};
 }
@@ -97,51 +67,37 @@ std::array<int, 2> pairAt(const ImageState& s, int k) {
 class SignallingDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void comboWritesItsFieldOnOkOnly_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<int>("control");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<int>("mask");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("reported");
-        QTest::newRow("ANI on release")
-            << int(Ani) << 3001 << 1 << 65 << 0x10 << 0x10 << "ANI Transmit:     PTT Released";
-        QTest::newRow("ANI delay 500")
-            << int(Ani) << 3002 << 3 << 65 << 0x0C << 0x0C << "ANI Delay:        500 msec";
-        QTest::newRow("DTMF 100 msec")
-            << int(Dtmf) << 3101 << 1 << 267 << 0x10 << 0x10 << "DTMF Speed:       100 msec";
-        QTest::newRow("DTMF answer back")
-            << int(Dtmf) << 3102 << 1 << 267 << 0x80 << 0x80 << "Answer Back:      On";
-        QTest::newRow("alerts 5 times")
-            << int(TwoTone) << 3403 << 3 << 267 << 0x03 << 0x03 << "Call times:       5 times";
-        QTest::newRow("group call 2nd") << int(TwoTone) << 3402 << 2 << 267 << 0x0C << 0x08 << "";
-    }
     void comboWritesItsFieldOnOkOnly() {
-        QFETCH(int, command);
-        QFETCH(int, control);
-        QFETCH(int, entry);
-        QFETCH(int, byte);
-        QFETCH(int, mask);
-        QFETCH(int, value);
-        QFETCH(QString, reported);
-        for (bool ok : {false, true}) {
-            ImageState state = stateFor(command == TwoTone ? OptionUnit::k2Tone : 0);
-            const RadioImage before = state.image;
-            whenOpen([&](QDialog* d) {
-                chooseWithKeys(findControl<QComboBox>(d, control), entry);
-                if (ok)
-                    clickOk(d);
-            });
-            const auto outcome = kCommands[command](nullptr, state, {});
-            QCOMPARE(outcome.accepted, ok);
-            QCOMPARE(outcome.modified, ok);
-            if (!ok) {
-                QVERIFY(state.image == before);
-                continue;
+        const struct {
+            int command, control, entry, byte, mask, value;
+            const char* reported;
+        } rows[] = {
+            {Ani, 3001, 1, 65, 0x10, 0x10, "ANI Transmit:     PTT Released"},
+            {Ani, 3002, 3, 65, 0x0C, 0x0C, "ANI Delay:        500 msec"},
+            {Dtmf, 3101, 1, 267, 0x10, 0x10, "DTMF Speed:       100 msec"},
+            {Dtmf, 3102, 1, 267, 0x80, 0x80, "Answer Back:      On"},
+            {TwoTone, 3403, 3, 267, 0x03, 0x03, "Call times:       5 times"},
+            {TwoTone, 3402, 2, 267, 0x0C, 0x08, ""}, // group call 2nd
+        };
+        for (const auto& r : rows) {
+            for (bool ok : {false, true}) {
+                ImageState state = stateFor(r.command == TwoTone ? OptionUnit::k2Tone : 0);
+                const RadioImage before = state.image;
+                whenOpen([&](QDialog* d) {
+                    chooseWithKeys(findControl<QComboBox>(d, r.control), r.entry);
+                    if (ok)
+                        clickOk(d);
+                });
+                const auto outcome = kCommands[r.command](nullptr, state, {});
+                const QByteArray row = QByteArray::number(r.control);
+                QVERIFY2(outcome.accepted == ok && outcome.modified == ok, row);
+                if (!ok)
+                    QVERIFY2(state.image == before, row);
+                else
+                    QVERIFY2((state.image[std::size_t(r.byte)] & r.mask) == r.value &&
+                                 report(state).contains(r.reported),
+                             row);
             }
-            QCOMPARE(state.image[std::size_t(byte)] & mask, value);
-            QVERIFY(report(state).contains(reported));
         }
     }
 
