@@ -26,8 +26,6 @@
 
 using namespace mz58;
 
-Q_DECLARE_METATYPE(QList<int>)
-
 class MainFrameTest : public QObject {
     Q_OBJECT
 
@@ -83,121 +81,114 @@ private slots:
         m_doc.reset();
     }
 
-    void columnMenuTogglesItsGroup_data() {
-        QTest::addColumn<int>("group");
-        for (int group : {1, 9, 14})
-            QTest::addRow("group %d", group) << group;
-    }
     void columnMenuTogglesItsGroup() {
-        QFETCH(int, group);
-        QAction* entry = m_frame->action(cmd::kColumnGroupFirst + group);
-        QVERIFY(entry && entry->isCheckable() && entry->isEnabled());
-        const bool before = columnGroupShownByDefault(group);
-        QCOMPARE(entry->isChecked(), before);
-        entry->trigger();
-        QCOMPARE(m_frame->view()->isColumnGroupShown(group), !before);
-        QCOMPARE(entry->isChecked(), !before);
-        entry->trigger();
-        QCOMPARE(m_frame->view()->isColumnGroupShown(group), before);
+        for (int group : {1, 9, 14}) {
+            QAction* entry = m_frame->action(cmd::kColumnGroupFirst + group);
+            QVERIFY(entry && entry->isCheckable() && entry->isEnabled());
+            const bool before = columnGroupShownByDefault(group);
+            QCOMPARE(entry->isChecked(), before);
+            entry->trigger();
+            QCOMPARE(m_frame->view()->isColumnGroupShown(group), !before);
+            QCOMPARE(entry->isChecked(), !before);
+            entry->trigger();
+            QCOMPARE(m_frame->view()->isColumnGroupShown(group), before);
+        }
     }
 
-    void signallingFollowsTheOptionUnit_data() {
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<bool>("dtmfAbsent");
-        QTest::addColumn<QList<int>>("enabled");
-        QTest::newRow("none") << OptionUnit::kNone << false
-                              << QList<int>{cmd::kAni, cmd::kDtmf, cmd::kPagingCode};
-        QTest::newRow("2Tone") << OptionUnit::k2Tone << false
-                               << QList<int>{cmd::kAni, cmd::kDtmf, cmd::kTwoTone,
-                                             cmd::kTwoToneTable};
-        QTest::newRow("SUBSIG") << OptionUnit::kSubsig << false
-                                << QList<int>{cmd::kAni, cmd::kDtmf};
-        QTest::newRow("no DTMF device")
-            << OptionUnit::kNone << true << QList<int>{cmd::kAni, cmd::kDtmf};
-    }
     void signallingFollowsTheOptionUnit() {
-        QFETCH(int, unit);
-        QFETCH(bool, dtmfAbsent);
-        QFETCH(QList<int>, enabled);
-        uploadUnit(unit, dtmfAbsent);
-        for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
-            QVERIFY2(m_frame->action(id)->isEnabled() == enabled.contains(id),
-                     qPrintable(m_frame->action(id)->text()));
-        QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
-        QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
+        const struct {
+            int unit;
+            bool dtmfAbsent;
+            QList<int> enabled;
+        } rows[] = {
+            {OptionUnit::kNone, false, {cmd::kAni, cmd::kDtmf, cmd::kPagingCode}},
+            {OptionUnit::k2Tone, false, {cmd::kAni, cmd::kDtmf, cmd::kTwoTone, cmd::kTwoToneTable}},
+            {OptionUnit::kSubsig, false, {cmd::kAni, cmd::kDtmf}},
+            {OptionUnit::kNone, true, {cmd::kAni, cmd::kDtmf}}, // no DTMF device
+        };
+        for (const auto& r : rows) {
+            uploadUnit(r.unit, r.dtmfAbsent);
+            for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
+                QVERIFY2(m_frame->action(id)->isEnabled() == r.enabled.contains(id),
+                         qPrintable(QString::number(r.unit) + m_frame->action(id)->text()));
+            QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
+            QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
+        }
     }
 
     // Each Signalling command opens its dialog for every unit that offers it; OK with a new ANI
     // method marks the document, Cancel leaves it unmarked.
-    void signallingMenuOpensItsDialog_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("caption");
-        for (int unit : {OptionUnit::kNone, OptionUnit::k2Tone, OptionUnit::kSubsig}) {
-            QTest::addRow("ANI, unit %d", unit) << cmd::kAni << unit << "ANI设置";
-            QTest::addRow("DTMF, unit %d", unit) << cmd::kDtmf << unit << "DTMF设置";
-        }
-        QTest::newRow("paging") << cmd::kPagingCode << int(OptionUnit::kNone) << "呼叫码";
-        QTest::newRow("2Tone") << cmd::kTwoTone << int(OptionUnit::k2Tone) << "双重2音码参数";
-        QTest::newRow("table") << cmd::kTwoToneTable << int(OptionUnit::k2Tone) << "2音码编辑";
-    }
     void signallingMenuOpensItsDialog() {
-        QFETCH(int, id);
-        QFETCH(int, unit);
-        QFETCH(QString, caption);
-        uploadUnit(unit, false);
-        QVERIFY(m_frame->action(id)->isEnabled());
-        for (bool ok : {false, true}) {
-            m_doc->SetModifiedFlag(false);
-            QString shown;
-            test::ModalScript script;
-            script.on<QDialog>([&](QDialog* d) {
-                shown = d->windowTitle();
-                if (id == cmd::kAni && ok) {
-                    auto* method = findControl<QComboBox>(d, 3001);
-                    method->setFocus();
-                    QTest::keyClick(method, Qt::Key_Down);
-                }
-                QTest::mouseClick(findControl<QPushButton>(d, ok ? 1 : 2), Qt::LeftButton);
-            });
-            m_frame->action(id)->trigger();
-            QCOMPARE(shown, caption);
-            QCOMPARE(m_doc->IsModified(), id == cmd::kAni && ok);
+        const struct {
+            int id, unit;
+            const char* caption;
+        } rows[] = {
+            {cmd::kAni, OptionUnit::kNone, "ANI设置"},
+            {cmd::kAni, OptionUnit::k2Tone, "ANI设置"},
+            {cmd::kAni, OptionUnit::kSubsig, "ANI设置"},
+            {cmd::kDtmf, OptionUnit::kNone, "DTMF设置"},
+            {cmd::kDtmf, OptionUnit::k2Tone, "DTMF设置"},
+            {cmd::kDtmf, OptionUnit::kSubsig, "DTMF设置"},
+            {cmd::kPagingCode, OptionUnit::kNone, "呼叫码"},
+            {cmd::kTwoTone, OptionUnit::k2Tone, "双重2音码参数"},
+            {cmd::kTwoToneTable, OptionUnit::k2Tone, "2音码编辑"},
+        };
+        for (const auto& r : rows) {
+            makeFrame();
+            uploadUnit(r.unit, false);
+            QVERIFY2(m_frame->action(r.id)->isEnabled(), r.caption);
+            for (bool ok : {false, true}) {
+                m_doc->SetModifiedFlag(false);
+                QString shown;
+                test::ModalScript script;
+                script.on<QDialog>([&](QDialog* d) {
+                    shown = d->windowTitle();
+                    if (r.id == cmd::kAni && ok) {
+                        auto* method = findControl<QComboBox>(d, 3001);
+                        method->setFocus();
+                        QTest::keyClick(method, Qt::Key_Down);
+                    }
+                    QTest::mouseClick(findControl<QPushButton>(d, ok ? 1 : 2), Qt::LeftButton);
+                });
+                m_frame->action(r.id)->trigger();
+                QCOMPARE(shown, QString::fromUtf8(r.caption));
+                QCOMPARE(m_doc->IsModified(), r.id == cmd::kAni && ok);
+            }
         }
     }
 
-    void closingWithChangesAsks_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("saveAs"); // empty: the Save As dialog is cancelled
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("no") << int(QMessageBox::No) << QString() << true;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << QString() << false;
-        QTest::newRow("yes, save as cancelled") << int(QMessageBox::Yes) << QString() << false;
-        QTest::newRow("yes, saved") << int(QMessageBox::Yes) << "kept.q7m" << true;
-    }
     void closingWithChangesAsks() {
-        QFETCH(int, answer);
-        QFETCH(QString, saveAs);
-        QFETCH(bool, closes);
-        m_doc->state().channels.entries[5].inUse = 0;
-        m_doc->SetModifiedFlag();
-        test::ModalScript script;
-        script.answer(QMessageBox::StandardButton(answer));
-        const QString target = m_dir->filePath(saveAs);
-        script.on<QFileDialog>([&](QFileDialog* dialog) {
-            if (saveAs.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            test::chooseFile(dialog, target);
-        });
-        m_frame->close();
-        QCOMPARE(script.texts.value(0), QStringLiteral("是否保存对 <none> 的更改?"));
-        QCOMPARE(m_frame->isVisible(), !closes);
-        QCOMPARE(m_doc->IsModified(), !closes);
-        QCOMPARE(m_doc->state().channels.entries[5].inUse, 0);
-        if (!saveAs.isEmpty())
-            QCOMPARE(QFileInfo(target).size(), 520);
+        const struct {
+            QMessageBox::StandardButton answer;
+            const char* saveAs; // empty: the Save As dialog is cancelled
+            bool closes;
+        } rows[] = {{QMessageBox::No, "", true},
+                    {QMessageBox::Cancel, "", false},
+                    {QMessageBox::Yes, "", false},
+                    {QMessageBox::Yes, "kept.q7m", true}};
+        for (const auto& r : rows) {
+            makeFrame();
+            const QString saveAs = QString::fromLatin1(r.saveAs);
+            m_doc->state().channels.entries[5].inUse = 0;
+            m_doc->SetModifiedFlag();
+            test::ModalScript script;
+            script.answer(r.answer);
+            const QString target = m_dir->filePath(saveAs);
+            script.on<QFileDialog>([&](QFileDialog* dialog) {
+                if (saveAs.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                test::chooseFile(dialog, target);
+            });
+            m_frame->close();
+            QCOMPARE(script.texts.value(0), QStringLiteral("是否保存对 <none> 的更改?"));
+            QCOMPARE(m_frame->isVisible(), !r.closes);
+            QCOMPARE(m_doc->IsModified(), !r.closes);
+            QCOMPARE(m_doc->state().channels.entries[5].inUse, 0);
+            if (!saveAs.isEmpty())
+                QCOMPARE(QFileInfo(target).size(), 520);
+        }
     }
 
     void closeIsRefusedWhilePrinting() {
@@ -212,21 +203,14 @@ private slots:
         m_doc->SetModifiedFlag(false);
     }
 
-    void openOfAWrongFileShowsItsMessage_data() {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("519 bytes") << 519 << "文件无法打开.\n文件格式错误或不支持";
-    }
     void openOfAWrongFileShowsItsMessage() {
-        QFETCH(int, size);
-        QFETCH(QString, message);
-        const QString path = writeBytes(QStringLiteral("wrong.q7m"), size);
+        const QString path = writeBytes(QStringLiteral("wrong.q7m"), 519);
         test::ModalScript script;
         script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, path); });
         script.answer(QMessageBox::Ok);
         QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(script.done());
-        QCOMPARE(script.texts.value(0), message.contains("%1") ? message.arg(path) : message);
+        QCOMPARE(script.texts.value(0), QStringLiteral("文件无法打开.\n文件格式错误或不支持"));
         QCOMPARE(m_doc->fileName(), std::string("<none>"));
     }
 
@@ -306,27 +290,23 @@ private slots:
     }
 
     // Each settings entry opens its dialog; Cancel leaves the image and the flag alone.
-    void settingsEntriesOpenTheirDialogs_data() {
-        QTest::addColumn<int>("id");
+    void settingsEntriesOpenTheirDialogs() {
         for (int id : {cmd::kHardware, cmd::kOptions, cmd::kScan, cmd::kPowerSave,
                        cmd::kKeyFunction, cmd::kMarketNumber, cmd::kOtherFunctions,
-                       cmd::kChannelType, cmd::kComPort, cmd::kColumnDisplay})
-            QTest::addRow("%d", id) << id;
-    }
-    void settingsEntriesOpenTheirDialogs() {
-        QFETCH(int, id);
-        const RadioImage before = m_doc->state().image;
-        test::ModalScript script;
-        QString caption;
-        script.on<QDialog>([&](QDialog* dialog) {
-            caption = dialog->windowTitle();
-            dialog->reject();
-        });
-        m_frame->action(id)->trigger();
-        QTRY_VERIFY(script.done());
-        QVERIFY(!caption.isEmpty());
-        QCOMPARE(m_doc->state().image, before);
-        QVERIFY(!m_doc->IsModified());
+                       cmd::kChannelType, cmd::kComPort, cmd::kColumnDisplay}) {
+            const RadioImage before = m_doc->state().image;
+            test::ModalScript script;
+            QString caption;
+            script.on<QDialog>([&](QDialog* dialog) {
+                caption = dialog->windowTitle();
+                dialog->reject();
+            });
+            m_frame->action(id)->trigger();
+            QTRY_VERIFY(script.done());
+            QVERIFY(!caption.isEmpty());
+            QCOMPARE(m_doc->state().image, before);
+            QVERIFY(!m_doc->IsModified());
+        }
     }
 };
 

@@ -137,38 +137,38 @@ private slots:
         QCOMPARE(state.channels.entries[0].rxFrequency, 15000000u);
     }
 
-    void mouseAndKeys_data() {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("refusals");
-        QTest::addColumn<QString>("cellAfter");
-        QTest::newRow("double click toggles W/N") << "dbl" << col(Column::Width) << 0 << "N";
-        QTest::newRow("space on Dec without tone beeps")
-            << "space" << col(Column::DecodeTone) << 1 << "-----";
-        QTest::newRow("space on Receive opens the editor with a blank")
-            << "space" << col(Column::Receive) << 0 << "150.00000";
-        QTest::newRow("double click on Receive opens the editor")
-            << "dbl" << col(Column::Receive) << 0 << "150.00000";
-    }
     void mouseAndKeys() {
-        QFETCH(QString, input);
-        QFETCH(int, column);
-        QFETCH(int, refusals);
-        QFETCH(QString, cellAfter);
-        EditedView shown(state);
-        QSignalSpy refused(shown.view, &CMZ58View::refused);
-        const auto c = static_cast<Column>(column);
-        shown.view->setCurrentCell(3, c);
-        if (input == "dbl")
-            QTest::mouseDClick(shown.grid()->viewport(), Qt::LeftButton, {},
-                               shown.cellCentre(3, c));
-        else
-            QTest::keyClick(shown.grid(), Qt::Key_Space);
-        QCOMPARE(refused.size(), refusals);
-        QCOMPARE(shown.grid()->model()->index(3, column).data().toString(), cellAfter);
-        QCOMPARE(shown.view->isEditorOpen(), c == Column::Receive);
-        if (input == "space" && c == Column::Receive)
-            QCOMPARE(shown.editor()->text(), QString(" "));
+        const struct {
+            const char* name;
+            bool doubleClick;
+            Column column;
+            int refusals;
+            const char* cellAfter;
+        } rows[] = {
+            {"double click toggles W/N", true, Column::Width, 0, "N"},
+            {"space on Dec without tone beeps", false, Column::DecodeTone, 1, "-----"},
+            {"space on Receive opens the editor with a blank", false, Column::Receive, 0,
+             "150.00000"},
+            {"double click on Receive opens the editor", true, Column::Receive, 0, "150.00000"},
+        };
+        for (const auto& r : rows) {
+            state = test::freshState();
+            EditedView shown(state);
+            QSignalSpy refused(shown.view, &CMZ58View::refused);
+            shown.view->setCurrentCell(3, r.column);
+            if (r.doubleClick)
+                QTest::mouseDClick(shown.grid()->viewport(), Qt::LeftButton, {},
+                                   shown.cellCentre(3, r.column));
+            else
+                QTest::keyClick(shown.grid(), Qt::Key_Space);
+            QVERIFY2(refused.size() == r.refusals, r.name);
+            QVERIFY2(shown.grid()->model()->index(3, col(r.column)).data().toString() ==
+                         r.cellAfter,
+                     r.name);
+            QVERIFY2(shown.view->isEditorOpen() == (r.column == Column::Receive), r.name);
+            if (!r.doubleClick && r.column == Column::Receive)
+                QCOMPARE(shown.editor()->text(), QString(" "));
+        }
     }
 
     void doubleClickOnTheHeaderDoesNothing() {

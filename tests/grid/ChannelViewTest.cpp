@@ -178,50 +178,41 @@ private slots:
         QCOMPARE(texts.filter("COM3").filter("模拟电台").size(), 1);
     }
 
-    void hintsRefreshWhatTheySay_data() {
-        QTest::addColumn<int>("hint");
-        QTest::addColumn<bool>("gridRebuilt");
-        QTest::addColumn<bool>("headerRefreshed");
-        QTest::newRow("0 nothing") << 0 << false << false;
-        QTest::newRow("1 grid and header") << 1 << true << true;
-        QTest::newRow("2 header only") << 2 << false << true;
-        QTest::newRow("4 band change: bank A") << 4 << false << true;
-    }
-
     void hintsRefreshWhatTheySay() {
-        QFETCH(int, hint);
-        QFETCH(bool, gridRebuilt);
-        QFETCH(bool, headerRefreshed);
-        ShownView shown(state);
-        shown.view->setBank(kBankB);
-        state.channels.entries[8].narrow = 1;
-        state.serialNumber.digits = "654321";
-        shown.view->onUpdate(hint);
-        QCOMPARE(shown.grid()->model()->index(0, col(Column::Width)).data() == "N", gridRebuilt);
-        QCOMPARE(shown.view->bank(), hint == 4 ? int(kBankA) : int(kBankB));
-        QCOMPARE(shown.shownTexts().contains("654321"), headerRefreshed);
+        const struct {
+            int hint;
+            bool gridRebuilt, headerRefreshed;
+        } rows[] = {{0, false, false}, {1, true, true}, {2, false, true}, {4, false, true}};
+        for (const auto& r : rows) {
+            state = test::freshState();
+            ShownView shown(state);
+            shown.view->setBank(kBankB);
+            state.channels.entries[8].narrow = 1;
+            state.serialNumber.digits = "654321";
+            shown.view->onUpdate(r.hint);
+            const QByteArray row = "hint " + QByteArray::number(r.hint);
+            QVERIFY2((shown.grid()->model()->index(0, col(Column::Width)).data() == "N") ==
+                         r.gridRebuilt,
+                     row);
+            QVERIFY2(shown.view->bank() == (r.hint == 4 ? int(kBankA) : int(kBankB)), row);
+            QVERIFY2(shown.shownTexts().contains("654321") == r.headerRefreshed, row);
+        }
     }
 
     // The main window binds the same keys; in the grid the view's meaning wins.
-    void f2SwitchesBanksOnlyWithTheBankKey_data() {
-        QTest::addColumn<int>("byte64");
-        QTest::addColumn<QList<int>>("banks");
-        QTest::newRow("bank key") << 0x8C << QList<int>{1, 0};
-        QTest::newRow("scan key") << 0x10 << QList<int>{0, 0};
-    }
-
     void f2SwitchesBanksOnlyWithTheBankKey() {
-        QFETCH(int, byte64);
-        QFETCH(QList<int>, banks);
-        state.image[64] = static_cast<std::uint8_t>(byte64);
-        ShownView shown(state);
-        for (int expected : banks) {
-            QTest::keyClick(shown.grid(), Qt::Key_F2);
-            QCOMPARE(shown.view->bank(), expected);
-            QVERIFY(shown.shownTexts().contains(expected == 1 ? "BANK  B" : "BANK  A"));
-            QCOMPARE(shown.grid()->currentIndex(), shown.grid()->model()->index(0, 0));
+        for (const bool bankKey : {true, false}) {
+            state = test::freshState();
+            state.image[64] = bankKey ? 0x8C : 0x10; // else the scan key
+            ShownView shown(state);
+            for (int expected : bankKey ? QList<int>{1, 0} : QList<int>{0, 0}) {
+                QTest::keyClick(shown.grid(), Qt::Key_F2);
+                QCOMPARE(shown.view->bank(), expected);
+                QVERIFY(shown.shownTexts().contains(expected == 1 ? "BANK  B" : "BANK  A"));
+                QCOMPARE(shown.grid()->currentIndex(), shown.grid()->model()->index(0, 0));
+            }
+            QCOMPARE(shown.windowShortcuts, 0);
         }
-        QCOMPARE(shown.windowShortcuts, 0);
     }
 
     void f1AndShiftF9AskTheWindow() {

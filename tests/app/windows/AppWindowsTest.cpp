@@ -45,19 +45,7 @@ class AppWindowsTest : public QObject {
 private slots:
     void cleanup() { delete HelpWindow::current(); }
 
-    void hexView_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("first address") << 1 << 0 << "00000h";
-        QTest::newRow("first byte") << 1 << 1 << "01";
-        QTest::newRow("byte 0x1f, lower-case letters") << 2 << 16 << "ab";
-        QTest::newRow("last byte") << 32 << 16 << "f0";
-    }
     void hexView() {
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(QString, text);
         RadioImage image{};
         image[0x000] = 0x01;
         image[0x01F] = 0xAB;
@@ -65,10 +53,17 @@ private slots:
         CFileDataDlg dialog(image);
         auto* grid = findControl<QTableView>(&dialog, CFileDataDlg::kIdGrid);
         QVERIFY(grid);
-        QCOMPARE(dumpText(grid->model(), row, column), text);
-        if (row == 2 && column == 16)
-            QCOMPARE(grid->model()->index(1, 15).data(Qt::ToolTipRole).toString(),
-                     QStringLiteral("地址 01fh = 171"));
+        const struct {
+            int row, column;
+            const char* text;
+        } cells[] = {{1, 0, "00000h"}, // first address
+                     {1, 1, "01"},
+                     {2, 16, "ab"}, // byte 0x1f, lower-case letters
+                     {32, 16, "f0"}};
+        for (const auto& c : cells)
+            QVERIFY2(dumpText(grid->model(), c.row, c.column) == c.text, c.text);
+        QCOMPARE(grid->model()->index(1, 15).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("地址 01fh = 171"));
     }
 
     void hexViewIsReadOnly() {
@@ -122,64 +117,54 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
 
-    void helpKeyInWindows_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("hex view") << int(HexView) << "file-data.html";
-        QTest::newRow("getting started") << int(GettingStarted) << "getting-started.html";
-        QTest::newRow("programming problems") << int(Problems) << "programming-problems.html";
-        QTest::newRow("about box") << int(About) << "contents.html";
-    }
     void helpKeyInWindows() {
-        QFETCH(int, window);
-        QFETCH(QString, page);
-        QMainWindow frame;
-        auto open = [&]() -> QDialog* {
-            if (window == HexView)
-                return new CFileDataDlg(RadioImage{}, &frame);
-            if (window == About)
-                return new CAboutDlg(&frame);
-            return new CHelpTextDlg(window == GettingStarted ? CHelpTextDlg::GettingStarted
-                                                             : CHelpTextDlg::ProgrammingProblems,
-                                    &frame);
-        };
-        QDialog* dialog = open();
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QTest::keyClick(dialog, Qt::Key_F1);
-        QCOMPARE(shownPage(), page);
+        const struct {
+            Window window;
+            const char* page;
+        } rows[] = {{HexView, "file-data.html"},
+                    {GettingStarted, "getting-started.html"},
+                    {Problems, "programming-problems.html"},
+                    {About, "contents.html"}};
+        for (const auto& r : rows) {
+            QMainWindow frame;
+            QDialog* dialog = r.window == HexView ? new CFileDataDlg(RadioImage{}, &frame)
+                              : r.window == About
+                                  ? static_cast<QDialog*>(new CAboutDlg(&frame))
+                                  : new CHelpTextDlg(r.window == GettingStarted
+                                                         ? CHelpTextDlg::GettingStarted
+                                                         : CHelpTextDlg::ProgrammingProblems,
+                                                     &frame);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY2(shownPage() == r.page, r.page);
+            delete HelpWindow::current();
+        }
     }
 
-    void helpTopics_data() {
-        QTest::addColumn<int>("context");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("receive column") << 302 << "grid-receive.html"
-                                        << "Receive frequency";
-        QTest::newRow("call code, 2-tone unit") << 319 << "grid-two-tone-code.html"
-                                                << "Two-tone code";
-        QTest::newRow("call code, signalling unit") << 320 << "grid-signalling-code.html"
-                                                    << "Signalling code";
-        QTest::newRow("hardware dialog") << 0x20066 << "dialog-hardware.html"
-                                         << "Hardware parameters";
-        QTest::newRow("main window") << 0x20080 << "main-window.html"
-                                     << "The channel grid";
-        QTest::newRow("help menu contents") << 0x1E143 << "contents.html"
-                                            << "Contents";
-        QTest::newRow("unknown number") << 12345 << "contents.html"
-                                        << "Contents";
-        QTest::newRow("next to a known number") << 323 << "contents.html"
-                                                << "Contents";
-    }
     void helpTopics() {
-        QFETCH(int, context);
-        QFETCH(QString, page);
-        QFETCH(QString, title);
-        QMainWindow frame;
-        showHelpTopic(&frame, context);
-        QCOMPARE(shownPage(), page);
-        QCOMPARE(HelpWindow::current()->browser()->documentTitle(), title);
-        QVERIFY(HelpWindow::current()->windowTitle().contains(title));
+        const struct {
+            int context;
+            const char *page, *title;
+        } rows[] = {
+            {302, "grid-receive.html", "Receive frequency"},
+            {319, "grid-two-tone-code.html", "Two-tone code"},     // call code, 2-tone unit
+            {320, "grid-signalling-code.html", "Signalling code"}, // call code, signalling unit
+            {0x20066, "dialog-hardware.html", "Hardware parameters"},
+            {0x20080, "main-window.html", "The channel grid"},
+            {0x1E143, "contents.html", "Contents"}, // help menu contents
+            {12345, "contents.html", "Contents"},   // unknown number
+            {323, "contents.html", "Contents"},     // next to a known number
+        };
+        for (const auto& r : rows) {
+            QMainWindow frame;
+            showHelpTopic(&frame, r.context);
+            const QByteArray row = QByteArray::number(r.context);
+            QVERIFY2(shownPage() == r.page, row);
+            QVERIFY2(HelpWindow::current()->browser()->documentTitle() == r.title, row);
+            QVERIFY2(HelpWindow::current()->windowTitle().contains(r.title), row);
+            delete HelpWindow::current();
+        }
     }
 
     void helpWindowIsOneWindow() {
