@@ -1,7 +1,12 @@
 #include "ChannelTable.h"
+#include "Golden.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
+
+#include <iomanip>
+#include <sstream>
+#include <tuple>
 
 namespace mz58 {
 namespace {
@@ -136,70 +141,46 @@ TEST(ChannelCodec, EmptyFrequencyBytesGiveTheBandDefault) {
     }
 }
 
-TEST(ChannelCodec, TonesAndCallCodes) {
-    const HardwareSettings hw = hardwareFor(kVhf);
-    struct Case {
-        const char* name;
-        int toneType, rxCtcss, txCtcss, rxDcs, txDcs, txSave, callCode;
-        std::uint8_t byte1Bit4, byte3, byte4, byte5;
-    };
-    const Case cases[] = {
-        {"DCS decode only", kToneDcs, 0, 0, 5, 0, 1, 0, 1, 0x40, 0x84, 0x00},
-        {"CTCSS 67.0 decode, no encode", kToneCtcss, 1, 0, 0, 0, 0, 0, 0, 0x40, 0x00, 0x00},
-        {"CTCSS both ways", kToneCtcss, 40, 50, 0, 0, 0, 3, 0, 0x72, 0x27, 0x31},
-        {"DCS both ways, code 10", kToneDcs, 0, 0, 104, 1, 0, 10, 1, 0x79, 0x67, 0x00},
-        {"no tone", kToneNone, 7, 7, 7, 7, 0, 1, 0, 0x10, 0x00, 0x00},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ChannelEntry entry;
-        entry.toneType = c.toneType;
-        entry.rxCtcss = c.rxCtcss;
-        entry.txCtcss = c.txCtcss;
-        entry.rxDcs = c.rxDcs;
-        entry.txDcs = c.txDcs;
-        entry.txSave = c.txSave;
-        entry.callCode = c.callCode;
-        const Encoded e = encodeEntry(entry, hw);
-        EXPECT_EQ((e.bytes[1] >> 4) & 1, c.byte1Bit4);
-        EXPECT_EQ(e.bytes[3], c.byte3);
-        EXPECT_EQ(e.bytes[4], c.byte4);
-        EXPECT_EQ(e.bytes[5], c.byte5);
-
-        const ChannelEntry back = decodeBytes(e.bytes, contextFor(hw));
-        EXPECT_EQ(back.toneType, c.toneType);
-        if (c.toneType != kToneNone) {
-            EXPECT_EQ(back.rxCtcss, c.rxCtcss);
-            EXPECT_EQ(back.txCtcss, c.txCtcss);
-            EXPECT_EQ(back.rxDcs, c.rxDcs);
-            EXPECT_EQ(back.txDcs, c.txDcs);
-        }
-        EXPECT_EQ(back.callCode, c.callCode);
-    }
+std::string toneText(const ChannelEntry& e) {
+    return "type " + std::to_string(e.toneType) + " ctcss " + std::to_string(e.rxCtcss) + "/" +
+           std::to_string(e.txCtcss) + " dcs " + std::to_string(e.rxDcs) + "/" +
+           std::to_string(e.txDcs) + " save " + std::to_string(e.txSave) + " code " +
+           std::to_string(e.callCode);
 }
 
-TEST(ChannelCodec, CallCodeDecodingRules) {
+// image/channel-tones.txt: each entry's tone fields, bytes 1 to 5 of its record and what reads
+// back; then stored call code bytes and the code read in each context.
+TEST(ChannelCodec, TonesAndCallCodes) {
     const HardwareSettings hw = hardwareFor(kVhf);
-    struct Case {
-        const char* name;
-        std::uint8_t byte3;
-        bool dtmfAbsent;
-        int optionUnit, callCode;
+    std::ostringstream out;
+    out << "tone fields (type 0 none, 1 CTCSS, 2 DCS; rx/tx) -> bytes 1-5 -> read back\n";
+    const std::array<int, 7> tones[] = {
+        {kToneDcs, 0, 0, 5, 0, 1, 0},     {kToneCtcss, 1, 0, 0, 0, 0, 0},
+        {kToneCtcss, 40, 50, 0, 0, 0, 3}, {kToneDcs, 0, 0, 104, 1, 0, 10},
+        {kToneNone, 7, 7, 7, 7, 0, 1},
     };
-    const Case cases[] = {
-        {"code 10", 0x19, false, 0, 10},
-        {"stored number 10 is no code", 0x1A, false, 0, 0},
-        {"stored number 15 is no code", 0x1F, false, 0, 0},
-        {"present bit clear", 0x09, false, 0, 0},
-        {"no DTMF board hides the code", 0x12, true, 0, 0},
-        {"the 2Tone unit needs no DTMF board", 0x12, true, 1, 3},
-    };
-    for (const auto& c : cases) {
-        std::array<std::uint8_t, kChannelRecordSize> bytes{};
-        bytes[3] = c.byte3;
-        const ChannelEntry e = decodeBytes(bytes, {hw, false, c.dtmfAbsent, c.optionUnit});
-        EXPECT_EQ(e.callCode, c.callCode) << c.name;
+    for (const auto& t : tones) {
+        ChannelEntry entry;
+        std::tie(entry.toneType, entry.rxCtcss, entry.txCtcss, entry.rxDcs, entry.txDcs,
+                 entry.txSave, entry.callCode) = std::tuple_cat(t);
+        const Encoded e = encodeEntry(entry, hw);
+        out << toneText(entry) << " -> ";
+        for (std::size_t k = 1; k <= 5; ++k)
+            out << std::hex << std::uppercase << std::setw(2) << std::setfill('0')
+                << int(e.bytes[k]) << std::dec << ' ';
+        out << "-> " << toneText(decodeBytes(e.bytes, contextFor(hw))) << '\n';
     }
+    out << "\nbyte 3, DTMF board absent, option unit -> call code\n";
+    const std::array<int, 3> codes[] = {{0x19, 0, 0}, {0x1A, 0, 0}, {0x1F, 0, 0},
+                                        {0x09, 0, 0}, {0x12, 1, 0}, {0x12, 1, 1}};
+    for (const auto& c : codes) {
+        std::array<std::uint8_t, kChannelRecordSize> bytes{};
+        bytes[3] = std::uint8_t(c[0]);
+        const ChannelEntry e = decodeBytes(bytes, {hw, false, c[1] != 0, c[2]});
+        out << std::hex << std::uppercase << std::setw(2) << std::setfill('0') << c[0] << std::dec
+            << ' ' << c[1] << ' ' << c[2] << " -> " << e.callCode << '\n';
+    }
+    test::expectGolden("image/channel-tones.txt", out.str());
 }
 
 TEST(ChannelCodec, EncryptionHiddenWithoutTheDevice) {

@@ -3,6 +3,7 @@
 #include "CallCodeSettings.h"
 #include "DeviceOptions.h"
 #include "FunctionSettings.h"
+#include "Golden.h"
 #include "OptionUnit.h"
 #include "ScanSettings.h"
 #include "SerialNumber.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <vector>
 
 using namespace mz58;
@@ -76,100 +78,66 @@ TEST(DeviceOptions, BoardBitsOfByte26) {
 
 // ---------------------------------------------------------------- ANI, page codes, serial number
 
-// Each code is encoded into an image of 0x77 bytes, then decoded from it again.
-TEST(AniSettings, CodeBytes) {
-    const struct {
-        const char* name;
-        std::string code;
-        const char* bytes66to73;
-        std::string decoded;
-    } cases[] = {
-        {"1 2 A #", "12A#", "41 2A F0 77 77 77 77 77", "12A#"},
-        {"empty writes only the length", "", "07 77 77 77 77 77 77 77", ""},
-        {"one digit touches byte 66 only", "1", "11 77 77 77 77 77 77 77", "1"},
-        {"15 digits fill every byte", "123456789ABCD*#", "F1 23 45 67 89 AB CD EF",
-         "123456789ABCD*#"},
-        {"longer code cut at 15", "1234567890123456789", "F1 23 45 67 89 01 23 45",
-         "123456789012345"},
-        {"lower case and characters without a code", "abEx", "4A B0 00 77 77 77 77 77", "AB00"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+namespace {
+
+std::string text(const PageCode& code) {
+    return '"' + code.code + (code.encodeAndDecode ? "\" enc+dec" : "\" enc");
+}
+
+} // namespace
+
+// Each code is encoded into a filled image and read back; image/code-bytes.txt lists the input,
+// the bytes written and what reads back.
+TEST(CodeBlocks, BytesAndReadBack) {
+    std::ostringstream out;
+    out << "ANI code -> bytes 66-73 (image filled with 77) -> read back\n";
+    for (const std::string code :
+         {"12A#", "", "1", "123456789ABCD*#", "1234567890123456789", "abEx"}) {
         RadioImage image = filledImage(0x77);
-        AniSettings{0, 1, 2, c.code}.encode(image);
-        EXPECT_EQ(hex(image, 66, 8), c.bytes66to73);
+        AniSettings{0, 1, 2, code}.encode(image);
         AniSettings back{0, 1, 2, "junk"};
         back.decode(image);
-        EXPECT_EQ(back.code, c.decoded);
+        out << '"' << code << "\" -> " << hex(image, 66, 8) << " -> \"" << back.code << "\"\n";
     }
-}
-
-TEST(PageCodeTable, EncodeAndReadBack) {
-    const struct {
-        const char* name;
-        PageCode entry;
-        const char* bytes;
-        PageCode decoded;
-    } cases[] = {
-        {"700 enc and dec", {"700", true}, "27 00", {"700", true}},
-        {"short code fills with 0", {"7", true}, "27 00", {"700", true}},
-        {"empty is 00 00 whatever the flag", {"", true}, "00 00", {"", false}},
-        {"star hash D", {"*#D", false}, "0E FD", {"*#D", false}},
-        {"fourth character ignored", {"1234", false}, "01 23", {"123", false}},
-        {"lower case", {"a1b", true}, "2A 1B", {"A1B", true}},
-        {"000 enc only looks empty", {"000", false}, "00 00", {"", false}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    out << "\npage code 4 -> bytes 274-275 (image filled with FF) -> read back\n";
+    for (const PageCode entry : std::initializer_list<PageCode>{{"700", true},
+                                                                {"7", true},
+                                                                {"", true},
+                                                                {"*#D", false},
+                                                                {"1234", false},
+                                                                {"a1b", true},
+                                                                {"000", false}}) {
         RadioImage image = filledImage(0xFF);
         PageCodeTable table;
-        table.entries[3] = c.entry;
+        table.entries[3] = entry;
         table.encode(image);
-        EXPECT_EQ(hex(image, 268 + 6, 2), c.bytes);
+        out << text(entry) << " -> " << hex(image, 268 + 6, 2);
         table.decode(image);
-        EXPECT_EQ(table.entries[3], c.decoded);
+        out << " -> " << text(table.entries[3]) << "\n";
     }
-}
-
-TEST(PageCodeTable, DecodeStoredPatterns) {
-    const struct {
-        Bytes bytes;
-        PageCode entry;
-    } cases[] = {
-        {{0xFF, 0xFF}, {"", false}},    {{0x00, 0xFF}, {"", false}},
-        {{0xFF, 0x00}, {"", false}},    {{0x00, 0x12}, {"012", false}},
-        {{0x20, 0x00}, {"000", true}},  {{0xDF, 0x00}, {"#00", false}},
-        {{0x12, 0xFF}, {"2##", false}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << int(c.bytes[0]) << " " << int(c.bytes[1]));
+    out << "\nstored bytes 286-287 -> page code 10\n";
+    for (const Bytes& bytes : std::initializer_list<Bytes>{{0xFF, 0xFF},
+                                                           {0x00, 0xFF},
+                                                           {0xFF, 0x00},
+                                                           {0x00, 0x12},
+                                                           {0x20, 0x00},
+                                                           {0xDF, 0x00},
+                                                           {0x12, 0xFF}}) {
         RadioImage image{};
-        put(image, 268 + 18, c.bytes);
+        put(image, 268 + 18, bytes);
         PageCodeTable table;
         table.decode(image);
-        EXPECT_EQ(table.entries[9], c.entry);
+        out << hex(image, 268 + 18, 2) << " -> " << text(table.entries[9]) << "\n";
     }
-}
-
-TEST(SerialNumber, DigitBytes) {
-    const struct {
-        std::string digits;
-        const char* bytes;
-        std::string decoded;
-    } cases[] = {
-        {"12", "12 00 00", "120000"},      {"", "00 00 00", "000000"},
-        {"123A#*", "12 3A FE", "123A#*"},  {"abcd*#", "AB CD EF", "ABCD*#"},
-        {"1234567", "12 34 56", "123456"}, {"1x3", "10 30 00", "103000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.digits);
+    out << "\nserial number -> bytes 349-351 (image filled with 99) -> read back\n";
+    for (const std::string digits : {"12", "", "123A#*", "abcd*#", "1234567", "1x3"}) {
         RadioImage image = filledImage(0x99);
-        SerialNumber{c.digits}.encode(image);
-        EXPECT_EQ(hex(image, 349, 3), c.bytes);
+        SerialNumber{digits}.encode(image);
         SerialNumber back{"junk"};
         back.decode(image);
-        EXPECT_EQ(back.digits, c.decoded);
+        out << '"' << digits << "\" -> " << hex(image, 349, 3) << " -> \"" << back.digits << "\"\n";
     }
+    test::expectGolden("image/code-bytes.txt", out.str());
 }
 
 // ---------------------------------------------------------------- DTMF and 2-tone parameters
