@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Generous: the machine running the tests may be busy. Only the hangup check times anything.
+// Generous: the machine running the tests may be busy. Nothing is timed.
 constexpr auto kRunTimeout = 90s;
 constexpr auto kPortTimeout = 20s;
 // A silent radio is switched on this long after the first wake-up byte: well after the PC's
@@ -301,45 +301,25 @@ TEST_P(FaultTest, EndsWithItsMessageAndWritesNoFile) {
 // no-ack and garbage-ack each take 30 reads of 0.5 s.
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultTest,
-    ::testing::Values(FaultCase{"no-echo", "read", "off", msg::kCheckConnection, false, false},
-                      FaultCase{"bad-checksum", "read", "clone", msg::kReadError, false, true},
-                      FaultCase{"short-block", "read", "clone", msg::kReadError, false, false},
-                      FaultCase{"long-length", "read", "clone", msg::kReadError, false, true},
-                      FaultCase{"hangup-mid-block", "read", "clone", msg::kReadError, false, false},
-                      FaultCase{"noise-before-header", "read", "clone", 0, false, true},
-                      FaultCase{"bad-checksum", "write", "clone", msg::kRadioChecksumError, false,
-                                false},
-                      FaultCase{"noise-before-header", "write", "clone", 0, true, true},
-                      FaultCase{"nak", "write", "clone", msg::kWriteError, true, false},
-                      FaultCase{"no-ack", "write", "clone", msg::kWriteError, true, true},
-                      FaultCase{"garbage-ack", "write", "clone", msg::kWriteError, true, false}),
+    ::testing::Values(
+        FaultCase{"no-echo", "read", "off", msg::kCheckConnection, false, false},
+        FaultCase{"bad-checksum", "read", "clone", msg::kReadError, false, true},
+        FaultCase{"short-block", "read", "clone", msg::kReadError, false, false},
+        FaultCase{"long-length", "read", "clone", msg::kReadError, false, true},
+        FaultCase{"hangup-mid-block", "read", "clone", msg::kReadError, false, false},
+        FaultCase{"noise-before-header", "read", "clone", 0, false, true},
+        FaultCase{"bad-checksum", "write", "clone", msg::kRadioChecksumError, false, false},
+        FaultCase{"noise-before-header", "write", "clone", 0, true, true},
+        FaultCase{"hangup-mid-block", "write", "clone", msg::kWriteError, false, false},
+        FaultCase{"nak", "write", "clone", msg::kWriteError, true, false},
+        FaultCase{"no-ack", "write", "clone", msg::kWriteError, true, true},
+        FaultCase{"garbage-ack", "write", "clone", msg::kWriteError, true, false}),
     [](const auto& info) {
         std::string name =
             std::string(info.param.verb) + "_" + info.param.fault + "_" + info.param.state;
         std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
-
-TEST_F(RadioSimTest, UnpluggedRadioEndsTheTransferWithinTwoSeconds) {
-    for (const std::string verb : {"read", "write"}) {
-        SCOPED_TRACE(verb);
-        const std::string port = startSim({"--pace", "real", "--fault", "hangup-mid-block"});
-        auto mz = verb == "read"
-                      ? start({MZ58_EXE, "read", "--port", port, "-o", (dir / "out.q7m").string()})
-                      : start({MZ58_EXE, "write", "--port", port, programmingFile.string(),
-                               "--backup-dir", (dir / "backups").string()});
-        // The simulator exits the moment it hangs up.
-        ASSERT_TRUE(sims.back()->waitFor(kRunTimeout).has_value());
-        const auto hungUp = Clock::now();
-        const auto status = mz->waitFor(kRunTimeout);
-        const auto took = Clock::now() - hungUp;
-        ASSERT_TRUE(status.has_value());
-        EXPECT_EQ(*status, 1);
-        EXPECT_LT(took, 2s) << std::chrono::duration<double>(took).count() << " s";
-        const RunResult run = finish(*mz);
-        EXPECT_TRUE(mentions(run, verb == "read" ? msg::kReadError : msg::kWriteError)) << run.err;
-    }
-}
 
 // While mz58 waits for a silent radio it holds the port: a second program cannot open it;
 // Ctrl-C cancels the wait. (The line settings are checked on the port itself, SerialPortTest.)
