@@ -64,24 +64,27 @@ class AccessGaugeTest : public QObject {
     }
 
 private slots:
-    void transferEndsAfterItsMessage_data() {
-        QTest::addColumn<bool>("upload");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<bool>("backup");
-        QTest::addColumn<int>("message");
-        QTest::newRow("download") << false << int(NoFault) << false << msg::kWriteComplete;
-        QTest::newRow("download with backup")
-            << false << int(NoFault) << true << msg::kWriteComplete;
-        QTest::newRow("upload, no port") << true << int(NoPort) << false << msg::kSerialPortError;
-        QTest::newRow("upload, bad checksum")
-            << true << int(BadChecksum) << false << msg::kReadError;
+    void transferEndsAfterItsMessage() {
+        const struct {
+            bool upload;
+            int fault;
+            bool backup;
+            int message;
+        } rows[] = {{false, NoFault, false, msg::kWriteComplete},
+                    {false, NoFault, true, msg::kWriteComplete}, // download with backup
+                    {true, NoPort, false, msg::kSerialPortError},
+                    {true, BadChecksum, false, msg::kReadError}};
+        for (const auto& [upload, fault, backup, message] : rows)
+            checkTransfer(upload, fault, backup, message);
     }
 
-    void transferEndsAfterItsMessage() {
-        QFETCH(bool, upload);
-        QFETCH(int, fault);
-        QFETCH(bool, backup);
-        QFETCH(int, message);
+    void cancelDuringThePowerCycleWait() {
+        for (const char* how : {"button", "esc", "close", "delete"})
+            cancelBy(how);
+    }
+
+private:
+    void checkTransfer(bool upload, int fault, bool backup, int message) {
         RadioOnTheLine line;
         line.link.refuseOpen = fault == NoPort;
         if (fault == BadChecksum)
@@ -113,16 +116,7 @@ private slots:
             QVERIFY(copy.image == (fault == NoFault ? line.radioImage : before.image));
     }
 
-    void cancelDuringThePowerCycleWait_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("cancel button") << "button";
-        QTest::newRow("Esc") << "esc";
-        QTest::newRow("window closed") << "close";
-        QTest::newRow("dialog destroyed") << "delete";
-    }
-
-    void cancelDuringThePowerCycleWait() {
-        QFETCH(QString, how);
+    void cancelBy(const QString& how) {
         RadioOnTheLine line;
         line.switchedOff();
         const ImageState before = freshState();
