@@ -100,7 +100,7 @@ TEST(CodeBlocks, BytesAndReadBack) {
         out << '"' << code << "\" -> " << hex(image, 66, 8) << " -> \"" << back.code << "\"\n";
     }
     out << "\npage code 4 -> bytes 274-275 (image filled with FF) -> read back\n";
-    for (const PageCode entry : std::initializer_list<PageCode>{{"700", true},
+    for (const PageCode& entry : std::initializer_list<PageCode>{{"700", true},
                                                                 {"7", true},
                                                                 {"", true},
                                                                 {"*#D", false},
