@@ -63,7 +63,7 @@ constexpr std::array<int, kColumnGroupCount> kGroupMenuOrder{0, 1, 2,  3,  4,  5
 
 constexpr int kFirstColumnHelpContext = 300;
 
-const ColumnSpec& spec(Column column) {
+const ColumnSpec& layoutOf(Column column) {
     const auto index = static_cast<std::size_t>(column);
     return kColumns[index < kColumns.size() ? index : 0];
 }
@@ -87,19 +87,19 @@ std::string_view columnCaption(Column column, int optionUnitType) {
             return "Page";
         }
     }
-    return spec(column).caption;
+    return layoutOf(column).caption;
 }
 
 std::string_view columnGroupCaption(Column column) {
-    return spec(column).groupCaption;
+    return layoutOf(column).groupCaption;
 }
 
 int columnWidthTwips(Column column) {
-    return spec(column).widthTwips;
+    return layoutOf(column).widthTwips;
 }
 
 int columnGroup(Column column) {
-    return spec(column).group;
+    return layoutOf(column).group;
 }
 
 std::string_view columnGroupMenuText(int group) {
