@@ -97,7 +97,6 @@ bool CMZ58App::InitInstance() {
     m_chooser.setParent(m_frame.get());
     m_doc->onUpdateViews = [frame = m_frame.get()](int hint) { frame->refresh(hint); };
     m_doc->onTitleChanged = [frame = m_frame.get()] { frame->updateTitle(); };
-    m_frame->refresh(kHintRebuild);
     connect(m_instance, &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::activate);
 
     m_frame->show();

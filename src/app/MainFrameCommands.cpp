@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -96,7 +97,11 @@ constexpr std::array<int, 13> kToolbar{cmd::kFileNew,
                                        cmd::kAppAbout};
 
 // A 16 x 16 icon showing one character, for buttons without a standard icon.
+// Drawn once per process: every later window takes the cached icon.
 QIcon glyphIcon(const QString& glyph) {
+    static QHash<QString, QIcon> cache;
+    if (const auto found = cache.constFind(glyph); found != cache.constEnd())
+        return *found;
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -107,7 +112,10 @@ QIcon glyphIcon(const QString& glyph) {
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
+    painter.end();
+    const QIcon icon(pixmap);
+    cache.insert(glyph, icon);
+    return icon;
 }
 
 QIcon toolbarIcon(int id) {

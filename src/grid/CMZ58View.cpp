@@ -191,8 +191,18 @@ bool CMZ58View::isColumnGroupShown(int group) const {
 void CMZ58View::setColumnGroupShown(int group, bool shown) {
     if (group < 0 || group >= kColumnGroupCount)
         return;
+    if (m_groupShown[static_cast<std::size_t>(group)] == shown)
+        return;
     m_groupShown[static_cast<std::size_t>(group)] = shown;
-    applyColumnWidths();
+    // Only this group's columns change; the others keep their state and width.
+    for (int c = 0; c < kColumnCount; ++c) {
+        const auto column = static_cast<Column>(c);
+        if (columnGroup(column) != group)
+            continue;
+        m_grid->setColumnHidden(c, !shown);
+        if (shown)
+            m_grid->setColumnWidth(c, columnWidthPixels(column));
+    }
 }
 
 int CMZ58View::currentHelpContext() const {
