@@ -97,11 +97,7 @@ constexpr std::array<int, 13> kToolbar{cmd::kFileNew,
                                        cmd::kAppAbout};
 
 // A 16 x 16 icon showing one character, for buttons without a standard icon.
-// Drawn once per process: every later window takes the cached icon.
 QIcon glyphIcon(const QString& glyph) {
-    static QHash<QString, QIcon> cache;
-    if (const auto found = cache.constFind(glyph); found != cache.constEnd())
-        return *found;
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -113,9 +109,7 @@ QIcon glyphIcon(const QString& glyph) {
     painter.setFont(font);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
     painter.end();
-    const QIcon icon(pixmap);
-    cache.insert(glyph, icon);
-    return icon;
+    return QIcon(pixmap);
 }
 
 QIcon toolbarIcon(int id) {
