@@ -65,18 +65,24 @@ ImageState freshState() {
 class SettingsDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    // One list per dialog: the bytes each choice stands for are checked in the core's tests.
     void comboWritesItsByteOnOkOnly() {
         const struct {
             const char* name;
             int command, control, entry, byte, mask, value;
         } rows[] = {
             {"squelch release 300 msec", 0, 2009, 30, 50, 0x3F, 60},
+            {"squelch attack 70 msec", 0, 2010, 7, 51, 0xF0, 0xE0},
+            {"DCS transmit inverted", 0, 2013, 1, 50, 0x40, 0x40},
             {"dual watch 3000 msecs", 1, 2101, 10, 61, 0x0F, 10},
+            {"priority beep Disabled", 1, 2108, 1, 64, 0x02, 0x02},
+            {"bank B priority None", 1, 2105, 8, 41, 0xFF, 8},
             {"auto power-off 8 Hrs", 2, 2156, 3, 63, 0xC0, 0xC0},
+            {"transmit timer 7 Mins", 2, 2153, 7, 62, 0xE0, 0xE0},
             {"QM-Trunk", 3, 2052, 3, 26, 0x7C, 0x28},
+            {"encryption board Yes", 3, 2050, 0, 26, 0x01, 0x00},
             {"key Talk Around", 4, 2250, 4, 64, 0xF0, 0x40},
             {"lamp Disabled", 6, 2503, 1, 61, 0x80, 0x80},
+            {"power-on dual watch", 6, 2500, 1, 65, 0x80, 0x80},
         };
         for (const auto& r : rows) {
             for (bool ok : {false, true}) {
@@ -218,7 +224,10 @@ private slots:
             int command, control;
             bool dualWatch;
             int count;
-        } rows[] = {{"priority with", 1, 2104, true, 8}, {"key without", 4, 2250, false, 9}};
+        } rows[] = {{"priority with", 1, 2104, true, 8},
+                    {"priority without", 1, 2105, false, 9},
+                    {"key with", 4, 2250, true, 8},
+                    {"key without", 4, 2250, false, 9}};
         for (const auto& r : rows) {
             ImageState state = freshState();
             state.image[65] = r.dualWatch ? 0x80 : 0x00;

@@ -73,7 +73,9 @@ private slots:
             const char* reported;
         } rows[] = {
             {Ani, 3001, 1, 65, 0x10, 0x10, "ANI Transmit:     PTT Released"},
+            {Ani, 3002, 3, 65, 0x0C, 0x0C, "ANI Delay:        500 msec"},
             {Dtmf, 3101, 1, 267, 0x10, 0x10, "DTMF Speed:       100 msec"},
+            {Dtmf, 3102, 1, 267, 0x80, 0x80, "Answer Back:      On"},
             {TwoTone, 3403, 3, 267, 0x03, 0x03, "Call times:       5 times"},
             {TwoTone, 3402, 2, 267, 0x0C, 0x08, ""}, // group call 2nd
         };
