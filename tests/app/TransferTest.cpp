@@ -2,9 +2,9 @@
 #include "CMZ58Doc.h"
 #include "CMainFrame.h"
 #include "Commands.h"
+#include "MessageBoxPrompter.h"
 #include "ModalScript.h"
 #include "ProgrammingFile.h"
-#include "MessageBoxPrompter.h"
 #include "QtFileChooser.h"
 #include "SimulatedRadio.h"
 #include "UiText.h"
@@ -91,13 +91,8 @@ private slots:
         QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("<none> - ")));
     }
 
-    void failedUploadLeavesTheDocument_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("bad checksum") << "bad-checksum";
-    }
     void failedUploadLeavesTheDocument() {
-        QFETCH(QString, fault);
-        makeFrame({"--fault", fault}, kUhf);
+        makeFrame({"--fault", "bad-checksum"}, kUhf);
         openNamedDocumentWithAnEdit();
         const RadioImage before = m_doc->state().image;
         const std::string name = m_doc->fileName();

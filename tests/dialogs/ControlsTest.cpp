@@ -34,35 +34,26 @@ public:
 class ControlsTest : public QObject {
     Q_OBJECT
 private slots:
-    void filter_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("accepted");
-        QTest::addColumn<QString>("dropped");
-        QTest::newRow("decimal") << int(CFieldEdit::kDecimal) << "09. "
-                                 << "-+aA";
-        QTest::newRow("signed integer") << int(CFieldEdit::kSignedInteger) << "09 -+"
-                                        << ".a";
-        QTest::newRow("dtmf") << int(CFieldEdit::kDtmf) << "09AaDd#*"
-                              << "Ee .";
-        QTest::newRow("printable") << int(CFieldEdit::kPrintable) << "A9-_ "
-                                   << "#,@~!?";
-        QTest::newRow("signed decimal") << int(CFieldEdit::kSignedDecimal) << "09. -+"
-                                        << "aE";
-        QTest::newRow("digits") << int(CFieldEdit::kDigits) << "09 "
-                                << ".-A";
-        QTest::newRow("digits A-D") << int(CFieldEdit::kDigitsAD) << "09ABcd"
-                                    << "#* E";
-        QTest::newRow("none") << int(CFieldEdit::kNone) << "#,@~a."
-                              << "";
-    }
     void filter() {
-        QFETCH(int, mode);
-        QFETCH(QString, accepted);
-        QFETCH(QString, dropped);
-        for (QChar c : accepted)
-            QVERIFY2(CFieldEdit::accepts(mode, c), qPrintable(QString(c)));
-        for (QChar c : dropped)
-            QVERIFY2(!CFieldEdit::accepts(mode, c), qPrintable(QString(c)));
+        const struct {
+            int mode;
+            const char *accepted, *dropped;
+        } rows[] = {
+            {CFieldEdit::kDecimal, "09. ", "-+aA"},
+            {CFieldEdit::kSignedInteger, "09 -+", ".a"},
+            {CFieldEdit::kDtmf, "09AaDd#*", "Ee ."},
+            {CFieldEdit::kPrintable, "A9-_ ", "#,@~!?"},
+            {CFieldEdit::kSignedDecimal, "09. -+", "aE"},
+            {CFieldEdit::kDigits, "09 ", ".-A"},
+            {CFieldEdit::kDigitsAD, "09ABcd", "#* E"},
+            {CFieldEdit::kNone, "#,@~a.", ""},
+        };
+        for (const auto& r : rows) {
+            for (QChar c : QString(r.accepted))
+                QVERIFY2(CFieldEdit::accepts(r.mode, c), qPrintable(QString(c) + r.accepted));
+            for (QChar c : QString(r.dropped))
+                QVERIFY2(!CFieldEdit::accepts(r.mode, c), qPrintable(QString(c) + r.accepted));
+        }
     }
 
     void typingReplacesAndEscRestores() {
