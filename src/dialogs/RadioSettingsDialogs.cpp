@@ -52,6 +52,11 @@ CFieldCombo* CImageSettingsDialog::bindCombo(int id, const QString& label, const
     return combo;
 }
 
+void CImageSettingsDialog::bindFieldCombos(std::initializer_list<FieldCombo> rows) {
+    for (const auto& r : rows)
+        bindCombo(r.id, r.label, r.texts, *r.field, [field = r.field](int i) { *field = i; });
+}
+
 CFieldEdit* CImageSettingsDialog::bindEdit(int id, const QString& label, int filter, int maxLength,
                                            std::function<QString(const QString&)> take) {
     CFieldEdit* edit = addEdit(id, label, filter, maxLength);
@@ -156,13 +161,7 @@ CScanDlg::CScanDlg(const ImageState& state, const DialogContext& ctx, QWidget* p
     m_scan.decode(m_work.image);
     const auto priority =
         toQStringList(dr::priorityChannelTexts(dr::powerOnDualWatch(m_work.image)));
-    struct Row {
-        int id;
-        QString label;
-        QStringList texts;
-        int* field;
-    };
-    const Row rows[] = {
+    bindFieldCombos({
         {2101, tr("双信道扫描定时器"), toQStringList(dr::dualWatchTimerTexts()),
          &m_scan.dualWatchTimer},
         {2102, tr("扫描恢复时间1"), toQStringList(dr::resumeTime1Texts()), &m_scan.resumeTime1},
@@ -172,9 +171,7 @@ CScanDlg::CScanDlg(const ImageState& state, const DialogContext& ctx, QWidget* p
         {2106, tr("回叫"), toQStringList(kDisabledEnabledTexts), &m_scan.answerBack},
         {2107, tr("脱网(反转信道)"), toQStringList(kRevertChannelTexts), &m_scan.revertChannel},
         {2108, tr("主信道提示"), toQStringList(kEnabledDisabledTexts), &m_scan.priorityBeep},
-    };
-    for (const auto& r : rows)
-        bindCombo(r.id, r.label, r.texts, *r.field, [field = r.field](int i) { *field = i; });
+    });
 }
 
 bool CScanDlg::onOk() {
@@ -185,22 +182,14 @@ bool CScanDlg::onOk() {
 CPowerSaveDlg::CPowerSaveDlg(const ImageState& state, const DialogContext& ctx, QWidget* parent)
     : CImageSettingsDialog(159, tr("省电功能"), state, ctx, parent) {
     m_functions.decode(m_work.image);
-    struct Row {
-        int id;
-        QString label;
-        QStringList texts;
-        int* field;
-    };
-    const Row rows[] = {
+    bindFieldCombos({
         {2153, tr("发射定时器"), toQStringList(dr::transmitTimerTexts()),
          &m_functions.transmitTimer},
         {2154, tr("惩罚时间"), toQStringList(dr::penaltyTimeTexts()), &m_functions.penaltyTime},
         {2155, tr("释放时间"), toQStringList(dr::releaseTimeTexts()), &m_functions.releaseTime},
         {2156, tr("自动关机时间"), toQStringList(kAutoPowerOffTexts), &m_functions.autoPowerOff},
         {2157, tr("接收省电模式"), toQStringList(kReceiveSaveTexts), &m_functions.receiveSave},
-    };
-    for (const auto& r : rows)
-        bindCombo(r.id, r.label, r.texts, *r.field, [field = r.field](int i) { *field = i; });
+    });
 }
 
 bool CPowerSaveDlg::onOk() {
@@ -291,22 +280,14 @@ COtherFunctionsDlg::COtherFunctionsDlg(const ImageState& state, const DialogCont
             return QString::fromStdString(dr::formatLocalOffset(m_offset));
         });
     edit->setText(QString::fromStdString(dr::formatLocalOffset(m_offset)));
-    struct Row {
-        int id;
-        QString label;
-        QStringList texts;
-        int* field;
-    };
-    const Row rows[] = {
+    bindFieldCombos({
         {2500, tr("开机DW"), toQStringList(kDisabledEnabledTexts), &m_functions.powerOnDualWatch},
         {2501, tr("发射延迟"), {tr("off      "), tr("300 msecs")}, &m_functions.transmitDelay},
         {2502, tr("闹铃"), {tr("Off"), tr("On ")}, &m_functions.alarm},
         {2503, tr("照明模式"), toQStringList(kEnabledDisabledTexts), &m_functions.lampMode},
         {2504, tr("监听"), toQStringList(kDisabledEnabledTexts), &m_functions.monitor},
         {2505, tr("附加功能键提示音"), toQStringList(kEnabledDisabledTexts), &m_functions.keyBeep},
-    };
-    for (const auto& r : rows)
-        bindCombo(r.id, r.label, r.texts, *r.field, [field = r.field](int i) { *field = i; });
+    });
 }
 
 bool COtherFunctionsDlg::onOk() {

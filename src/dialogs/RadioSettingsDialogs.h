@@ -30,6 +30,14 @@ protected:
     // A combo whose user choice stores the entry through `store` and marks the document.
     CFieldCombo* bindCombo(int id, const QString& label, const QStringList& texts, int entry,
                            std::function<void(int)> store);
+    // A combo over an integer field: it shows the field's value and stores the user's choice.
+    struct FieldCombo {
+        int id;
+        QString label;
+        QStringList texts;
+        int* field;
+    };
+    void bindFieldCombos(std::initializer_list<FieldCombo> rows);
     // An edit whose committed value (Enter, double-click, focus lost) goes through `take`.
     CFieldEdit* bindEdit(int id, const QString& label, int filter, int maxLength,
                          std::function<QString(const QString&)> take);

@@ -10,15 +10,17 @@ enum class AfterClose { DecodeAll, DecodeOnOk, Nothing };
 
 // The frame's common steps around a dialog on a copy of the state: encode all before it
 // opens; OK takes over the copy; then decode all as the dialog needs it.
-template <class Dialog>
-DialogOutcome runOnCopy(QWidget* parent, ImageState& state, const DialogContext& ctx,
-                        AfterClose after, int hint) {
+// `hintOf(dialog)` gives the refresh hint after OK.
+template <class Dialog, class HintOf>
+DialogOutcome runOnCopyWith(QWidget* parent, ImageState& state, const DialogContext& ctx,
+                            AfterClose after, HintOf hintOf) {
     ImageCodec::encodeAll(state);
     Dialog dialog(state, ctx, parent);
     DialogOutcome outcome;
     outcome.currentBank = ctx.currentBank;
     outcome.accepted = dialog.exec() == QDialog::Accepted;
     outcome.modified = dialog.modified();
+    const int hint = outcome.accepted ? hintOf(dialog) : 0;
     if (outcome.accepted) {
         state = dialog.work();
         outcome.currentBank = dialog.currentBank();
@@ -29,21 +31,19 @@ DialogOutcome runOnCopy(QWidget* parent, ImageState& state, const DialogContext&
     return outcome;
 }
 
+template <class Dialog>
+DialogOutcome runOnCopy(QWidget* parent, ImageState& state, const DialogContext& ctx,
+                        AfterClose after, int hint) {
+    return runOnCopyWith<Dialog>(parent, state, ctx, after, [hint](const Dialog&) { return hint; });
+}
+
 } // namespace
 
 DialogOutcome runHardwareDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
-    ImageCodec::encodeAll(state);
-    CHardwareDlg dialog(state, ctx, parent);
-    DialogOutcome outcome;
-    outcome.currentBank = ctx.currentBank;
-    outcome.accepted = dialog.exec() == QDialog::Accepted;
-    outcome.modified = dialog.modified();
-    if (outcome.accepted) {
-        state = dialog.work();
-        outcome.refreshHint = dialog.bandChanged() ? 4 : dialog.changed() ? 2 : 0;
-    }
-    ImageCodec::decodeAll(state);
-    return outcome;
+    return runOnCopyWith<CHardwareDlg>(
+        parent, state, ctx, AfterClose::DecodeAll, [](const CHardwareDlg& dialog) {
+            return dialog.bandChanged() ? 4 : dialog.changed() ? 2 : 0;
+        });
 }
 
 DialogOutcome runScanDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
