@@ -5,12 +5,10 @@
 #include "ShellRules.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QStyle>
 #include <QToolBar>
 
 #include <array>
@@ -96,46 +94,24 @@ constexpr std::array<int, 13> kToolbar{cmd::kFileNew,
                                        cmd::kToolbarDownload,
                                        cmd::kAppAbout};
 
-// A 16 x 16 icon showing one character, for buttons without a standard icon.
-QIcon glyphIcon(const QString& glyph) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0x20, 0x40, 0x90));
-    QFont font = painter.font();
-    font.setPixelSize(26);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    painter.end();
-    return QIcon(pixmap);
-}
+// The toolbar's pictures side by side in one strip, 16 px each (and a strip of double size for
+// screens of double density): one small image to decode for the whole toolbar.
+constexpr std::array<int, 9> kIconStrip{cmd::kFileNew,       cmd::kFileOpen,        cmd::kFileSave,
+                                        cmd::kEditCopy,      cmd::kEditPaste,       cmd::kFilePrint,
+                                        cmd::kToolbarUpload, cmd::kToolbarDownload, cmd::kAppAbout};
 
-QIcon toolbarIcon(int id) {
-    QStyle* style = QApplication::style();
-    switch (id) {
-    case cmd::kFileNew:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case cmd::kFileOpen:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case cmd::kFileSave:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case cmd::kEditCopy:
-        return glyphIcon(QStringLiteral("C"));
-    case cmd::kEditPaste:
-        return glyphIcon(QStringLiteral("V"));
-    case cmd::kFilePrint:
-        return glyphIcon(QStringLiteral("P"));
-    case cmd::kToolbarUpload:
-        return glyphIcon(QStringLiteral("读"));
-    case cmd::kToolbarDownload:
-        return glyphIcon(QStringLiteral("写"));
-    case cmd::kAppAbout:
-        return glyphIcon(QStringLiteral("?"));
-    default:
-        return {};
+QHash<int, QIcon> toolbarIcons() {
+    const bool dense = qApp->devicePixelRatio() > 1.0;
+    const QPixmap strip(dense ? QStringLiteral(":/icons/toolbar@2x.png")
+                              : QStringLiteral(":/icons/toolbar.png"));
+    const int size = strip.height();
+    QHash<int, QIcon> icons;
+    for (std::size_t i = 0; i < kIconStrip.size(); ++i) {
+        QPixmap icon = strip.copy(static_cast<int>(i) * size, 0, size, size);
+        icon.setDevicePixelRatio(dense ? 2.0 : 1.0);
+        icons.insert(kIconStrip[i], QIcon(icon));
     }
+    return icons;
 }
 
 } // namespace
@@ -175,6 +151,7 @@ std::span<const int> toolbarCommands() {
 }
 
 void CMainFrame::createActions() {
+    const QHash<int, QIcon> icons = toolbarIcons();
     for (const CommandEntry& entry : commandTable()) {
         auto* action = new QAction(this);
         action->setData(entry.id);
@@ -203,9 +180,8 @@ void CMainFrame::createActions() {
             action->setCheckable(true);
             action->setChecked(true);
         }
-        const QIcon icon = toolbarIcon(entry.id);
-        if (!icon.isNull())
-            action->setIcon(icon);
+        if (const auto icon = icons.constFind(entry.id); icon != icons.constEnd())
+            action->setIcon(*icon);
         addAction(action); // shortcuts work even for commands without a menu entry
         m_actions.insert(entry.id, action);
     }
