@@ -138,14 +138,19 @@ QWidget* CMZ58View::createHeader() {
     auto* columns = new QHBoxLayout(header);
     columns->setContentsMargins(0, 0, 0, 0);
     constexpr int kFieldsPerColumn = 2;
+    QPalette fieldPalette = header->palette();
+    fieldPalette.setColor(QPalette::Base, fieldPalette.color(QPalette::Window));
     for (int k = 0; k < HeaderFieldCount / kFieldsPerColumn; ++k) {
         auto* grid = new QGridLayout;
         grid->setColumnStretch(1, 1);
         for (int row = 0; row < kFieldsPerColumn; ++row) {
             const auto field = static_cast<std::size_t>(k * kFieldsPerColumn + row);
-            auto* value = new QLabel(header);
-            value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            // Read-only fields rather than selectable labels: the text (a serial number, say)
+            // can still be selected and copied, without a rich-text document per field.
+            auto* value = new QLineEdit(header);
+            value->setReadOnly(true);
+            value->setFocusPolicy(Qt::ClickFocus);
+            value->setPalette(fieldPalette);
             value->installEventFilter(this);
             auto* label = new QLabel(labels[field], header);
             label->setBuddy(value);

@@ -121,7 +121,7 @@ private:
     ImageState& m_state;
     HeaderInfo m_info;
     std::array<bool, kColumnGroupCount> m_groupShown{};
-    std::array<QLabel*, HeaderFieldCount> m_fields{};
+    std::array<QLineEdit*, HeaderFieldCount> m_fields{};
     QGroupBox* m_headerBox = nullptr;
     QLabel* m_bankLabel = nullptr;
     QGroupBox* m_gridBox = nullptr;

@@ -38,7 +38,7 @@ struct EditedView {
             grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
     QTableView* grid() const { return view->findChild<QTableView*>(); }
-    QLineEdit* editor() const { return view->findChild<QLineEdit*>(); }
+    QLineEdit* editor() const { return grid()->viewport()->findChild<QLineEdit*>(); }
     QPoint cellCentre(int row, Column column) const {
         return grid()->visualRect(grid()->model()->index(row, static_cast<int>(column))).center();
     }

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QSignalSpy>
 #include <QTableView>
@@ -51,6 +52,8 @@ struct ShownView {
         QStringList texts;
         for (QLabel* label : view->findChildren<QLabel*>())
             texts << label->text().trimmed();
+        for (QLineEdit* field : view->findChildren<QLineEdit*>())
+            texts << field->text().trimmed();
         return texts;
     }
 
