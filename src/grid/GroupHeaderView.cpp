@@ -1,5 +1,6 @@
 #include "GroupHeaderView.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace mz58 {
@@ -14,10 +15,18 @@ GroupHeaderView::GroupHeaderView(int groupCaptionRole, QWidget* parent)
     connect(this, &QHeaderView::sectionResized, this, [this] { viewport()->update(); });
 }
 
+// Two rows of one caption's height. That height depends on the font and the style, not on which
+// columns are shown, so it is measured once rather than again after every column change.
 QSize GroupHeaderView::sizeHint() const {
-    QSize size = QHeaderView::sizeHint();
-    size.setHeight(2 * size.height());
-    return size;
+    if (m_rowHeight <= 0)
+        m_rowHeight = QHeaderView::sizeHint().height();
+    return {length(), 2 * m_rowHeight};
+}
+
+bool GroupHeaderView::event(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_rowHeight = 0;
+    return QHeaderView::event(event);
 }
 
 QString GroupHeaderView::groupCaption(int section) const {

@@ -18,12 +18,14 @@ public:
     std::pair<int, int> groupSpan(int section) const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
     QString groupCaption(int section) const;
 
     int m_groupCaptionRole;
+    mutable int m_rowHeight = 0; // measured on first use, again after a font or style change
 };
 
 } // namespace mz58
