@@ -1,11 +1,11 @@
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+
+#include <unistd.h>
 
 namespace mz58 {
 namespace {
@@ -22,43 +22,34 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 SingleInstance::~SingleInstance() {
     if (m_server)
         m_server->close();
-    if (m_lock)
-        m_lock->unlock();
 }
 
 QString SingleInstance::defaultName() {
     const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    return base + QLatin1Char('-') + user;
-}
-
-QString SingleInstance::lockFilePath() const {
-    return QDir(QDir::tempPath()).filePath(m_name + QStringLiteral(".lock"));
+    return base + QLatin1Char('-') + QString::number(::getuid());
 }
 
 bool SingleInstance::claim() {
-    m_lock = std::make_unique<QLockFile>(lockFilePath());
-    // Only a lock whose process is gone is stale; a live holder is never overridden.
-    m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
-        m_lock.reset();
-        return false;
-    }
-    // A socket left by a crashed instance would block listening.
-    QLocalServer::removeServer(m_name);
+    // A name in the abstract socket namespace: binding it is atomic, and the kernel releases it
+    // when the process ends however it ends, so a crashed instance never leaves anything behind
+    // that could block a start, and nothing is written to disk.
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
-    (void)m_server->listen(m_name);
-    return true;
+    if (m_server->listen(m_name))
+        return true;
+    const bool taken = m_server->serverError() == QAbstractSocket::AddressInUseError;
+    delete m_server;
+    m_server = nullptr;
+    // Any other failure must not keep the program from starting: it runs, unguarded.
+    return !taken;
 }
 
 bool SingleInstance::activateFirst() {
     // The first instance may still be starting: try for a little while.
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
         QLocalSocket socket;
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
         socket.connectToServer(m_name);
         if (socket.waitForConnected(kConnectPauseMs)) {
             socket.write(kActivate);

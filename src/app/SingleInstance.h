@@ -1,21 +1,17 @@
 #pragma once
 
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 namespace mz58 {
 
-// Keeps one running instance per user: the first start holds a lock file and listens on a
-// local socket; a later start finds the lock held, asks the first to come to the front and
-// ends. A lock left by a crashed instance is stale (its process is gone) and taken over.
+// Keeps one running instance per user: the first start listens on a local socket of its own
+// name; a later start finds the name taken, asks the first to come to the front and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `name` identifies the program (the executable's base name and the user).
+    // `name` identifies the program (the executable's base name and the user's id).
     explicit SingleInstance(QString name, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -27,7 +23,6 @@ public:
 
     // The name for this program and user.
     static QString defaultName();
-    QString lockFilePath() const;
 
 signals:
     // A later start asked this instance to bring its window to the front.
@@ -37,7 +32,6 @@ private:
     void onNewConnection();
 
     QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
 };
 

@@ -158,19 +158,15 @@ private slots:
         QTRY_COMPARE(raised.count(), 1);
     }
 
-    void staleLockDoesNotBlockAStart() {
-        // A lock file naming a process that has ended, as a crash leaves it.
-        QProcess gone;
-        gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForStarted());
-        const qint64 deadPid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        SingleInstance probe(instanceName());
-        QFile lock(probe.lockFilePath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + "\nmz58win\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
-        lock.close();
+    void killedInstanceNeverBlocksAStart() {
+        // Another process holds the instance's name, as a first instance does, and is killed.
+        QProcess holder;
+        holder.start(QStringLiteral("socat"),
+                     {QStringLiteral("ABSTRACT-LISTEN:") + instanceName(), QStringLiteral("-")});
+        QVERIFY(holder.waitForStarted());
+        QTRY_VERIFY(!SingleInstance(instanceName()).claim());
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
         auto app = makeApp();
         QVERIFY(app->InitInstance());
     }
