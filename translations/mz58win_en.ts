@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>ANI双音多频</source>
-        <translation type="unfinished"></translation>
+        <translation>ANI DTMF</translation>
     </message>
     <message>
         <source>加密功能</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message>
         <source>Page/Sig双音多频呼叫</source>
-        <translation type="unfinished"></translation>
+        <translation>Page/Sig DTMF Call</translation>
     </message>
     <message>
         <source>钟频偏移</source>
@@ -1243,7 +1243,12 @@ File Name = %1</translation>
        e.g. /dev/ttyUSB0 for a USB-serial adapter or<byte value="xd"/>
        /dev/ttyS0 for a built-in serial port.<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>   (2) Check the serial port in the software&apos;s settings<byte value="xd"/>
+       (File menu, &quot;COM Port Settings&quot;): the chosen COM<byte value="xd"/>
+       number must name the device of your programming<byte value="xd"/>
+       cable, e.g. /dev/ttyUSB0 for a USB-serial adapter<byte value="xd"/>
+       or /dev/ttyS0 for a built-in serial port.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>   (3) Upload (read) the radio before you write to it:<byte value="xd"/>
