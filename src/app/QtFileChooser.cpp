@@ -8,17 +8,13 @@
 namespace mz58 {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("mz58::QtFileChooser", text);
-}
-
 QFileDialog* programmingFileDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                         : QFileDialog::AnyFile);
-    dialog->setNameFilter(tr("MZ58 Files(*.q7m)"));
+    dialog->setNameFilter(QCoreApplication::translate("mz58::QtFileChooser", "MZ58 Files(*.q7m)"));
     dialog->setDefaultSuffix(QStringLiteral("q7m"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::ReadOnly, false);

@@ -1,3 +1,4 @@
+#include "AppTranslations.h"
 #include "CMZ58App.h"
 
 #include <QApplication>
@@ -5,6 +6,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MZ58Win"));
+    // Before any window exists: the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    mz58::installTranslations(app);
     mz58::CMZ58App::Options options;
     options.arguments = QApplication::arguments().mid(1);
     mz58::CMZ58App mz58app(options);

@@ -3,6 +3,7 @@
 #include "CallCodeSettings.h"
 #include "DeviceOptions.h"
 #include "SignallingTables.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -110,11 +111,11 @@ std::string codeListCaption(int optionUnitType) {
     switch (optionUnitType) {
     case OptionUnit::kNone:
     case OptionUnit::kTrunk:
-        return "Page Code";
+        return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Page Code");
     case OptionUnit::k2Tone:
-        return "2Tone Code";
+        return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "2Tone Code");
     case OptionUnit::kSubsig:
-        return "SUB Signal";
+        return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SUB Signal");
     default:
         return {};
     }
@@ -319,7 +320,8 @@ SelectionList selectionList(const ChannelEntry& c, Column column, const EditCont
     case Column::DecodeTone:
     case Column::EncodeTone: {
         const bool ctcss = c.toneType == kToneCtcss;
-        list.caption = ctcss ? "CTCSS Frequency" : "DCS Frequency";
+        list.caption = ctcss ? MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "CTCSS Frequency")
+                             : MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "DCS Frequency");
         list.columnWidth = kToneListWidth[ctcss ? 0 : 1];
         const int count = ctcss ? kCtcssCount : kDcsCount;
         for (int index = 0; index <= count; ++index)
@@ -331,7 +333,7 @@ SelectionList selectionList(const ChannelEntry& c, Column column, const EditCont
         break;
     }
     case Column::Squelch:
-        list.caption = "Squelch Level";
+        list.caption = MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Squelch Level");
         list.columnWidth = kValueListWidth;
         for (int level = 0; level < kSquelchLevels; ++level)
             list.entries.push_back(std::to_string(level));

@@ -3,6 +3,7 @@
 #include "AccessoryKeySetting.h"
 #include "ChannelTable.h"
 #include "OptionUnit.h"
+#include "Translatable.h"
 
 #include <cstdio>
 
@@ -17,45 +18,56 @@ struct ColumnSpec {
 };
 
 constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
-    {"", "Chn", 480, kAlwaysShown},
-    {"", "W/N", 480, 0},
-    {"Frequency", "Receive", 1080, 1},
-    {"Frequency", "Transmit", 1080, 1},
-    {"SUB AUDIO", "Type", 600, 2},
-    {"SUB AUDIO", "Dec", 600, 2},
-    {"SUB AUDIO", "Enc", 600, 2},
-    {"Pwr Save", "RX", 480, 3},
-    {"Pwr Save", "TX", 480, 3},
-    {"Power", "H", 480, 4},
-    {"Power", "L", 480, 4},
-    {"", "SC", 480, 5},
-    {"", "QGS", 480, 6},
-    {"", "TOT", 480, 7},
-    {"", "SQ", 480, 8},
-    {"", "ANI", 480, 9},
-    {"", "Encr", 480, 10},
-    {"Lock", "out", 480, 11},
-    {"", "Page", 480, 12},
-    {"Clk", "Sft", 480, 13},
-    {"", "RNGA", 480, 14},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Chn"), 480, kAlwaysShown},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "W/N"), 480, 0},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Frequency"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Receive"), 1080, 1},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Frequency"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Transmit"), 1080, 1},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SUB AUDIO"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Type"), 600, 2},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SUB AUDIO"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Dec"), 600, 2},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SUB AUDIO"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Enc"), 600, 2},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Pwr Save"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "RX"), 480, 3},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Pwr Save"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "TX"), 480, 3},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Power"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "H"), 480, 4},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Power"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "L"), 480, 4},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SC"), 480, 5},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "QGS"), 480, 6},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "TOT"), 480, 7},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SQ"), 480, 8},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "ANI"), 480, 9},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Encr"), 480, 10},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Lock"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "out"), 480, 11},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Page"), 480, 12},
+    {MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Clk"),
+     MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Sft"), 480, 13},
+    {"", MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "RNGA"), 480, 14},
 }};
 
 constexpr std::array<const char*, kColumnGroupCount> kGroupMenuTexts{
-    "宽/窄",
-    "频率",
-    "副载波",
-    "省电",
-    "功率",
-    "扫描",
-    "QGS集群",
-    "发射超时",
-    "静噪",
-    "ANI双音多频",
-    "加密功能",
-    "繁忙信道锁定",
-    "Page/Sig双音多频呼叫",
-    "钟频偏移",
-    "通讯圈外提示",
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "宽/窄"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "频率"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "副载波"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "省电"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "功率"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "扫描"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "QGS集群"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "发射超时"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "静噪"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "ANI双音多频"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "加密功能"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "繁忙信道锁定"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Page/Sig双音多频呼叫"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "钟频偏移"),
+    MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "通讯圈外提示"),
 };
 
 constexpr std::array<int, kColumnGroupCount> kGroupMenuOrder{0, 1, 2,  3,  4,  5,  6, 7,
@@ -80,11 +92,11 @@ std::string_view columnCaption(Column column, int optionUnitType) {
     if (column == Column::CallCode) {
         switch (optionUnitType) {
         case OptionUnit::k2Tone:
-            return "2Ton";
+            return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "2Ton");
         case OptionUnit::kSubsig:
-            return "SIG";
+            return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "SIG");
         default:
-            return "Page";
+            return MZ58_TRANSLATE_NOOP("mz58::ChannelGrid", "Page");
         }
     }
     return layoutOf(column).caption;

@@ -13,7 +13,7 @@ namespace mz58 {
 // help topic of each column. The window application shows these; it decides none of them.
 //
 // Captions and menu texts are the system's own texts; the window application translates them
-// in the context kChannelGridContext.
+// in the context kChannelGridContext (they are marked with MZ58_TRANSLATE_NOOP in that context).
 inline constexpr const char* kChannelGridContext = "mz58::ChannelGrid";
 
 inline constexpr int kColumnGroupCount = 15;

@@ -1,7 +1,10 @@
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio and
 // the print preview. Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
+// Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
+// menu open, as main-window-LANG.png.
 #include "AppContext.h"
+#include "AppTranslations.h"
 #include "CFileDataDlg.h"
 #include "CMZ58Doc.h"
 #include "CMainFrame.h"
@@ -13,7 +16,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -28,6 +34,22 @@ namespace {
 
 bool save(QWidget* widget, const QString& path) {
     const bool ok = widget->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The main window with its Settings menu open, drawn into one picture.
+bool saveWithMenu(QMainWindow& frame, const QString& path) {
+    QAction* settings = frame.menuBar()->actions().at(3);
+    QMenu* menu = settings->menu();
+    menu->popup(
+        frame.menuBar()->mapToGlobal(frame.menuBar()->actionGeometry(settings).bottomLeft()));
+    QPixmap shot = frame.grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(frame.mapFromGlobal(menu->pos()), menu->grab());
+    painter.end();
+    menu->hide();
+    const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
 }
@@ -55,6 +77,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const bool translated = installTranslations(app);
     QTemporaryDir dir;
     SimulatedRadio radio;
     if (!radio.start(kVhf, {"--state", "off", "--power-on-after", "600000"}))
@@ -80,6 +103,18 @@ int main(int argc, char* argv[]) {
     frame.show();
 
     bool ok = true;
+    if (translated) {
+        const QString language = QLocale(QLocale().uiLanguages().front()).name().left(2);
+        QTimer::singleShot(300, [&] {
+            ok &= saveWithMenu(frame,
+                               out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
+            doc.SetModifiedFlag(false);
+            frame.close();
+            app.quit();
+        });
+        app.exec();
+        return ok ? 0 : 1;
+    }
     QTimer::singleShot(300, [&] {
         ok &= save(&frame, out.filePath(QStringLiteral("main-window.png")));
 
