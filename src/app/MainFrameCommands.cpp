@@ -17,32 +17,47 @@
 namespace mz58 {
 namespace {
 
-#define TEXT(s) QT_TRANSLATE_NOOP("mz58::CMainFrame", s)
-
 using F = CMainFrame;
 
 std::vector<CommandEntry> buildTable() {
     std::vector<CommandEntry> t{
-        {cmd::kFileNew, Menu::File, TEXT("&N新建\tCtrl+N"), "Ctrl+N", &F::onFileNew},
-        {cmd::kFileOpen, Menu::File, TEXT("&O打开...\tCtrl+O"), "Ctrl+O", &F::onFileOpen},
-        {cmd::kFileSave, Menu::File, TEXT("&S保存\tCtrl+S"), "Ctrl+S", &F::onFileSave},
-        {cmd::kFileSaveAs, Menu::File, TEXT("&A另存为..."), "", &F::onFileSaveAs},
-        {cmd::kFilePrint, Menu::File, TEXT("&P打印...\tCtrl+P"), "Ctrl+P", &F::onPrint, true},
-        {cmd::kFilePrintPreview, Menu::File, TEXT("&V打印预览"), "", &F::onPrintPreview},
-        {cmd::kFilePrintSetup, Menu::File, TEXT("&R打印设置..."), "", &F::onPrintSetup},
-        {cmd::kFilePrintPdf, Menu::File, TEXT("打印到PDF文件... (Print to PDF)"), "",
+        {cmd::kFileNew, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&N新建\tCtrl+N"),
+         "Ctrl+N", &F::onFileNew},
+        {cmd::kFileOpen, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&O打开...\tCtrl+O"),
+         "Ctrl+O", &F::onFileOpen},
+        {cmd::kFileSave, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&S保存\tCtrl+S"),
+         "Ctrl+S", &F::onFileSave},
+        {cmd::kFileSaveAs, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&A另存为..."), "",
+         &F::onFileSaveAs},
+        {cmd::kFilePrint, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&P打印...\tCtrl+P"),
+         "Ctrl+P", &F::onPrint, true},
+        {cmd::kFilePrintPreview, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&V打印预览"),
+         "", &F::onPrintPreview},
+        {cmd::kFilePrintSetup, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&R打印设置..."),
+         "", &F::onPrintSetup},
+        {cmd::kFilePrintPdf, Menu::File,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "打印到PDF文件... (Print to PDF)"), "",
          &F::onPrintPdf},
-        {cmd::kFileImportCsv, Menu::File, TEXT("Import CHIRP CSV..."), "", &F::onImportCsv, true},
-        {cmd::kFileExportCsv, Menu::File, TEXT("Export CHIRP CSV..."), "", &F::onExportCsv},
-        {cmd::kComPort, Menu::File, TEXT("&C串口设置"), "", &F::onComPort, true},
-        {cmd::kAppExit, Menu::File, TEXT("&X退出"), "", &F::onExit, true},
-        {cmd::kEditCopy, Menu::Edit, TEXT("&C复制\tCtrl+C"), "Ctrl+C;Ctrl+Ins", &F::onCopy},
-        {cmd::kEditPaste, Menu::Edit, TEXT("&P粘贴\tCtrl+V"), "Ctrl+V;Shift+Ins", &F::onPaste},
+        {cmd::kFileImportCsv, Menu::File,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Import CHIRP CSV..."), "", &F::onImportCsv, true},
+        {cmd::kFileExportCsv, Menu::File,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Export CHIRP CSV..."), "", &F::onExportCsv},
+        {cmd::kComPort, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C串口设置"), "",
+         &F::onComPort, true},
+        {cmd::kAppExit, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&X退出"), "", &F::onExit,
+         true},
+        {cmd::kEditCopy, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C复制\tCtrl+C"),
+         "Ctrl+C;Ctrl+Ins", &F::onCopy},
+        {cmd::kEditPaste, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&P粘贴\tCtrl+V"),
+         "Ctrl+V;Shift+Ins", &F::onPaste},
         {cmd::kEditCut, Menu::None, "", "Ctrl+X;Shift+Del", &F::onNotAvailable},
         {cmd::kEditUndo, Menu::None, "", "Ctrl+Z;Alt+Backspace", &F::onNotAvailable},
-        {cmd::kViewToolbar, Menu::View, TEXT("&T工具栏"), "", &F::onToggleToolbar},
-        {cmd::kViewStatusBar, Menu::View, TEXT("&S状态栏"), "", &F::onToggleStatusBar},
-        {cmd::kColumnDisplay, Menu::Columns, TEXT("&V选择显示"), "", &F::onColumnDisplay},
+        {cmd::kViewToolbar, Menu::View, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&T工具栏"), "",
+         &F::onToggleToolbar},
+        {cmd::kViewStatusBar, Menu::View, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&S状态栏"), "",
+         &F::onToggleStatusBar},
+        {cmd::kColumnDisplay, Menu::Columns, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&V选择显示"),
+         "", &F::onColumnDisplay},
     };
     // The column groups' texts come from the grid's layout (translation context of the grid).
     bool first = true;
@@ -52,29 +67,51 @@ std::vector<CommandEntry> buildTable() {
         first = false;
     }
     const CommandEntry rest[] = {
-        {cmd::kHardware, Menu::Settings, TEXT("&H硬件"), "", &F::onSettingsDialog},
-        {cmd::kOptions, Menu::Settings, TEXT("&O选项"), "", &F::onSettingsDialog},
-        {cmd::kScan, Menu::Settings, TEXT("&S扫描"), "", &F::onSettingsDialog},
-        {cmd::kPowerSave, Menu::Settings, TEXT("&P省电"), "", &F::onSettingsDialog},
-        {cmd::kKeyFunction, Menu::Settings, TEXT("&K按键功能"), "", &F::onSettingsDialog},
-        {cmd::kMarketNumber, Menu::Settings, TEXT("&M市场编号"), "", &F::onSettingsDialog},
-        {cmd::kOtherFunctions, Menu::Settings, TEXT("&I特殊功能"), "", &F::onSettingsDialog},
-        {cmd::kAni, Menu::Signalling, TEXT("&ANI"), "", &F::onSettingsDialog},
-        {cmd::kDtmf, Menu::Signalling, TEXT("&DTMF"), "", &F::onSettingsDialog},
-        {cmd::kPagingCode, Menu::Signalling, TEXT("&Paging Code"), "", &F::onSettingsDialog},
-        {cmd::kTwoTone, Menu::Signalling, TEXT("&2Tone"), "", &F::onSettingsDialog},
-        {cmd::kTwoToneTable, Menu::Signalling, TEXT("2&Tone Table"), "", &F::onSettingsDialog},
-        {cmd::kUpload, Menu::Radio, TEXT("&U读取"), "", &F::onUpload},
-        {cmd::kDownload, Menu::Radio, TEXT("&D写入"), "", &F::onDownload},
-        {cmd::kChannelType, Menu::ChannelType, TEXT("&C信道类型"), "", &F::onSettingsDialog},
-        {cmd::kHelpFinder, Menu::Help, TEXT("&H帮助主题"), "", &F::onHelpFinder},
-        {cmd::kHelpGettingStarted, Menu::Help, TEXT("&G开始"), "", &F::onHelpText, true},
-        {cmd::kHelpProblems, Menu::Help, TEXT("&C一般问题"), "", &F::onHelpText},
-        {cmd::kHelpAbout, Menu::Help, TEXT("&A关于MZ58.."), "", &F::onAbout, true},
+        {cmd::kHardware, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&H硬件"), "",
+         &F::onSettingsDialog},
+        {cmd::kOptions, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&O选项"), "",
+         &F::onSettingsDialog},
+        {cmd::kScan, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&S扫描"), "",
+         &F::onSettingsDialog},
+        {cmd::kPowerSave, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&P省电"), "",
+         &F::onSettingsDialog},
+        {cmd::kKeyFunction, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&K按键功能"), "",
+         &F::onSettingsDialog},
+        {cmd::kMarketNumber, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&M市场编号"),
+         "", &F::onSettingsDialog},
+        {cmd::kOtherFunctions, Menu::Settings, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&I特殊功能"),
+         "", &F::onSettingsDialog},
+        {cmd::kAni, Menu::Signalling, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&ANI"), "",
+         &F::onSettingsDialog},
+        {cmd::kDtmf, Menu::Signalling, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&DTMF"), "",
+         &F::onSettingsDialog},
+        {cmd::kPagingCode, Menu::Signalling, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Paging Code"),
+         "", &F::onSettingsDialog},
+        {cmd::kTwoTone, Menu::Signalling, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&2Tone"), "",
+         &F::onSettingsDialog},
+        {cmd::kTwoToneTable, Menu::Signalling,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "2&Tone Table"), "", &F::onSettingsDialog},
+        {cmd::kUpload, Menu::Radio, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&U读取"), "",
+         &F::onUpload},
+        {cmd::kDownload, Menu::Radio, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&D写入"), "",
+         &F::onDownload},
+        {cmd::kChannelType, Menu::ChannelType, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C信道类型"),
+         "", &F::onSettingsDialog},
+        {cmd::kHelpFinder, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&H帮助主题"), "",
+         &F::onHelpFinder},
+        {cmd::kHelpGettingStarted, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&G开始"), "",
+         &F::onHelpText, true},
+        {cmd::kHelpProblems, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C一般问题"), "",
+         &F::onHelpText},
+        {cmd::kHelpAbout, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&A关于MZ58.."), "",
+         &F::onAbout, true},
         // Toolbar buttons with their own ids.
-        {cmd::kToolbarUpload, Menu::None, TEXT("读取"), "", &F::onUpload, false, TEXT("读取")},
-        {cmd::kToolbarDownload, Menu::None, TEXT("写入"), "", &F::onDownload, false, TEXT("写入")},
-        {cmd::kAppAbout, Menu::None, TEXT("关于MZ58"), "", &F::onAbout},
+        {cmd::kToolbarUpload, Menu::None, QT_TRANSLATE_NOOP("mz58::CMainFrame", "读取"), "",
+         &F::onUpload, false, QT_TRANSLATE_NOOP("mz58::CMainFrame", "读取")},
+        {cmd::kToolbarDownload, Menu::None, QT_TRANSLATE_NOOP("mz58::CMainFrame", "写入"), "",
+         &F::onDownload, false, QT_TRANSLATE_NOOP("mz58::CMainFrame", "写入")},
+        {cmd::kAppAbout, Menu::None, QT_TRANSLATE_NOOP("mz58::CMainFrame", "关于MZ58"), "",
+         &F::onAbout},
     };
     t.insert(t.end(), std::begin(rest), std::end(rest));
     return t;
@@ -124,23 +161,23 @@ std::span<const CommandEntry> commandTable() {
 const char* menuTitle(Menu menu) {
     switch (menu) {
     case Menu::File:
-        return TEXT("&File");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&File");
     case Menu::Edit:
-        return TEXT("&Edit");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Edit");
     case Menu::View:
-        return TEXT("&View");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&View");
     case Menu::Columns:
-        return TEXT("&Columns");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Columns");
     case Menu::Settings:
-        return TEXT("&Settings");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Settings");
     case Menu::Signalling:
-        return TEXT("Si&gnalling");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "Si&gnalling");
     case Menu::Radio:
-        return TEXT("&Radio");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Radio");
     case Menu::ChannelType:
-        return TEXT("C&hannel type");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "C&hannel type");
     case Menu::Help:
-        return TEXT("&Help");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Help");
     default:
         return "";
     }
