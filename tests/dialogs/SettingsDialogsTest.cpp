@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -299,41 +298,6 @@ private slots:
         QVERIFY(runColumnDisplayDialog(nullptr, flags));
         QCOMPARE(flags[1], 0);
         QCOMPARE(flags[0], 1);
-    }
-
-    // With MZ58_SCREENSHOT_DIR set, saves a picture of every dialog (for the documentation).
-    void screenshots() {
-        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            QSKIP("MZ58_SCREENSHOT_DIR not set");
-        const char* files[] = {"hardware",     "scan",          "power-save",      "options",
-                               "key-function", "market-number", "other-functions", "channel-type"};
-        auto grabTo = [&](const QString& name) {
-            whenOpen([=](QDialog* d) {
-                for (QWidget* w : d->findChildren<QWidget*>()) {
-                    if (w->property("controlId").toInt() > 1000 && w->isEnabled() &&
-                        w->focusPolicy() != Qt::NoFocus) {
-                        w->setFocus();
-                        break;
-                    }
-                }
-                QApplication::processEvents();
-                d->grab().save(QDir(dir).filePath(name + ".png"));
-            });
-        };
-        for (int c = 0; c < int(std::size(kCommands)); ++c) {
-            ImageState state = freshState();
-            grabTo(files[c]);
-            kCommands[c].run(nullptr, state, inMode(true));
-        }
-        ComPortMap ports;
-        int port = 1;
-        grabTo("com-port");
-        runComPortDialog(nullptr, port, ports);
-        std::array<int, kColumnGroupCount> flags{};
-        flags.fill(1);
-        grabTo("column-display");
-        runColumnDisplayDialog(nullptr, flags);
     }
 };
 

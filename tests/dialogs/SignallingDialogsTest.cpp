@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -186,24 +185,6 @@ private slots:
         QCOMPARE(pairAt(state, 1), (std::array{240, 0x0A}));
         QCOMPARE(pairAt(state, 3), (std::array{45, 45}));
         QVERIFY(report(state).contains("User Defined     240       10"));
-    }
-
-    // With MZ58_SCREENSHOT_DIR set, saves a picture of every signalling dialog.
-    void screenshots() {
-        const QDir dir(qEnvironmentVariable("MZ58_SCREENSHOT_DIR"));
-        const char* files[] = {"ani", "dtmf", "paging-code", "two-tone", "two-tone-table"};
-        const int focused[] = {3004, 3101, 3301, 3404, 3501};
-        for (int c = Ani; c <= ToneTable && !dir.isRoot() && dir.path() != "."; ++c) {
-            ImageState state = stateFor(c >= TwoTone ? OptionUnit::k2Tone : 0);
-            state.image[268] = 0x00;
-            state.image[269] = c >= TwoTone ? 0x09 : 0x12;
-            whenOpen([&](QDialog* d) {
-                findControl<QWidget>(d, focused[c])->setFocus();
-                QApplication::processEvents();
-                d->grab().save(dir.filePath(QString(files[c]) + ".png"));
-            });
-            kCommands[c](nullptr, state, {});
-        }
     }
 };
 

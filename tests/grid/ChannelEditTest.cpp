@@ -1,5 +1,4 @@
 #include "CMZ58View.h"
-#include "CSelectionListDlg.h"
 #include "RecordingPrompter.h"
 #include "TestImages.h"
 
@@ -228,25 +227,6 @@ private slots:
         shown.view->setCurrentCell(6, Column::Squelch);
         shown.view->findChild<QMenu*>()->actions().at(1)->trigger(); // the context menu's Paste
         QCOMPARE(state.channels.entries[6].squelchLevel, 12);
-    }
-
-    // Not checks: the documentation's screenshots when MZ58_SCREENSHOT_DIR is set.
-    void screenshots() {
-        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            QSKIP("MZ58_SCREENSHOT_DIR not set");
-        EditedView shown(state);
-        shown.view->setCurrentCell(2, Column::Receive);
-        QTest::keyClick(shown.grid(), Qt::Key_Return);
-        QTest::keyClicks(shown.editor(), "145.52");
-        QVERIFY(shown.window.grab().save(dir + "/editor.png"));
-        ChannelEntry dcs;
-        dcs.toneType = kToneDcs;
-        dcs.rxDcs = 12;
-        CSelectionListDlg list(selectionList(dcs, Column::DecodeTone, {}), &shown.window);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QVERIFY(list.grab().save(dir + "/dcs-list.png"));
     }
 };
 
