@@ -1,0 +1,447 @@
+#include "CFieldEdit.h"
+#include "CSettingsDialog.h"
+#include "CallCodeSettings.h"
+#include "ControlId.h"
+#include "DeviceOptions.h"
+#include "DialogScript.h"
+#include "OtherDialogs.h"
+#include "ReportOutput.h"
+#include "SettingsDialogs.h"
+#include "SignallingDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace mz58;
+using namespace mz58::test;
+
+namespace {
+
+using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+enum {
+    Hardware,
+    Scan,
+    PowerSave,
+    Options,
+    KeyFunction,
+    MarketNumber,
+    OtherFunctions,
+    ChannelType,
+    Ani,
+    Dtmf,
+    Paging,
+    TwoTone,
+    ToneTable
+};
+// The Settings menu's dialogs, the channel type command and the Signalling menu's dialogs, each
+// with the option unit that offers it.
+const struct {
+    const char* name;
+    Runner run;
+    int unit;
+} kCommands[] = {
+    {"hardware", runHardwareDialog, 0},
+    {"scan", runScanDialog, 0},
+    {"power save", runPowerSaveDialog, 0},
+    {"options", runOptionsDialog, 0},
+    {"key function", runKeyFunctionDialog, 0},
+    {"market number", runMarketNumberDialog, 0},
+    {"other functions", runOtherFunctionsDialog, 0},
+    {"channel type", runChannelTypeDialog, 0},
+    {"ANI", runAniDialog, 0},
+    {"DTMF", runDtmfDialog, 0},
+    {"page codes", runPagingCodeDialog, 0},
+    {"2-tone", runTwoToneParamDialog, OptionUnit::k2Tone},
+    {"2-tone table", runTwoToneTableDialog, OptionUnit::k2Tone},
+};
+
+// Answers every question with a fixed answer and counts the questions.
+struct FixedPrompter : Prompter {
+    Answer answer = Answer::Yes;
+    int asked = 0;
+    Answer ask(StringId, std::span<const std::string>, Buttons, Icon) override {
+        ++asked;
+        return answer;
+    }
+};
+
+DialogContext inMode(bool maintenance) {
+    DialogContext ctx;
+    ctx.maintenanceMode = maintenance;
+    return ctx;
+}
+
+// A fresh image with the option unit `unit`, the DTMF board fitted unless `dtmfAbsent`, and
+// channels 1, 6 and 10 using call code 3.
+ImageState stateFor(int unit = 0, bool dtmfAbsent = false) {
+    ImageState s;
+    ImageCodec::resetAll(s);
+    DeviceOptions options;
+    options.decode(s.image);
+    options.dtmfAbsent = dtmfAbsent;
+    options.encode(s.image);
+    s.optionUnit.type = unit;
+    s.optionUnit.encode(s.image);
+    for (std::size_t k : {0u, 5u, 9u})
+        s.channels.entries[k].callCode = 3;
+    ImageCodec::encodeAll(s);
+    writeEmptyCallCodes(s.image, unit);
+    return s;
+}
+
+QString report(const ImageState& s) {
+    CReportPrinter printer;
+    printer.Prepare(s, "test.q7m");
+    return QString::fromStdString(reportText(printer));
+}
+
+std::array<int, 2> pairAt(const ImageState& s, int k) {
+    return {s.image[std::size_t(268 + 2 * k)], s.image[std::size_t(269 + 2 * k)]};
+}
+
+// The controls of a dialog that a user can reach, in id order.
+QList<QWidget*> controlsOf(QDialog* d) {
+    QList<QWidget*> controls;
+    for (QWidget* w : d->findChildren<QWidget*>())
+        if (w->property("controlId").toInt() > CSettingsDialog::kCancelId && !w->isHidden())
+            controls << w;
+    std::ranges::sort(controls, {}, [](QWidget* w) { return w->property("controlId").toInt(); });
+    return controls;
+}
+
+// One dialog walked as a user would, written as lines of the golden file: the controls that
+// are disabled in normal and in maintenance mode, and for every enabled combo the bytes and
+// report lines its last entry (its first when the last is shown) changes after OK. Cancel and
+// Enter in any control must change nothing.
+QStringList walk(int command) {
+    const auto& c = kCommands[command];
+    FixedPrompter no;
+    no.answer = Answer::No; // keeps the band
+    QStringList lines;
+    QList<int> combos;
+    for (bool maintenance : {false, true}) {
+        ImageState state = stateFor(c.unit);
+        const RadioImage before = state.image;
+        QStringList disabled;
+        bool stayedOpen = true;
+        whenOpen([&](QDialog* d) {
+            for (QWidget* w : controlsOf(d)) {
+                const int id = w->property("controlId").toInt();
+                if (!w->isEnabled()) {
+                    disabled << QString::number(id);
+                    continue;
+                }
+                if (maintenance && qobject_cast<QComboBox*>(w))
+                    combos << id;
+                if (w->focusPolicy() == Qt::NoFocus)
+                    continue;
+                w->setFocus();
+                QTest::keyClick(w, Qt::Key_Return);
+                QTest::keyClick(w, Qt::Key_Return); // closes an opened list, ends an edit
+                stayedOpen = stayedOpen && d->isVisible();
+            }
+        });
+        DialogContext ctx = inMode(maintenance);
+        ctx.prompter = &no;
+        const auto outcome = c.run(nullptr, state, ctx);
+        if (!stayedOpen || outcome.accepted || state.image != before)
+            lines << QStringLiteral("%1: Enter closed it or Cancel changed it").arg(c.name);
+        lines << QStringLiteral("%1, %2 mode, disabled: %3")
+                     .arg(c.name, maintenance ? "maintenance" : "normal", disabled.join(' '));
+    }
+    for (int id : combos) {
+        ImageState state = stateFor(c.unit);
+        const RadioImage before = state.image;
+        const QStringList reportBefore = report(state).split('\n');
+        int entry = 0;
+        whenOpen([&](QDialog* d) {
+            auto* combo = findControl<QComboBox>(d, id);
+            entry = combo->currentIndex() == combo->count() - 1 ? 0 : combo->count() - 1;
+            chooseWithKeys(combo, entry);
+            clickOk(d);
+        });
+        DialogContext ctx = inMode(true);
+        ctx.prompter = &no;
+        const auto outcome = c.run(nullptr, state, ctx);
+        QString line = QStringLiteral("%1 %2 entry %3:").arg(c.name).arg(id).arg(entry);
+        int changed = 0;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            if (state.image[i] != before[i] && ++changed <= 6)
+                line += QString::asprintf(" %zu:%02X>%02X", i, before[i], state.image[i]);
+        if (changed > 6)
+            line += QStringLiteral(" and %1 more").arg(changed - 6);
+        lines << line + (outcome.modified ? " modified" : "");
+        for (const QString& text : report(state).split('\n'))
+            if (!reportBefore.contains(text))
+                lines << "    " + text.trimmed();
+    }
+    return lines;
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Every dialog against tests/data/dialogs/walk.txt; MZ58_UPDATE_GOLDEN=1 rewrites it.
+    void everyControlOfEveryDialog() {
+        QStringList lines;
+        for (int command = Hardware; command <= ToneTable; ++command)
+            lines << walk(command);
+        QFile file(QStringLiteral(MZ58_TEST_DATA_DIR "/dialogs/walk.txt"));
+        if (qEnvironmentVariable("MZ58_UPDATE_GOLDEN") == "1") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write((lines.join('\n') + '\n').toUtf8());
+            return;
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(lines, QString::fromUtf8(file.readAll()).trimmed().split('\n'));
+    }
+
+    void bandChange() {
+        const struct {
+            const char* name;
+            bool answerYes, documentModified, saved, changed;
+        } rows[] = {{"yes", true, false, false, true},
+                    {"no", false, false, false, false},
+                    {"unsaved, saved first", true, true, true, true},
+                    {"unsaved, save cancelled", true, true, false, false}};
+        for (const auto& r : rows) {
+            ImageState state = stateFor();
+            const RadioImage vhfImage = state.image;
+            FixedPrompter prompter;
+            prompter.answer = r.answerYes ? Answer::Yes : Answer::No;
+            int saveOffers = 0;
+            DialogContext ctx{.maintenanceMode = true,
+                              .documentModified = r.documentModified,
+                              .prompter = &prompter,
+                              .saveChangesFirst = [&] {
+                                  ++saveOffers;
+                                  return r.saved;
+                              }};
+            whenOpen([&](QDialog* d) {
+                chooseWithKeys(findControl<QComboBox>(d, 2005), 1);
+                clickOk(d);
+            });
+            const auto outcome = runHardwareDialog(nullptr, state, ctx);
+            QVERIFY2(prompter.asked == 1, r.name);
+            QVERIFY2(saveOffers == (r.answerYes && r.documentModified ? 1 : 0), r.name);
+            QVERIFY2(outcome.refreshHint == (r.changed ? 4 : 0), r.name);
+            QVERIFY2(r.changed ? state.image[47] == 0x2B : state.image == vhfImage, r.name);
+            QVERIFY2(state.localOffset == (r.changed ? 5.0 : 0.0), r.name);
+            QVERIFY2(state.channels.entries[15].rxFrequency == (r.changed ? 45000000u : 15000000u),
+                     r.name);
+        }
+    }
+
+    void typedValues() {
+        const struct {
+            int command, control;
+            const char *typed, *shown;
+        } rows[] = {{0, 2000, "99.99", "40.00MHz"},  // reference limited by the divider
+                    {5, 2400, "12", "120000"},       // serial padded
+                    {6, 2520, "-150", "-99.9 MHz"}}; // offset limited
+        for (const auto& r : rows) {
+            ImageState state = stateFor();
+            QString text;
+            whenOpen([&](QDialog* d) {
+                auto* edit = findControl<CFieldEdit>(d, r.control);
+                edit->setFocus();
+                QTest::keyClicks(edit, r.typed);
+                QTest::keyClick(edit, Qt::Key_Return);
+                text = edit->text();
+                QVERIFY(d->isVisible());
+                clickOk(d);
+            });
+            kCommands[r.command].run(nullptr, state, inMode(true));
+            QCOMPARE(text, QString(r.shown));
+            if (r.control == 2400)
+                QCOMPARE(QByteArray(reinterpret_cast<const char*>(&state.image[349]), 3),
+                         QByteArray("\x12\x00\x00", 3));
+            if (r.control == 2520)
+                QCOMPARE(state.localOffset, -99.9);
+            if (r.control == 2000)
+                QCOMPARE(state.hardware.reference, 40.0);
+        }
+    }
+
+    void listsFollowPowerOnDualWatch() {
+        const struct {
+            const char* name;
+            int command, control;
+            bool dualWatch;
+            int count;
+        } rows[] = {{"priority with", 1, 2104, true, 8},
+                    {"priority without", 1, 2105, false, 9},
+                    {"key with", 4, 2250, true, 8},
+                    {"key without", 4, 2250, false, 9}};
+        for (const auto& r : rows) {
+            ImageState state = stateFor();
+            state.image[65] = r.dualWatch ? 0x80 : 0x00;
+            int shown = -1;
+            whenOpen([&](QDialog* d) { shown = findControl<QComboBox>(d, r.control)->count(); });
+            kCommands[r.command].run(nullptr, state, inMode(false));
+            QVERIFY2(shown == r.count, r.name);
+        }
+    }
+
+    void channelTypeOfBankB() {
+        ImageState state = stateFor();
+        whenOpen([&](QDialog* d) {
+            chooseWithKeys(findControl<QComboBox>(d, 3703), 8);
+            clickOk(d);
+        });
+        const auto outcome = runChannelTypeDialog(nullptr, state, [] {
+            DialogContext ctx;
+            ctx.currentBank = 1;
+            return ctx;
+        }());
+        QCOMPARE(outcome.refreshHint, 1);
+        QVERIFY(outcome.modified);
+        QCOMPARE(state.channels.entries[10].channelType, 8);
+        QCOMPARE(state.channels.entries[2].channelType, 2);
+    }
+
+    void comPort() {
+        ComPortMap ports;
+        int port = 3;
+        bool openedOn3 = false;
+        whenOpen([&](QDialog* d) {
+            openedOn3 = findControl<QRadioButton>(d, 3603)->isChecked();
+            auto* com1 = findControl<QRadioButton>(d, 3601);
+            QTest::mouseClick(com1, Qt::LeftButton);
+            QTest::keyClick(com1, Qt::Key_Return); // swallowed
+            QVERIFY(d->isVisible());
+        });
+        QVERIFY(!runComPortDialog(nullptr, port, ports));
+        QVERIFY(openedOn3);
+        QCOMPARE(port, 3);
+        whenOpen([&](QDialog* d) {
+            QTest::mouseClick(findControl<QRadioButton>(d, 3601), Qt::LeftButton);
+            auto* device = d->findChildren<QComboBox*>().at(1); // the device of COM 2
+            device->setFocus();
+            device->setEditText("/dev/ttyACM0");
+            QTest::keyClick(device, Qt::Key_Return);
+            QVERIFY(d->isVisible());
+            auto* ok = findControl<QPushButton>(d, CSettingsDialog::kOkId);
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+        });
+        QVERIFY(runComPortDialog(nullptr, port, ports));
+        QCOMPARE(port, 1);
+        QCOMPARE(ports.devices[1], std::string("/dev/ttyACM0"));
+        QCOMPARE(ports.devices[2], ComPortMap{}.devices[2]);
+    }
+
+    void columnDisplay() {
+        std::array<int, kColumnGroupCount> flags;
+        flags.fill(1);
+        whenOpen([&](QDialog* d) {
+            auto* box = findControl<QCheckBox>(d, 2702);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return); // flips, stays open
+            QVERIFY(d->isVisible());
+            QTest::mouseClick(findControl<QPushButton>(d, CSettingsDialog::kOkId), Qt::LeftButton);
+        });
+        QVERIFY(runColumnDisplayDialog(nullptr, flags));
+        QCOMPARE(flags[1], 0);
+        QCOMPARE(flags[0], 1);
+    }
+
+    // Enter ends the edit but never closes the dialog; OK writes the code.
+    void aniCodeTypedWithKeys() {
+        ImageState state = stateFor(0);
+        bool openAfterEnter = false;
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3004, "12a#");
+            openAfterEnter = d->isVisible();
+            clickOk(d);
+        });
+        QVERIFY(runAniDialog(nullptr, state, {}).accepted);
+        QVERIFY(openAfterEnter);
+        QCOMPARE((std::array{state.image[66], state.image[67], state.image[68]}),
+                 (std::array<std::uint8_t, 3>{0x41, 0x2A, 0xF0}));
+        QVERIFY(report(state).contains("ANI Code:                    12A#"));
+    }
+
+    // "000" with ENC Only is refused and keeps the dialog open; then a code padded, one
+    // emptied (its channels lose it).
+    void pageCodesTypedAndCleared() {
+        ImageState state = stateFor(0);
+        PageCodeTable table;
+        table.entries[2].code = "300";
+        table.encode(state.image);
+        FixedPrompter prompter;
+        DialogContext ctx;
+        ctx.prompter = &prompter;
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3307, "000");
+            clickOk(d);
+            QVERIFY(d->isVisible());
+            typeInto(d, 3307, "7");
+            chooseWithKeys(findControl<QComboBox>(d, 3317), 1);
+            typeInto(d, 3303, "");
+            QVERIFY(!findControl<QComboBox>(d, 3313)->isEnabled());
+            clickOk(d);
+        });
+        const auto outcome = runPagingCodeDialog(nullptr, state, ctx);
+        QCOMPARE(prompter.asked, 1);
+        QCOMPARE(outcome.refreshHint, 1);
+        QCOMPARE(pairAt(state, 6), (std::array{0x27, 0x00}));
+        QCOMPARE(pairAt(state, 2), (std::array{0x00, 0x00}));
+        for (const auto& channel : state.channels.entries)
+            QCOMPARE(channel.callCode, 0);
+        QVERIFY(report(state).contains("Page Code  7:     700 Dec"));
+    }
+
+    void standardRowChosenWithKeys() {
+        ImageState state = stateFor(OptionUnit::k2Tone);
+        whenOpen([&](QDialog* d) {
+            chooseWithKeys(findControl<QComboBox>(d, 3506), 18);
+            chooseWithKeys(findControl<QComboBox>(d, 3507), 2);
+            chooseWithKeys(findControl<QComboBox>(d, 3508), 3);
+            clickOk(d);
+        });
+        QCOMPARE(runTwoToneTableDialog(nullptr, state, {}).refreshHint, 1);
+        QCOMPARE(pairAt(state, 1), (std::array{0xE8, 0xE9}));
+        QVERIFY(report(state).contains("REACH GRP E    750.0    725.0"));
+    }
+
+    // A pair that fits no standard group switches the whole table to tone numbers: the entry
+    // read before it keeps its bytes.
+    void userDefinedTable() {
+        ImageState state = stateFor(OptionUnit::k2Tone);
+        const std::uint8_t stored[] = {0x00, 0x09, 0x00, 0x0A};
+        std::copy(std::begin(stored), std::end(stored), state.image.begin() + 268);
+        QStringList shown;
+        whenOpen([&](QDialog* d) {
+            shown << findControl<QComboBox>(d, 3506)->currentText()
+                  << findControl<QLineEdit>(d, 3509)->text()
+                  << findControl<QLineEdit>(d, 3510)->text();
+            typeInto(d, 3509, "999");
+            shown << findControl<QLineEdit>(d, 3509)->text();
+            auto* group = findControl<QComboBox>(d, 3516);
+            group->setFocus();
+            QTest::keyClick(group, Qt::Key_Down);
+            shown << findControl<QLineEdit>(d, 3519)->text();
+            clickOk(d);
+        });
+        QVERIFY(runTwoToneTableDialog(nullptr, state, {}).accepted);
+        QCOMPARE(shown, (QStringList{"USER", "000", "010", "240", "045"}));
+        QCOMPARE(pairAt(state, 0), (std::array{0x00, 0x09}));
+        QCOMPARE(pairAt(state, 1), (std::array{240, 0x0A}));
+        QCOMPARE(pairAt(state, 3), (std::array{45, 45}));
+        QVERIFY(report(state).contains("User Defined     240       10"));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
