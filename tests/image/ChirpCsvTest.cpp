@@ -1,6 +1,7 @@
 #include "ChirpCsv.h"
 #include "CellText.h"
 #include "CsvReader.h"
+#include "Golden.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -89,21 +90,8 @@ TEST(ChirpExport, OnlyChannelsInUseWithReceiveFrequencyAndCrLf) {
     EXPECT_EQ(records[1].fields[13], "5.00") << "receive step of pair 0, first step";
 }
 
-// Written by hand as CHIRP writes it, with rows the radio cannot hold.
-constexpr std::string_view kMixedCsv =
-    "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
-    "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,"
-    "DVCODE\r\n"
-    "1,RPT,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
-    "17,,146.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
-    "2,\"Simplex, \"\"NFM\"\"\",145.523000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,"
-    "5.00,S,Low,,,,,\r\n"
-    "4,,88.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
-    "5,,146.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,\r\n"
-    "6,,146.000000,,0.000000,Tone,69.4,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
-    "3,,147.000000,split,147.600000,DTCS,88.5,88.5,023,RR,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
-    "7,,146.000000,,0.000000,Cross,88.5,88.5,023,NN,023,Tone->DTCS,FM,5.00,,High,,,,,\r\n"
-    "8,,146.000000,off,0.000000,Cross,88.5,88.5,023,NR,754,DTCS->DTCS,FM,5.00,,High,,,,,\r\n";
+// Written by hand as CHIRP writes it (byte order mark, CR LF), with rows the radio cannot hold.
+const std::string kMixedCsv = test::testData("image/chirp-mixed.csv");
 
 const std::vector<CsvLineMessage> kMixedErrors{
     {3, "Location 17 is not a channel of the radio (1..16)"},
