@@ -34,6 +34,7 @@ const struct {
     int unit = 0;
     bool dualWatchAtPowerOn = false; // drops "None" and "Dual Watch" from the lists
     int bank = 0;
+    std::vector<std::uint8_t> codes = {}; // the first call codes, from byte 268 on
 } kCommands[] = {
     {"hardware", runHardwareDialog},
     {"scan", runScanDialog},
@@ -51,6 +52,14 @@ const struct {
     {"scan, dual watch at power-on", runScanDialog, 0, true},
     {"key function, dual watch at power-on", runKeyFunctionDialog, 0, true},
     {"channel type, bank B", runChannelTypeDialog, 0, false, 1},
+    {"2-tone table, code 1 set", runTwoToneTableDialog, OptionUnit::k2Tone, false, 0, {0x00, 0x09}},
+    // The second pair fits no standard group: the whole table shows tone numbers.
+    {"2-tone table, user defined",
+     runTwoToneTableDialog,
+     OptionUnit::k2Tone,
+     false,
+     0,
+     {0x00, 0x09, 0x00, 0x0A}},
 };
 
 // Answers every question with a fixed answer and counts the questions.
@@ -117,6 +126,7 @@ template <class Command> QStringList walk(const Command& c) {
         ImageState s = stateFor(c.unit);
         if (c.dualWatchAtPowerOn)
             s.image[65] |= 0x80;
+        std::ranges::copy(c.codes, s.image.begin() + 268);
         return s;
     };
     FixedPrompter no;
@@ -166,9 +176,10 @@ template <class Command> QStringList walk(const Command& c) {
                 chooseWithKeys(combo, entry);
                 done = QStringLiteral("entry %1").arg(entry);
             } else {
+                const QString was = findControl<QLineEdit>(d, id)->text();
                 typeInto(d, id, QStringLiteral("-150a#"));
-                done = QStringLiteral("typed, shows \"%1\"%2")
-                           .arg(findControl<QLineEdit>(d, id)->text(),
+                done = QStringLiteral("\"%1\" typed, shows \"%2\"%3")
+                           .arg(was, findControl<QLineEdit>(d, id)->text(),
                                 d->isVisible() ? "" : ", closed by Enter");
             }
             clickOk(d);
@@ -326,46 +337,6 @@ private slots:
         for (const auto& channel : state.channels.entries)
             QCOMPARE(channel.callCode, 0);
         QVERIFY(report(state).contains("Page Code  7:     700 Dec"));
-    }
-
-    void standardRowChosenWithKeys() {
-        ImageState state = stateFor(OptionUnit::k2Tone);
-        whenOpen([&](QDialog* d) {
-            chooseWithKeys(findControl<QComboBox>(d, 3506), 18);
-            chooseWithKeys(findControl<QComboBox>(d, 3507), 2);
-            chooseWithKeys(findControl<QComboBox>(d, 3508), 3);
-            clickOk(d);
-        });
-        QCOMPARE(runTwoToneTableDialog(nullptr, state, {}).refreshHint, 1);
-        QCOMPARE(pairAt(state, 1), (std::array{0xE8, 0xE9}));
-        QVERIFY(report(state).contains("REACH GRP E    750.0    725.0"));
-    }
-
-    // A pair that fits no standard group switches the whole table to tone numbers: the entry
-    // read before it keeps its bytes.
-    void userDefinedTable() {
-        ImageState state = stateFor(OptionUnit::k2Tone);
-        const std::uint8_t stored[] = {0x00, 0x09, 0x00, 0x0A};
-        std::copy(std::begin(stored), std::end(stored), state.image.begin() + 268);
-        QStringList shown;
-        whenOpen([&](QDialog* d) {
-            shown << findControl<QComboBox>(d, 3506)->currentText()
-                  << findControl<QLineEdit>(d, 3509)->text()
-                  << findControl<QLineEdit>(d, 3510)->text();
-            typeInto(d, 3509, "999");
-            shown << findControl<QLineEdit>(d, 3509)->text();
-            auto* group = findControl<QComboBox>(d, 3516);
-            group->setFocus();
-            QTest::keyClick(group, Qt::Key_Down);
-            shown << findControl<QLineEdit>(d, 3519)->text();
-            clickOk(d);
-        });
-        QVERIFY(runTwoToneTableDialog(nullptr, state, {}).accepted);
-        QCOMPARE(shown, (QStringList{"USER", "000", "010", "240", "045"}));
-        QCOMPARE(pairAt(state, 0), (std::array{0x00, 0x09}));
-        QCOMPARE(pairAt(state, 1), (std::array{240, 0x0A}));
-        QCOMPARE(pairAt(state, 3), (std::array{45, 45}));
-        QVERIFY(report(state).contains("User Defined     240       10"));
     }
 };
 
