@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
@@ -58,6 +59,7 @@ private slots:
         QVERIFY(app->InitInstance());
         QVERIFY(app->mainFrame()->windowTitle().startsWith(QStringLiteral("<none> - ")));
         QCOMPARE(app->document()->fileName(), std::string("<none>"));
+        QCOMPARE(QFileInfo(m_dir->filePath(QStringLiteral("Vhfdef.q7m"))).size(), 520);
 
         QSettings ini(iniPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("Initialize/COM_PORT").toString(), QStringLiteral("1"));

@@ -75,15 +75,6 @@ protected:
     std::vector<int> m_hints;
 };
 
-TEST_F(CMZ58DocTest, FreshStartWritesTheVhfDefaultImageAndStaysUntitled) {
-    CMZ58Doc& doc = makeDoc();
-    EXPECT_EQ(doc.fileName(), "<none>");
-    EXPECT_FALSE(doc.isLoaded());
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(contents(imageDir() / "Vhfdef.q7m").size(), 520u);
-    EXPECT_EQ(doc.state().hardware.band, kVhf);
-}
-
 TEST_F(CMZ58DocTest, StartTakesTheFirstDefaultImageFound) {
     ImageState uhf = test::freshState(kUhf);
     ASSERT_TRUE(WriteProgrammingFile(imageDir() / "Uhfdef.q7m", uhf.image, 5.0).ok());

@@ -129,12 +129,12 @@ inline void PrintTo(Direction d, std::ostream* os) {
 }
 
 // One transfer against a scripted radio in clone mode that holds radioImageWithAlignment().
-class ProtocolTest : public ::testing::Test {
-protected:
-    ProtocolTest() {
+struct ProtocolRun {
+    ProtocolRun() {
         radio.block = radioBlock(radioImage);
         radio.install();
     }
+    ProtocolRun(const ProtocolRun&) = delete;
 
     TransferResult upload() {
         return UploadThreadProc(stop.get_token(), openerFor(link), image, observer);
@@ -145,9 +145,13 @@ protected:
     TransferResult transfer(Direction direction) {
         return direction == Direction::Upload ? upload() : download();
     }
-    // The line until the PC has read the radio's block and paused before answering it.
-    Transcript blockRead() const {
-        return Transcript().echoed(clone::kWakeUp).read(radio.block).wait(55);
+    // A golden file's record of the run: its message, the line (shortened) and the reports.
+    std::string record(const std::string& name, const TransferResult& result) const {
+        std::string calls;
+        for (const auto& call : observer.calls)
+            calls += (calls.empty() ? "" : ", ") + call;
+        return name + ": message " + std::to_string(result.message) +
+               "\n  line: " + shortened(link.transcript) + "\n  calls: " + calls + "\n";
     }
 
     FakeSerialLink link;
@@ -158,5 +162,7 @@ protected:
     RadioImage image{};             // what an upload fills
     ImageState file = freshState(); // what a download sends
 };
+
+class ProtocolTest : public ::testing::Test, public ProtocolRun {};
 
 } // namespace mz58::test

@@ -10,6 +10,14 @@
 
 namespace mz58::test {
 
+// The contents of `name` under the test data folder (empty when it is missing).
+inline std::string testData(const std::string& name) {
+    std::ifstream in(std::filesystem::path(MZ58_TEST_DATA_DIR) / name, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
 // Compares `actual` with the golden file `name` under the test data folder. Run the test with
 // MZ58_UPDATE_GOLDEN=1 in the environment to write the files from the current output instead;
 // read every changed file (git diff) before committing it.
@@ -20,11 +28,9 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(path, std::ios::binary) << actual;
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in.is_open()) << path << " is missing (MZ58_UPDATE_GOLDEN=1 writes it)";
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str()) << "differs from " << path;
+    ASSERT_TRUE(std::filesystem::exists(path))
+        << path << " is missing (MZ58_UPDATE_GOLDEN=1 writes it)";
+    EXPECT_EQ(actual, testData(name)) << "differs from " << path;
 }
 
 } // namespace mz58::test

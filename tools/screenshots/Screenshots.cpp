@@ -1,28 +1,45 @@
 // Grabs the documentation's screenshots of the window application: the main window on the
-// VHF default image, the image data view, the transfer dialog against the simulated radio and
-// the print preview. Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
+// VHF default image, the image data view, the transfer dialog against the simulated radio, the
+// print preview, the in-cell editor and the DCS list, the help and about windows, and every
+// settings and signalling dialog (into OUTPUT_DIR/dialogs).
+// Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
 // Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
 // menu open, as main-window-LANG.png.
 #include "AppContext.h"
 #include "AppTranslations.h"
+#include "CAboutDlg.h"
 #include "CFileDataDlg.h"
+#include "CHelpTextDlg.h"
 #include "CMZ58Doc.h"
+#include "CMZ58View.h"
 #include "CMainFrame.h"
+#include "CSelectionListDlg.h"
+#include "CallCodeSettings.h"
 #include "Commands.h"
+#include "ControlId.h"
+#include "DeviceOptions.h"
+#include "HelpTopics.h"
+#include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
 #include "QtFileChooser.h"
+#include "SettingsDialogs.h"
+#include "SignallingDialogs.h"
 #include "SimulatedRadio.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QProgressBar>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,6 +84,148 @@ template <typename W> void whenModal(std::function<void(W*)> act) {
     timer->start(20);
 }
 
+void show(QWidget* window, const QString& path, bool& ok) {
+    window->show();
+    ok &= QTest::qWaitForWindowExposed(window);
+    QTest::qWait(100);
+    ok &= save(window, path);
+}
+
+// Grabs the dialog that `run` opens modally, with the control `focusId` focused (0: the first
+// enabled control that takes focus), then cancels it.
+void showModal(const QString& path, int focusId, const std::function<void()>& run, bool& ok) {
+    QTimer::singleShot(0, [&, path, focusId] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) {
+            ok = false;
+            return;
+        }
+        for (QWidget* w : d->findChildren<QWidget*>()) {
+            const int id = w->property("controlId").toInt();
+            if (focusId ? id == focusId
+                        : id > 1000 && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+                w->setFocus();
+                break;
+            }
+        }
+        QApplication::processEvents();
+        ok &= save(d, path);
+        d->reject();
+    });
+    run();
+}
+
+ImageState freshState(int optionUnit = 0) {
+    ImageState s;
+    ImageCodec::resetAll(s);
+    DeviceOptions options;
+    options.decode(s.image);
+    options.dtmfAbsent = false;
+    options.encode(s.image);
+    s.optionUnit.type = optionUnit;
+    s.optionUnit.encode(s.image);
+    for (std::size_t k : {0u, 5u, 9u})
+        s.channels.entries[k].callCode = 3;
+    ImageCodec::encodeAll(s);
+    writeEmptyCallCodes(s.image, optionUnit);
+    return s;
+}
+
+// The settings and signalling dialogs, in menu order.
+void dialogs(const QDir& out, bool& ok) {
+    using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+    const struct {
+        const char* file;
+        Runner run;
+    } settings[] = {{"hardware", runHardwareDialog},
+                    {"scan", runScanDialog},
+                    {"power-save", runPowerSaveDialog},
+                    {"options", runOptionsDialog},
+                    {"key-function", runKeyFunctionDialog},
+                    {"market-number", runMarketNumberDialog},
+                    {"other-functions", runOtherFunctionsDialog},
+                    {"channel-type", runChannelTypeDialog}};
+    DialogContext maintenance;
+    maintenance.maintenanceMode = true;
+    for (const auto& d : settings) {
+        ImageState state;
+        ImageCodec::resetAll(state);
+        showModal(
+            out.filePath(QString(d.file) + ".png"), 0, [&] { d.run(nullptr, state, maintenance); },
+            ok);
+    }
+    ComPortMap ports;
+    int port = 1;
+    showModal(
+        out.filePath("com-port.png"), 0, [&] { runComPortDialog(nullptr, port, ports); }, ok);
+    std::array<int, kColumnGroupCount> flags{};
+    flags.fill(1);
+    showModal(
+        out.filePath("column-display.png"), 0, [&] { runColumnDisplayDialog(nullptr, flags); }, ok);
+
+    const struct {
+        const char* file;
+        Runner run;
+        int focused;
+        bool twoTone;
+    } signalling[] = {{"ani", runAniDialog, 3004, false},
+                      {"dtmf", runDtmfDialog, 3101, false},
+                      {"paging-code", runPagingCodeDialog, 3301, false},
+                      {"two-tone", runTwoToneParamDialog, 3404, true},
+                      {"two-tone-table", runTwoToneTableDialog, 3501, true}};
+    for (const auto& d : signalling) {
+        ImageState state = freshState(d.twoTone ? OptionUnit::k2Tone : 0);
+        state.image[268] = 0x00;
+        state.image[269] = d.twoTone ? 0x09 : 0x12;
+        showModal(
+            out.filePath(QString(d.file) + ".png"), d.focused, [&] { d.run(nullptr, state, {}); },
+            ok);
+    }
+}
+
+// The in-cell editor open on a Receive cell, and the DCS list.
+void editing(const QDir& out, bool& ok) {
+    ImageState state;
+    ImageCodec::resetAll(state);
+    QMainWindow window;
+    MessageBoxPrompter prompter;
+    auto* view = new CMZ58View(state, &window);
+    window.setCentralWidget(view);
+    window.resize(880, 430);
+    view->setPrompter(&prompter);
+    window.show();
+    ok &= QTest::qWaitForWindowActive(&window);
+    auto* grid = view->findChild<QTableView*>();
+    grid->setFocus();
+    view->setCurrentCell(2, Column::Receive);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClicks(view->findChild<QLineEdit*>(), "145.52");
+    ok &= save(&window, out.filePath("editor.png"));
+    ChannelEntry dcs;
+    dcs.toneType = kToneDcs;
+    dcs.rxDcs = 12;
+    show(new CSelectionListDlg(selectionList(dcs, Column::DecodeTone, {}), &window),
+         out.filePath("dcs-list.png"), ok);
+}
+
+// The help texts, the about box and the help window on three topics.
+void helpWindows(const QDir& out, bool& ok) {
+    QMainWindow frame;
+    show(new CHelpTextDlg(CHelpTextDlg::GettingStarted, &frame),
+         out.filePath("help-getting-started.png"), ok);
+    show(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
+         out.filePath("help-programming-problems.png"), ok);
+    show(new CAboutDlg(&frame), out.filePath("about.png"), ok);
+    const std::pair<int, const char*> topics[] = {
+        {help::dialogContext(174), "help-window.png"}, // the serial port dialog's topic
+        {0, "help-contents.png"},
+        {help::kProgrammingProblems, "help-window-problems.png"}};
+    for (const auto& [topic, file] : topics) {
+        showHelpTopic(&frame, topic);
+        show(HelpWindow::current(), out.filePath(file), ok);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -78,6 +237,8 @@ int main(int argc, char* argv[]) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const bool translated = installTranslations(app);
+    if (!QDir().mkpath(out.filePath(QStringLiteral("dialogs"))))
+        return 1;
     QTemporaryDir dir;
     SimulatedRadio radio;
     if (!radio.start(kVhf, {"--state", "off", "--power-on-after", "600000"}))
@@ -143,6 +304,10 @@ int main(int argc, char* argv[]) {
             });
         });
         frame.action(cmd::kFilePrintPreview)->trigger();
+
+        dialogs(QDir(out.filePath(QStringLiteral("dialogs"))), ok);
+        editing(out, ok);
+        helpWindows(out, ok);
         doc.SetModifiedFlag(false);
         frame.close();
         app.quit();

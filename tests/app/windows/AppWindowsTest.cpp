@@ -6,7 +6,6 @@
 #include "HelpWindow.h"
 
 #include <QAbstractItemModelTester>
-#include <QDir>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -211,30 +210,6 @@ private slots:
         QVERIFY(HelpWindow::current());
         QCOMPARE(HelpWindow::current()->parentWidget(), &frame);
         QVERIFY(HelpWindow::current()->isVisible());
-    }
-
-    // Pictures for the documentation, written only when MZ58_SCREENSHOT_DIR is set.
-    void screenshots() {
-        const QString dir = qEnvironmentVariable("MZ58_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            QSKIP("MZ58_SCREENSHOT_DIR is not set");
-        QVERIFY(QDir().mkpath(dir));
-        auto save = [&](QWidget* window, const char* name) {
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            QVERIFY(window->grab().save(dir + QLatin1Char('/') + QLatin1String(name)));
-        };
-        QMainWindow frame;
-        save(new CHelpTextDlg(CHelpTextDlg::GettingStarted, &frame), "help-getting-started.png");
-        save(new CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, &frame),
-             "help-programming-problems.png");
-        save(new CAboutDlg(&frame), "about.png");
-        showHelpTopic(&frame, help::dialogContext(174)); // the serial port dialog's topic
-        save(HelpWindow::current(), "help-window.png");
-        showHelpTopic(&frame, 0);
-        save(HelpWindow::current(), "help-contents.png");
-        showHelpTopic(&frame, help::kProgrammingProblems);
-        save(HelpWindow::current(), "help-window-problems.png");
     }
 };
 
