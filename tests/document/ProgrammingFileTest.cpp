@@ -22,14 +22,6 @@ namespace {
 
 class ProgrammingFileTest : public test::TempDirTest {
 protected:
-    fs::path writeBytes(const std::string& name, std::size_t size, std::uint8_t fill = 0x5A) const {
-        const fs::path p = file(name);
-        std::ofstream out(p, std::ios::binary);
-        const std::string bytes(size, static_cast<char>(fill));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return p;
-    }
-
     std::size_t entries() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(m_dir), fs::directory_iterator{}));
