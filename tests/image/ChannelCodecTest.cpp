@@ -11,13 +11,7 @@
 namespace mz58 {
 namespace {
 
-HardwareSettings hardwareFor(int band, int injection = 0) {
-    HardwareSettings hw;
-    LocalOffset offset = 0;
-    hw.resetToBand(band, offset);
-    hw.injection = injection;
-    return hw;
-}
+using test::hardwareFor;
 
 ChannelDecodeContext contextFor(const HardwareSettings& hw) {
     return ChannelDecodeContext{hw, false, false, 0};
@@ -61,7 +55,7 @@ TEST(ChannelCodec, DividerWordsRoundTrip) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const HardwareSettings hw = hardwareFor(c.band, c.injection);
+        const HardwareSettings hw = hardwareFor(c.band, -1, c.injection);
         const Encoded e = encodeEntry(
             {.rxFrequency = c.rx, .txFrequency = c.rx, .rxStepSelect = c.stepSelect}, hw);
         EXPECT_EQ(e.bytes[6], c.byte6);
