@@ -177,6 +177,14 @@ TEST(ChannelCodec, TonesAndCallCodes) {
     test::expectGolden("image/channel-tones.txt", out.str());
 }
 
+TEST(ChannelCodec, EncryptionHiddenWithoutTheDevice) {
+    const HardwareSettings hw = hardwareFor(kVhf);
+    std::array<std::uint8_t, kChannelRecordSize> bytes{};
+    bytes[0] = 0x90;
+    EXPECT_EQ(decodeBytes(bytes, {hw, false, false, 0}).encryption, 1);
+    EXPECT_EQ(decodeBytes(bytes, {hw, true, false, 0}).encryption, 0);
+}
+
 AlignmentData sampleAlignment() {
     AlignmentData a;
     a.boundaries = {136, 140, 145, 150, 155, 160, 165, 170, 175, 0, 0};
