@@ -139,4 +139,9 @@ TEST(SettingsDialogRules, KeyFunctionLeavesBankB) {
     EXPECT_EQ(s.image[64] >> 4, 1);
 }
 
+TEST(SettingsDialogRules, ChannelTypesAsTheyStandAreNoChange) {
+    ImageState s = freshState();
+    EXPECT_FALSE(writeChannelTypes(s, 1, {0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
 } // namespace
