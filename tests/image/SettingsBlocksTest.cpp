@@ -55,7 +55,8 @@ TEST(OptionUnit, TypeBitsOfByte26) {
         std::uint8_t before;
         int type;
         std::uint8_t after;
-    } cases[] = {{0x00, 5, 0x28}, {0x00, 0, 0x04}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB}, {0x83, 15, 0xFB}};
+    } cases[] = {
+        {0x00, 5, 0x28}, {0x00, 0, 0x04}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB}, {0x83, 15, 0xFB}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << int(c.before) << " type " << c.type);
         RadioImage image{};
@@ -102,12 +103,12 @@ TEST(CodeBlocks, BytesAndReadBack) {
     }
     out << "\npage code 4 -> bytes 274-275 (image filled with FF) -> read back\n";
     for (const PageCode& entry : std::initializer_list<PageCode>{{"700", true},
-                                                                {"7", true},
-                                                                {"", true},
-                                                                {"*#D", false},
-                                                                {"1234", false},
-                                                                {"a1b", true},
-                                                                {"000", false}}) {
+                                                                 {"7", true},
+                                                                 {"", true},
+                                                                 {"*#D", false},
+                                                                 {"1234", false},
+                                                                 {"a1b", true},
+                                                                 {"000", false}}) {
         RadioImage image = filledImage(0xFF);
         PageCodeTable table;
         table.entries[3] = entry;
@@ -139,19 +140,21 @@ TEST(CodeBlocks, BytesAndReadBack) {
         out << '"' << digits << "\" -> " << hex(image, 349, 3) << " -> \"" << back.digits << "\"\n";
     }
     out << "\ncall code 3 bytes 272-273, option unit -> empty or set\n";
+    // clang-format off
     for (const auto& [bytes, unit] : std::initializer_list<std::pair<Bytes, int>>{
              {{0xFF, 0x00}, OptionUnit::k2Tone}, {{0x00, 0x00}, OptionUnit::k2Tone},
              {{0x00, 0xFF}, OptionUnit::k2Tone}, {{0xFF, 0x00}, OptionUnit::kNone},
              {{0x00, 0xFF}, OptionUnit::kNone},  {{0x00, 0x12}, OptionUnit::kNone},
              {{0xFF, 0xFF}, OptionUnit::kSubsig}, {{0x20, 0x00}, OptionUnit::kTrunk}}) {
+        // clang-format on
         CallCodeSettings settings;
         std::copy(bytes.begin(), bytes.end(), settings.codes.begin() + 4);
         const bool empty = isCallCodeEmpty(bytes[0], bytes[1], unit);
-        out << std::hex << std::uppercase << int(bytes[0]) << ' ' << int(bytes[1]) << std::dec << ", " << unit
-            << " -> " << (empty ? "empty" : "set")
+        out << std::hex << std::uppercase << int(bytes[0]) << ' ' << int(bytes[1]) << std::dec
+            << ", " << unit << " -> " << (empty ? "empty" : "set")
             << (settings.isCodeEmpty(2, unit) != empty ? " (the table disagrees)" : "") << '\n';
     }
-    out << "\n2-tone bytes 268-273 (rest FF), user defined before -> codes 1-4, user defined after\n";
+    out << "\n2-tone bytes 268-273 (rest FF), user defined before -> codes 1-4, flag after\n";
     for (const auto& [codes, before] : std::initializer_list<std::pair<Bytes, bool>>{
              {{}, false},
              {{0x00, 0x09, 0xE8, 0xE9}, false},
