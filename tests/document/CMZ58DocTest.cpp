@@ -49,13 +49,6 @@ protected:
         return *m_doc;
     }
 
-    fs::path writeFile(const std::string& name, std::size_t size) const {
-        const fs::path p = file(name);
-        std::ofstream out(p, std::ios::binary);
-        out << std::string(size, '\x11');
-        return p;
-    }
-
     fs::path writeImage(const std::string& name, std::uint8_t fill) const {
         const fs::path p = file(name);
         EXPECT_TRUE(WriteProgrammingFile(p, test::filledImage(fill), 5.0).ok());
@@ -104,7 +97,7 @@ TEST_F(CMZ58DocTest, OpenChecksTheFileBeforeLoading) {
             CMZ58Doc& doc = makeDoc();
             doc.state().channels.entries[0].inUse = false;
             doc.SetModifiedFlag();
-            const fs::path path = c.size ? writeFile(c.name, *c.size) : file(c.name);
+            const fs::path path = c.size ? writeBytes(c.name, *c.size) : file(c.name);
             m_chooser.toOpen = path;
             EXPECT_FALSE(fromMenu ? doc.OnFileOpen() : doc.OpenDocumentFile(path));
             ASSERT_EQ(messages(), std::vector<StringId>{c.message});

@@ -11,17 +11,7 @@
 namespace mz58 {
 namespace {
 
-HardwareSettings hardwareFor(int band, int injection = 0) {
-    HardwareSettings hw;
-    LocalOffset offset = 0;
-    hw.resetToBand(band, offset);
-    hw.injection = injection;
-    return hw;
-}
-
-ChannelDecodeContext contextFor(const HardwareSettings& hw) {
-    return ChannelDecodeContext{hw, false, false, 0};
-}
+using test::hardwareFor;
 
 struct Encoded {
     std::array<std::uint8_t, kChannelRecordSize> bytes{};
@@ -61,12 +51,12 @@ TEST(ChannelCodec, DividerWordsRoundTrip) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const HardwareSettings hw = hardwareFor(c.band, c.injection);
+        const HardwareSettings hw = hardwareFor(c.band, -1, c.injection);
         const Encoded e = encodeEntry(
             {.rxFrequency = c.rx, .txFrequency = c.rx, .rxStepSelect = c.stepSelect}, hw);
         EXPECT_EQ(e.bytes[6], c.byte6);
         EXPECT_EQ(e.bytes[7], c.byte7);
-        EXPECT_EQ(decodeBytes(e.bytes, contextFor(hw)).rxFrequency, c.rx);
+        EXPECT_EQ(decodeBytes(e.bytes, {hw, false, false, 0}).rxFrequency, c.rx);
     }
 }
 
@@ -108,7 +98,7 @@ TEST(ChannelCodec, TransmitInhibitMarkers) {
         EXPECT_EQ(e.bytes[9], c.byte9);
         EXPECT_EQ(e.bytes[0] & 0x20, 0x20);
 
-        const ChannelEntry back = decodeBytes(e.bytes, contextFor(hw));
+        const ChannelEntry back = decodeBytes(e.bytes, {hw, false, false, 0});
         EXPECT_EQ(back.txInhibit, 1);
         EXPECT_EQ(back.txFrequency, c.decodedTx);
     }
@@ -122,7 +112,7 @@ TEST(ChannelCodec, InhibitFlagComesFromByteZeroNotFromTheMarker) {
     bytes[7] = 0x84;
     bytes[8] = 0x27; // the VHF marker word
     bytes[9] = 0x10;
-    const ChannelEntry e = decodeBytes(bytes, contextFor(hw));
+    const ChannelEntry e = decodeBytes(bytes, {hw, false, false, 0});
     EXPECT_EQ(e.txInhibit, 0);
     EXPECT_EQ(e.txFrequency, e.rxFrequency);
 }
@@ -134,7 +124,7 @@ TEST(ChannelCodec, EmptyFrequencyBytesGiveTheBandDefault) {
         bytes[0] = 0x00; // not in use
         bytes[7] = 0x55; // ignored while byte 6 is 0
         bytes[9] = 0x66; // ignored while byte 8 is 0
-        const ChannelEntry e = decodeBytes(bytes, contextFor(hw));
+        const ChannelEntry e = decodeBytes(bytes, {hw, false, false, 0});
         EXPECT_EQ(e.rxFrequency, bandDefaultFrequency(band));
         EXPECT_EQ(e.txFrequency, bandDefaultFrequency(band));
         EXPECT_EQ(e.inUse, 0);
@@ -168,7 +158,7 @@ TEST(ChannelCodec, TonesAndCallCodes) {
         for (std::size_t k = 1; k <= 5; ++k)
             out << std::hex << std::uppercase << std::setw(2) << std::setfill('0')
                 << int(e.bytes[k]) << std::dec << ' ';
-        out << "-> " << toneText(decodeBytes(e.bytes, contextFor(hw))) << '\n';
+        out << "-> " << toneText(decodeBytes(e.bytes, {hw, false, false, 0})) << '\n';
     }
     out << "\nbyte 3, DTMF board absent, option unit -> call code\n";
     const std::array<int, 3> codes[] = {{0x19, 0, 0}, {0x1A, 0, 0}, {0x1F, 0, 0},

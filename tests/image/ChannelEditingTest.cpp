@@ -2,6 +2,7 @@
 
 #include "CallCodeSettings.h"
 #include "SignallingTables.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@ namespace {
 
 EditContext contextFor(int band = kVhf, LocalOffset offset = 0.0, int stepPair = 0) {
     EditContext x;
-    LocalOffset ignored = 0;
-    x.hardware.resetToBand(band, ignored);
-    x.hardware.stepPair = stepPair;
+    x.hardware = test::hardwareFor(band, stepPair);
     x.localOffset = offset;
     x.dtmfDeviceAbsent = false;
     x.encryptionDeviceAbsent = false;

@@ -1,4 +1,5 @@
 #include "FrequencyRules.h"
+#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +9,7 @@
 namespace mz58 {
 namespace {
 
-HardwareSettings hardwareFor(int band, int stepPair) {
-    HardwareSettings hw;
-    LocalOffset offset = 0;
-    hw.resetToBand(band, offset);
-    hw.stepPair = stepPair;
-    return hw;
-}
+using test::hardwareFor;
 
 TEST(FrequencyRules, SnapToStepGrid) {
     struct Case {

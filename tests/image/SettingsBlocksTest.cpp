@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <sstream>
+#include <type_traits>
 #include <vector>
 
 using namespace mz58;
@@ -54,7 +55,8 @@ TEST(OptionUnit, TypeBitsOfByte26) {
         std::uint8_t before;
         int type;
         std::uint8_t after;
-    } cases[] = {{0x00, 5, 0x28}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB}, {0x83, 15, 0xFB}};
+    } cases[] = {
+        {0x00, 5, 0x28}, {0x00, 0, 0x04}, {0xFF, 0, 0x87}, {0xFF, 5, 0xAB}, {0x83, 15, 0xFB}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << int(c.before) << " type " << c.type);
         RadioImage image{};
@@ -101,12 +103,12 @@ TEST(CodeBlocks, BytesAndReadBack) {
     }
     out << "\npage code 4 -> bytes 274-275 (image filled with FF) -> read back\n";
     for (const PageCode& entry : std::initializer_list<PageCode>{{"700", true},
-                                                                {"7", true},
-                                                                {"", true},
-                                                                {"*#D", false},
-                                                                {"1234", false},
-                                                                {"a1b", true},
-                                                                {"000", false}}) {
+                                                                 {"7", true},
+                                                                 {"", true},
+                                                                 {"*#D", false},
+                                                                 {"1234", false},
+                                                                 {"a1b", true},
+                                                                 {"000", false}}) {
         RadioImage image = filledImage(0xFF);
         PageCodeTable table;
         table.entries[3] = entry;
@@ -137,30 +139,45 @@ TEST(CodeBlocks, BytesAndReadBack) {
         back.decode(image);
         out << '"' << digits << "\" -> " << hex(image, 349, 3) << " -> \"" << back.digits << "\"\n";
     }
+    out << "\ncall code 3 bytes 272-273, option unit -> empty or set\n";
+    // clang-format off
+    for (const auto& [bytes, unit] : std::initializer_list<std::pair<Bytes, int>>{
+             {{0xFF, 0x00}, OptionUnit::k2Tone}, {{0x00, 0x00}, OptionUnit::k2Tone},
+             {{0x00, 0xFF}, OptionUnit::k2Tone}, {{0xFF, 0x00}, OptionUnit::kNone},
+             {{0x00, 0xFF}, OptionUnit::kNone},  {{0x00, 0x12}, OptionUnit::kNone},
+             {{0xFF, 0xFF}, OptionUnit::kSubsig}, {{0x20, 0x00}, OptionUnit::kTrunk}}) {
+        // clang-format on
+        CallCodeSettings settings;
+        std::copy(bytes.begin(), bytes.end(), settings.codes.begin() + 4);
+        const bool empty = isCallCodeEmpty(bytes[0], bytes[1], unit);
+        out << std::hex << std::uppercase << int(bytes[0]) << ' ' << int(bytes[1]) << std::dec
+            << ", " << unit << " -> " << (empty ? "empty" : "set")
+            << (settings.isCodeEmpty(2, unit) != empty ? " (the table disagrees)" : "") << '\n';
+    }
+    out << "\n2-tone bytes 268-273 (rest FF), user defined before -> codes 1-4, flag after\n";
+    for (const auto& [codes, before] : std::initializer_list<std::pair<Bytes, bool>>{
+             {{}, false},
+             {{0x00, 0x09, 0xE8, 0xE9}, false},
+             {{20, 21, 0x00, 0x0A, 5, 6}, false}, // a user-defined pair converts earlier ones
+             {{0x00, 0x09}, true}}) {
+        RadioImage image = filledImage(0xFF);
+        put(image, 268, codes);
+        bool flag = before, updated = before;
+        TwoToneTable table;
+        table.decode(image, flag);
+        CallCodeSettings::updateTwoToneUserDefinedFlag(image, updated);
+        RadioImage written = filledImage(0x00); // written back with the flag as read
+        table.encode(written, flag);
+        out << hex(image, 268, 6) << ' ' << before << " ->";
+        for (std::size_t k = 0; k < 4; ++k) {
+            const TwoToneCode& code = table.entries[k];
+            out << ' ' << code.group << '/' << code.tone1 << '/' << code.tone2;
+        }
+        out << ' ' << flag << (updated != flag ? " (the update disagrees)" : "")
+            << (slice(written, 268, 20) != slice(image, 268, 20) ? " (written back changed)" : "")
+            << '\n';
+    }
     test::expectGolden("image/code-bytes.txt", out.str());
-}
-
-// ---------------------------------------------------------------- DTMF and 2-tone parameters
-
-TEST(CallCodeViews, Byte267Layout) {
-    RadioImage image = filledImage(0xFF);
-    DtmfSettings{1, 1, 3}.encode(image, OptionUnit::k2Tone);
-    EXPECT_EQ(image[267], 0x7F) << "DTMF answer back is written 0 with the 2Tone unit";
-
-    image[267] = 0x4E; // auto reset 1, group call 3, call count 2
-    TwoToneParams withUnit;
-    withUnit.decode(image, OptionUnit::k2Tone);
-    EXPECT_EQ(withUnit, (TwoToneParams{1, 3, 2}));
-
-    TwoToneParams withoutUnit;
-    withoutUnit.decode(image, OptionUnit::kNone);
-    EXPECT_EQ(withoutUnit, (TwoToneParams{std::nullopt, std::nullopt, 2}));
-
-    // Without the unit only the call count is written, whatever the fields hold.
-    TwoToneParams{0, 0, 1}.encode(image, OptionUnit::kNone);
-    EXPECT_EQ(image[267], 0x4D);
-    TwoToneParams{0, 1, 1}.encode(image, OptionUnit::k2Tone);
-    EXPECT_EQ(image[267], 0x05);
 }
 
 // ---------------------------------------------------------------- call code table
@@ -174,67 +191,9 @@ TEST(CallCodes, EmptyCodes) {
               "5A FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 5A");
 }
 
-TEST(CallCodes, IsEmpty) {
-    const struct {
-        std::uint8_t first, second;
-        int unit;
-        bool empty;
-    } cases[] = {
-        {0xFF, 0x00, OptionUnit::k2Tone, true},  {0x00, 0x00, OptionUnit::k2Tone, false},
-        {0x00, 0xFF, OptionUnit::k2Tone, false}, {0xFF, 0x00, OptionUnit::kNone, true},
-        {0x00, 0xFF, OptionUnit::kNone, true},   {0x00, 0x12, OptionUnit::kNone, false},
-        {0xFF, 0xFF, OptionUnit::kSubsig, true}, {0x20, 0x00, OptionUnit::kTrunk, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.first) << "," << int(c.second) << " " << c.unit);
-        EXPECT_EQ(isCallCodeEmpty(c.first, c.second, c.unit), c.empty);
-        CallCodeSettings settings;
-        settings.codes[4] = c.first;
-        settings.codes[5] = c.second;
-        EXPECT_EQ(settings.isCodeEmpty(2, c.unit), c.empty);
-    }
+TEST(CallCodes, OutOfRangeCodesAreEmpty) {
     EXPECT_TRUE(CallCodeSettings{}.isCodeEmpty(10, OptionUnit::kNone));
     EXPECT_TRUE(CallCodeSettings{}.isCodeEmpty(-1, OptionUnit::kNone));
-}
-
-TEST(TwoToneTable, DecodeAndUserDefinedFlag) {
-    const TwoToneCode off{};
-    const struct {
-        const char* name;
-        Bytes codes; // first codes; the rest are FF FF
-        bool flagBefore;
-        std::vector<TwoToneCode> entries;
-        bool flagAfter;
-    } cases[] = {
-        {"all off", {}, false, {off, off}, false},
-        {"standard groups", {0x00, 0x09, 0xE8, 0xE9}, false, {{1, 0, 9}, {18, 2, 3}, off}, false},
-        {"switch to user defined converts earlier entries",
-         {20, 21, 0x00, 0x0A, 5, 6},
-         false,
-         {{19, 20, 21}, {19, 0, 10}, {19, 5, 6}, off},
-         true},
-        {"flag already set", {0x00, 0x09}, true, {{19, 0, 9}, off}, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        RadioImage image = filledImage(0xFF);
-        put(image, 268, c.codes);
-        bool flag = c.flagBefore;
-        TwoToneTable table;
-        table.decode(image, flag);
-        EXPECT_EQ(flag, c.flagAfter);
-        for (std::size_t k = 0; k < c.entries.size(); ++k)
-            EXPECT_EQ(table.entries[k], c.entries[k]) << k;
-
-        bool updated = c.flagBefore;
-        CallCodeSettings::updateTwoToneUserDefinedFlag(image, updated);
-        EXPECT_EQ(updated, c.flagAfter);
-
-        // Written back with the flag as read, the codes come out unchanged.
-        RadioImage written = filledImage(0x00);
-        table.encode(written, flag);
-        EXPECT_EQ(slice(written, 268, 20), slice(image, 268, 20));
-    }
 }
 
 // ---------------------------------------------------------------- every block
@@ -250,48 +209,42 @@ OwnedBits ownedRange(std::size_t first, std::size_t last, OwnedBits owned = {}) 
     return owned;
 }
 
-// How the round trip below reads and writes a block, and what the stored format cannot hold.
-template <typename Block> struct PlainCodec {
-    static void read(Block& b, const RadioImage& image, int) { b.decode(image); }
-    static void write(const Block& b, RadioImage& image, int) { b.encode(image); }
-    static void lose(Block&, int) {}
-};
-template <typename Block> struct Codec : PlainCodec<Block> {};
-
-template <> struct Codec<TwoToneParams> : PlainCodec<TwoToneParams> {
-    static void read(TwoToneParams& b, const RadioImage& image, int unit) { b.decode(image, unit); }
-    static void write(const TwoToneParams& b, RadioImage& image, int unit) {
-        b.encode(image, unit);
-    }
-};
-
-template <> struct Codec<DtmfSettings> : PlainCodec<DtmfSettings> {
-    static void write(const DtmfSettings& b, RadioImage& image, int unit) { b.encode(image, unit); }
-    static void lose(DtmfSettings& b, int unit) {
-        if (unit == OptionUnit::k2Tone)
-            b.answerBack = 0;
-    }
-};
-
-// Each read starts from a clear flag: codes that need the flag set it while decoding, and the
-// bytes written back are the same either way.
-template <> struct Codec<TwoToneTable> : PlainCodec<TwoToneTable> {
-    static void read(TwoToneTable& b, const RadioImage& image, int) {
+// How the round trip below reads and writes a block: with the option unit where its layout
+// depends on one. A 2-tone table is read from a clear flag (codes that need the flag set it
+// while decoding, and the bytes written back are the same either way).
+template <typename Block> void read(Block& b, const RadioImage& image, int unit) {
+    if constexpr (std::is_same_v<Block, TwoToneTable>) {
         bool flag = false;
         b.decode(image, flag);
+    } else if constexpr (requires { b.decode(image, unit); }) {
+        b.decode(image, unit);
+    } else {
+        b.decode(image);
     }
-    static void write(const TwoToneTable& b, RadioImage& image, int) { b.encode(image, false); }
-};
+}
 
-// "000" and "0##" without "ENC & DEC" are stored as 00 00 and 00 FF, which read as empty codes.
-template <> struct Codec<PageCodeTable> : PlainCodec<PageCodeTable> {
-    static void lose(PageCodeTable& b, int) {
+template <typename Block> void write(const Block& b, RadioImage& image, int unit) {
+    if constexpr (std::is_same_v<Block, TwoToneTable>)
+        b.encode(image, false);
+    else if constexpr (requires { b.encode(image, unit); })
+        b.encode(image, unit);
+    else
+        b.encode(image);
+}
+
+// What the stored format cannot hold: the DTMF answer back with the 2Tone unit; "000" and "0##"
+// without "ENC & DEC", stored as 00 00 and 00 FF, which read as empty codes.
+template <typename Block> void lose(Block& b, int unit) {
+    if constexpr (std::is_same_v<Block, DtmfSettings>) {
+        if (unit == OptionUnit::k2Tone)
+            b.answerBack = 0;
+    } else if constexpr (std::is_same_v<Block, PageCodeTable>) {
         for (auto& entry : b.entries) {
             if (!entry.encodeAndDecode && (entry.code == "000" || entry.code == "0##"))
                 entry = PageCode{};
         }
     }
-};
+}
 
 // Decodes `from`, encodes into `into`, decodes `into` again; true when both reads agree.
 using Transplant = std::function<bool(const RadioImage& from, RadioImage& into)>;
@@ -299,10 +252,10 @@ using Transplant = std::function<bool(const RadioImage& from, RadioImage& into)>
 template <typename Block> Transplant transplant(int unit = OptionUnit::kNone) {
     return [unit](const RadioImage& from, RadioImage& into) {
         Block block, again;
-        Codec<Block>::read(block, from, unit);
-        Codec<Block>::write(block, into, unit);
-        Codec<Block>::read(again, into, unit);
-        Codec<Block>::lose(block, unit);
+        read(block, from, unit);
+        write(block, into, unit);
+        read(again, into, unit);
+        lose(block, unit);
         return again == block;
     };
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -26,6 +27,13 @@ protected:
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::filesystem::path file(const std::string& name) const { return m_dir / name; }
+
+    // A file of `size` bytes of `fill` in the folder.
+    std::filesystem::path writeBytes(const std::string& name, std::size_t size,
+                                     std::uint8_t fill = 0x5A) const {
+        std::ofstream(file(name), std::ios::binary) << std::string(size, static_cast<char>(fill));
+        return file(name);
+    }
 
     static std::string contents(const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);

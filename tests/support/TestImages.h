@@ -15,6 +15,17 @@ inline ImageState freshState(int band = kVhf) {
     return state;
 }
 
+// The band's default hardware settings, on step pair `stepPair` (-1: the band's own).
+inline HardwareSettings hardwareFor(int band, int stepPair = -1, int injection = 0) {
+    HardwareSettings hw;
+    LocalOffset offset = 0;
+    hw.resetToBand(band, offset);
+    if (stepPair >= 0)
+        hw.stepPair = stepPair;
+    hw.injection = injection;
+    return hw;
+}
+
 inline RadioImage randomImage(std::uint32_t seed) {
     std::mt19937 gen(seed);
     RadioImage image{};
