@@ -1,13 +1,12 @@
 #include "CFieldEdit.h"
 #include "CSettingsDialog.h"
-#include "CallCodeSettings.h"
 #include "ControlId.h"
-#include "DeviceOptions.h"
 #include "DialogScript.h"
 #include "OtherDialogs.h"
 #include "ReportOutput.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
+#include "TestImages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -78,24 +77,6 @@ DialogContext inMode(bool maintenance) {
     return ctx;
 }
 
-// A fresh image with the option unit `unit`, the DTMF board fitted unless `dtmfAbsent`, and
-// channels 1, 6 and 10 using call code 3.
-ImageState stateFor(int unit = 0, bool dtmfAbsent = false) {
-    ImageState s;
-    ImageCodec::resetAll(s);
-    DeviceOptions options;
-    options.decode(s.image);
-    options.dtmfAbsent = dtmfAbsent;
-    options.encode(s.image);
-    s.optionUnit.type = unit;
-    s.optionUnit.encode(s.image);
-    for (std::size_t k : {0u, 5u, 9u})
-        s.channels.entries[k].callCode = 3;
-    ImageCodec::encodeAll(s);
-    writeEmptyCallCodes(s.image, unit);
-    return s;
-}
-
 QString report(const ImageState& s) {
     CReportPrinter printer;
     printer.Prepare(s, "test.q7m");
@@ -123,7 +104,7 @@ QList<QWidget*> controlsOf(QDialog* d) {
 // in any control must change nothing.
 template <class Command> QStringList walk(const Command& c) {
     const auto stateOf = [&c] {
-        ImageState s = stateFor(c.unit);
+        ImageState s = test::stateWithCallCodes(c.unit);
         if (c.dualWatchAtPowerOn)
             s.image[65] |= 0x80;
         std::ranges::copy(c.codes, s.image.begin() + 268);
@@ -236,7 +217,7 @@ private slots:
                     {"unsaved, saved first", true, true, true, true},
                     {"unsaved, save cancelled", true, true, false, false}};
         for (const auto& r : rows) {
-            ImageState state = stateFor();
+            ImageState state = test::stateWithCallCodes();
             const RadioImage vhfImage = state.image;
             FixedPrompter prompter;
             prompter.answer = r.answerYes ? Answer::Yes : Answer::No;
@@ -312,7 +293,7 @@ private slots:
     // "000" with ENC Only is refused and keeps the dialog open; then a code padded, one
     // emptied (its channels lose it).
     void pageCodesTypedAndCleared() {
-        ImageState state = stateFor(0);
+        ImageState state = test::stateWithCallCodes(0);
         PageCodeTable table;
         table.entries[2].code = "300";
         table.encode(state.image);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CallCodeSettings.h"
+#include "DeviceOptions.h"
 #include "ImageCodec.h"
 
 #include <cstdint>
@@ -13,6 +15,24 @@ inline ImageState freshState(int band = kVhf) {
     ImageState state;
     ImageCodec::makeNewImage(state, band);
     return state;
+}
+
+// A reset image with the option unit `unit`, the DTMF board fitted unless `dtmfAbsent`, and
+// channels 1, 6 and 10 using call code 3, so that every signalling setting has a channel to show.
+inline ImageState stateWithCallCodes(int unit = 0, bool dtmfAbsent = false) {
+    ImageState s;
+    ImageCodec::resetAll(s);
+    DeviceOptions options;
+    options.decode(s.image);
+    options.dtmfAbsent = dtmfAbsent;
+    options.encode(s.image);
+    s.optionUnit.type = unit;
+    s.optionUnit.encode(s.image);
+    for (std::size_t k : {0u, 5u, 9u})
+        s.channels.entries[k].callCode = 3;
+    ImageCodec::encodeAll(s);
+    writeEmptyCallCodes(s.image, unit);
+    return s;
 }
 
 // The band's default hardware settings, on step pair `stepPair` (-1: the band's own).

@@ -14,10 +14,8 @@
 #include "CMZ58View.h"
 #include "CMainFrame.h"
 #include "CSelectionListDlg.h"
-#include "CallCodeSettings.h"
 #include "Commands.h"
 #include "ControlId.h"
-#include "DeviceOptions.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
@@ -25,6 +23,7 @@
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
 #include "SimulatedRadio.h"
+#include "TestImages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,22 +114,6 @@ void showModal(const QString& path, int focusId, const std::function<void()>& ru
     run();
 }
 
-ImageState freshState(int optionUnit = 0) {
-    ImageState s;
-    ImageCodec::resetAll(s);
-    DeviceOptions options;
-    options.decode(s.image);
-    options.dtmfAbsent = false;
-    options.encode(s.image);
-    s.optionUnit.type = optionUnit;
-    s.optionUnit.encode(s.image);
-    for (std::size_t k : {0u, 5u, 9u})
-        s.channels.entries[k].callCode = 3;
-    ImageCodec::encodeAll(s);
-    writeEmptyCallCodes(s.image, optionUnit);
-    return s;
-}
-
 // The settings and signalling dialogs, in menu order.
 void dialogs(const QDir& out, bool& ok) {
     using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
@@ -174,7 +157,7 @@ void dialogs(const QDir& out, bool& ok) {
                       {"two-tone", runTwoToneParamDialog, 3404, true},
                       {"two-tone-table", runTwoToneTableDialog, 3501, true}};
     for (const auto& d : signalling) {
-        ImageState state = freshState(d.twoTone ? OptionUnit::k2Tone : 0);
+        ImageState state = test::stateWithCallCodes(d.twoTone ? OptionUnit::k2Tone : 0);
         state.image[268] = 0x00;
         state.image[269] = d.twoTone ? 0x09 : 0x12;
         showModal(
