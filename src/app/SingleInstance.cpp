@@ -46,7 +46,8 @@ bool SingleInstance::claim() {
 }
 
 bool SingleInstance::activateFirst() {
-    // The first instance may still be starting: try for a little while.
+    // The system queues the connection even before the first instance runs its event loop; the
+    // retries only cover a first instance that is just ending as this one starts.
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
         QLocalSocket socket;
         socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
