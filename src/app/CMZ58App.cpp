@@ -6,7 +6,7 @@
 #include "CPasswordDlg.h"
 #include "ProgrammingFile.h"
 #include "ShellRules.h"
-#include "SimulatedRadio.h"
+#include "SimulatorProcess.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -108,7 +108,7 @@ bool CMZ58App::InitInstance() {
 }
 
 bool CMZ58App::startSimulator() {
-    m_simulator = std::make_unique<SimulatedRadio>();
+    m_simulator = std::make_unique<SimulatorProcess>();
     if (!m_simulator->start(kVhf, m_options.simulatorArguments)) {
         QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
                              tr("模拟电台无法启动 (the simulated radio could not start): %1")

@@ -14,7 +14,7 @@ namespace mz58 {
 
 class CMZ58Doc;
 class CMainFrame;
-class SimulatedRadio;
+class SimulatorProcess;
 class SingleInstance;
 
 // The application object: start-up in order (single instance, configuration, maintenance
@@ -57,7 +57,7 @@ private:
     MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     SingleInstance* m_instance = nullptr;
-    std::unique_ptr<SimulatedRadio> m_simulator;
+    std::unique_ptr<SimulatorProcess> m_simulator;
     std::unique_ptr<CMZ58Doc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -6,6 +6,7 @@
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "DeviceOptions.h"
+#include "HelpRequest.h"
 #include "HelpWindow.h"
 #include "ReportPrinting.h"
 #include "ShellRules.h"
@@ -177,6 +178,19 @@ void CMainFrame::activate() {
         modal->raise();
         modal->activateWindow();
     }
+}
+
+// A dialog's F1 reaches the main window as a help request; the help window opens over the
+// window that asked.
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == HelpRequestEvent::eventType()) {
+        const auto* request = static_cast<HelpRequestEvent*>(event);
+        QWidget* origin = request->origin();
+        showHelpTopic(origin ? origin->window() : this, request->contextNumber());
+        event->accept();
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

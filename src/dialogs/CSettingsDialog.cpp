@@ -3,8 +3,7 @@
 #include "CFieldCombo.h"
 #include "CFieldEdit.h"
 #include "ControlId.h"
-#include "HelpTopics.h"
-#include "HelpWindow.h"
+#include "HelpRequest.h"
 #include "UiText.h"
 
 #include <QApplication>
@@ -157,7 +156,7 @@ void CSettingsDialog::focusMoved(QWidget* now) {
 void CSettingsDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_F1:
-        showHelpTopic(this, helpContextOf(focusWidget()));
+        requestHelp(this, helpContextOf(focusWidget()));
         event->accept();
         return;
     case Qt::Key_Return:

@@ -1,8 +1,7 @@
 #include "OtherDialogs.h"
 
 #include "ControlId.h"
-#include "HelpTopics.h"
-#include "HelpWindow.h"
+#include "HelpRequest.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -123,7 +122,7 @@ std::array<int, kColumnGroupCount> CColumnDisplayDlg::flags() const {
 
 void CColumnDisplayDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        showHelpTopic(this, help::dialogContext(kResourceId));
+        requestHelp(this, help::dialogContext(kResourceId));
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

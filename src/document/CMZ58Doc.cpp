@@ -213,10 +213,4 @@ void CMZ58Doc::titleChanged() {
         onTitleChanged();
 }
 
-bool writeFreshImageFile(const fs::path& path, int band) {
-    ImageState state;
-    ImageCodec::makeNewImage(state, band);
-    return WriteProgrammingFile(path, state.image, state.localOffset).ok();
-}
-
 } // namespace mz58

@@ -103,7 +103,4 @@ private:
     OptionUnitCallFlags m_callFlags;
 };
 
-// Writes a fresh image of `band` (as `mz58 new` makes it) as a programming file, silently.
-[[nodiscard]] bool writeFreshImageFile(const std::filesystem::path& path, int band);
-
 } // namespace mz58

@@ -6,7 +6,7 @@
 #include "ModalScript.h"
 #include "ProgrammingFile.h"
 #include "QtFileChooser.h"
-#include "SimulatedRadio.h"
+#include "SimulatorProcess.h"
 #include "UiText.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ class TransferTest : public QObject {
 private:
     void makeFrame(const QStringList& simulatorArguments, int band = kVhf) {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_radio = std::make_unique<SimulatedRadio>();
+        m_radio = std::make_unique<SimulatorProcess>();
         QVERIFY2(m_radio->start(band, QStringList{"--pace", "fast"} + simulatorArguments),
                  qPrintable(m_radio->errorString()));
         m_context = AppContext{};
@@ -67,7 +67,7 @@ private:
     QtFileChooser m_chooser;
     AppContext m_context;
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SimulatedRadio> m_radio;
+    std::unique_ptr<SimulatorProcess> m_radio;
     std::unique_ptr<CMZ58Doc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 

@@ -19,10 +19,11 @@
 #include "HelpTopics.h"
 #include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
+#include "ProgrammingFile.h"
 #include "QtFileChooser.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
-#include "SimulatedRadio.h"
+#include "SimulatorProcess.h"
 #include "TestImages.h"
 
 #include <QAction>
@@ -223,7 +224,7 @@ int main(int argc, char* argv[]) {
     if (!QDir().mkpath(out.filePath(QStringLiteral("dialogs"))))
         return 1;
     QTemporaryDir dir;
-    SimulatedRadio radio;
+    SimulatorProcess radio;
     if (!radio.start(kVhf, {"--state", "off", "--power-on-after", "600000"}))
         return 1;
 

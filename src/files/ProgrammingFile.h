@@ -72,4 +72,7 @@ bool IsDefaultImageName(const std::filesystem::path& path);
 // Encodes all and writes the image as a default image file.
 Status WriteDefaultImage(const std::filesystem::path& path, ImageState& state);
 
+// Writes a fresh image of `band` (as `mz58 new` makes it) as a programming file, silently.
+[[nodiscard]] bool writeFreshImageFile(const std::filesystem::path& path, int band);
+
 } // namespace mz58

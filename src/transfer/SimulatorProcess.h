@@ -9,12 +9,12 @@ namespace mz58 {
 
 // The built-in demonstration radio: the mz58-radiosim program on a pseudo-terminal, started
 // in the background and ended with this object.
-class SimulatedRadio {
+class SimulatorProcess {
 public:
-    SimulatedRadio();
-    ~SimulatedRadio();
-    SimulatedRadio(const SimulatedRadio&) = delete;
-    SimulatedRadio& operator=(const SimulatedRadio&) = delete;
+    SimulatorProcess();
+    ~SimulatorProcess();
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
 
     // Starts the simulator with a fresh radio of `band` and the extra arguments; false (with
     // errorString()) when it could not be started or did not name its port.

@@ -1,6 +1,6 @@
-#include "SimulatedRadio.h"
+#include "SimulatorProcess.h"
 
-#include "CMZ58Doc.h"
+#include "ProgrammingFile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -20,7 +20,7 @@ constexpr int kStopTimeoutMs = 2000;
 
 } // namespace
 
-SimulatedRadio::SimulatedRadio() {
+SimulatorProcess::SimulatorProcess() {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.setStandardErrorFile(QProcess::nullDevice());
 #ifdef Q_OS_LINUX
@@ -29,11 +29,11 @@ SimulatedRadio::SimulatedRadio() {
 #endif
 }
 
-SimulatedRadio::~SimulatedRadio() {
+SimulatorProcess::~SimulatorProcess() {
     stop();
 }
 
-QString SimulatedRadio::programPath() {
+QString SimulatorProcess::programPath() {
     const QString beside =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("mz58-radiosim"));
     if (QFileInfo(beside).isExecutable())
@@ -45,11 +45,11 @@ QString SimulatedRadio::programPath() {
     return {};
 }
 
-QString SimulatedRadio::memoryFile() const {
+QString SimulatorProcess::memoryFile() const {
     return m_dir.filePath(QStringLiteral("radio.q7m"));
 }
 
-bool SimulatedRadio::start(int band, const QStringList& extraArguments) {
+bool SimulatorProcess::start(int band, const QStringList& extraArguments) {
     const QString program = programPath();
     if (program.isEmpty()) {
         m_error = QStringLiteral("mz58-radiosim not found");
@@ -82,7 +82,7 @@ bool SimulatedRadio::start(int band, const QStringList& extraArguments) {
     return true;
 }
 
-void SimulatedRadio::stop() {
+void SimulatorProcess::stop() {
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.terminate();

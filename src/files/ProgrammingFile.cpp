@@ -266,4 +266,10 @@ Status WriteDefaultImage(const fs::path& path, ImageState& state) {
     return WriteProgrammingFile(path, state.image, state.localOffset, kNoFileName);
 }
 
+bool writeFreshImageFile(const std::filesystem::path& path, int band) {
+    ImageState state;
+    ImageCodec::makeNewImage(state, band);
+    return WriteProgrammingFile(path, state.image, state.localOffset).ok();
+}
+
 } // namespace mz58
