@@ -29,7 +29,7 @@ inline constexpr int kDcsCount = 104;
 // are reserved for the group; `tones` holds the texts of the positions that have a tone.
 struct TwoToneGroup {
     std::string_view name;
-    int base;  // -1 for group 0 (off), which has no tone numbers
+    int base;      // -1 for group 0 (off), which has no tone numbers
     int slotCount; // 0 for group 0 and for group 19 (user defined)
     std::span<const std::string_view> tones;
 };

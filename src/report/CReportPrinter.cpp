@@ -230,8 +230,7 @@ ReportPage CReportPrinter::settingsSection() const {
                          listText(kBoardPresenceTexts, m_devices.encryptionAbsent)));
     l.push_back(withText("     DTMF Device:          %s",
                          listText(kBoardPresenceTexts, m_devices.dtmfAbsent)));
-    l.push_back(withText("     Sub CPU:              %s",
-                         optionUnitReportText(m_optionUnit.type)));
+    l.push_back(withText("     Sub CPU:              %s", optionUnitReportText(m_optionUnit.type)));
     l.emplace_back();
     l.emplace_back();
 

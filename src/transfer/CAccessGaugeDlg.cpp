@@ -195,8 +195,8 @@ void CAccessGaugeDlg::onDone(const TransferResult& result) {
                     tr("电台原有的数据已备份到：\n%1")
                         .arg(QString::fromStdString(result.backupFile.string()));
         auto* box =
-            new QMessageBox(MessageBoxPrompter::boxIcon(m_message->icon), QGuiApplication::applicationDisplayName(),
-                            text, QMessageBox::Ok, this);
+            new QMessageBox(MessageBoxPrompter::boxIcon(m_message->icon),
+                            QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         connect(box, &QMessageBox::finished, this, [this] {
             m_messageOpen = false;

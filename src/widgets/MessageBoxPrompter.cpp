@@ -59,8 +59,8 @@ QString MessageBoxPrompter::messageText(StringId id, std::span<const std::string
 
 Answer MessageBoxPrompter::show(const QString& text, const QString& detail, Buttons buttons,
                                 Icon icon) {
-    QMessageBox box(boxIcon(icon), QApplication::applicationDisplayName(), text,
-                    buttonsOf(buttons), m_parent);
+    QMessageBox box(boxIcon(icon), QApplication::applicationDisplayName(), text, buttonsOf(buttons),
+                    m_parent);
     if (!detail.isEmpty())
         box.setDetailedText(detail);
     return answerOf(box.exec());
