@@ -95,8 +95,6 @@ bool CMZ58App::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
     m_prompter.setParent(m_frame.get());
     m_chooser.setParent(m_frame.get());
-    m_doc->onUpdateViews = [frame = m_frame.get()](int hint) { frame->refresh(hint); };
-    m_doc->onTitleChanged = [frame = m_frame.get()] { frame->updateTitle(); };
     connect(m_instance, &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::activate);
 
     m_frame->show();

@@ -10,6 +10,7 @@
 #include "HelpWindow.h"
 #include "ReportPrinting.h"
 #include "ShellRules.h"
+#include "UiText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +45,7 @@ constexpr int kContentsContexts[] = {0x5E81B, 0x5E81C, 0x5E81D, 0x5E81E, 0x1E143
 CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_context(context) {
     setObjectName(QStringLiteral("CMainFrame"));
-    m_view = new CMZ58View(m_doc.state(), this);
+    m_view = new CMZ58View(m_doc, this);
     setCentralWidget(m_view);
     m_printing = new ReportPrinting(m_doc, m_context, this);
 
@@ -56,7 +57,6 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
 
     connect(m_view, &CMZ58View::hexViewRequested, this, &CMainFrame::showHexView);
     connect(m_view, &CMZ58View::helpRequested, this, &CMainFrame::onHelpContext);
-    connect(m_view, &CMZ58View::modified, this, &CMainFrame::onChannelEdited);
     connect(m_view, &CMZ58View::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(m_printing, &ReportPrinting::printerChanged, this, &CMainFrame::updateHeaderInfo);
@@ -81,12 +81,24 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     settings.endGroup();
     rebuildRecentMenu();
 
+    // The window shows the document: every change of it refreshes the window.
+    m_doc.onUpdateViews = [this](int hint) { refresh(hint); };
+    m_doc.onTitleChanged = [this] { updateTitle(); };
+    m_doc.onHistoryChanged = [this] { updateUndoActions(); };
+    m_doc.onShowPlace = [this](const EditPlace& place) { m_view->showPlace(place); };
+
     updateHeaderInfo();
     updateTitle();
     updateActions();
+    updateUndoActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    m_doc.onUpdateViews = nullptr;
+    m_doc.onTitleChanged = nullptr;
+    m_doc.onHistoryChanged = nullptr;
+    m_doc.onShowPlace = nullptr;
+}
 
 void CMainFrame::createStatusBar() {
     m_idleLabel = new QLabel(idleText(), statusBar());
@@ -125,6 +137,7 @@ void CMainFrame::refresh(int hint) {
         break;
     case kHintHeader:
         updateHeaderInfo();
+        m_view->onUpdate(kHintHeader);
         break;
     case kHintBandChange:
         m_view->setBank(kBankA);
@@ -134,6 +147,7 @@ void CMainFrame::refresh(int hint) {
         updateActions();
         break;
     default:
+        m_view->onUpdate(hint);
         break;
     }
 }
@@ -156,16 +170,52 @@ void CMainFrame::updateActions() {
             it.value()->setChecked(m_view->isColumnGroupShown(id - cmd::kColumnGroupFirst));
             continue;
         }
+        if (id == cmd::kEditUndo || id == cmd::kEditRedo)
+            continue; // the history decides these
         it.value()->setEnabled(isCommandEnabled(id, unit, devices.dtmfAbsent != 0));
     }
 }
 
 void CMainFrame::updateTitle() {
-    QString title = QString::fromStdString(m_doc.title()) + QStringLiteral(" - ");
+    // "[*]" shows the modified mark where the platform puts it.
+    QString title = QString::fromStdString(m_doc.title()) + QStringLiteral("[*] - ");
     title += m_context.maintenance ? tr("MZ58Win for QM-610(M)") : tr("MZ58Win for QM-610");
     if (m_context.simulated)
         title += QStringLiteral(" — ") + tr("模拟电台 (simulated radio)");
     setWindowTitle(title);
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::updateUndoActions() {
+    const struct {
+        QAction* action;
+        bool available;
+        const char* text;
+        const EditName* name;
+    } entries[] = {
+        {action(cmd::kEditUndo), m_doc.canUndo(), QT_TR_NOOP("&U撤消 %1"),
+         m_doc.canUndo() ? &m_doc.undoName() : nullptr},
+        {action(cmd::kEditRedo), m_doc.canRedo(), QT_TR_NOOP("&R重做 %1"),
+         m_doc.canRedo() ? &m_doc.redoName() : nullptr},
+    };
+    for (const auto& e : entries) {
+        if (!e.action)
+            continue;
+        e.action->setEnabled(e.available);
+        e.action->setText(e.name ? tr(e.text).arg(uiMessage(e.name->id, e.name->args))
+                                 : tr(e.text).arg(QString()).trimmed());
+    }
+}
+
+// Undo while the in-cell editor is open takes back the typing: the editor closes unapplied.
+void CMainFrame::onUndo(int) {
+    if (!m_view->discardEditor())
+        m_doc.undo();
+}
+
+void CMainFrame::onRedo(int) {
+    m_view->discardEditor();
+    m_doc.redo();
 }
 
 void CMainFrame::activate() {
@@ -371,7 +421,6 @@ void CMainFrame::onNotAvailable(int id) {
 }
 
 void CMainFrame::showHexView() {
-    ImageCodec::encodeAll(m_doc.state());
     CFileDataDlg dialog(m_doc.state().image, this);
     dialog.exec();
 }

@@ -32,6 +32,8 @@ public:
     // Applies the availability row of the option unit and the column-group check marks.
     void updateActions();
     void updateTitle();
+    // The Edit menu's undo and redo entries: enabled with the name of the step they take.
+    void updateUndoActions();
     // Brings the window to the front (a second start asked for it).
     void activate();
 
@@ -65,6 +67,8 @@ public:
     void onSettingsDialog(int id);
     void onComPort(int id);
     void onColumnDisplay(int id);
+    void onUndo(int id);
+    void onRedo(int id);
     void onCopy(int id);
     void onPaste(int id);
     void onImportCsv(int id);
@@ -92,7 +96,6 @@ private:
     void rememberRecentFile();
     void rebuildRecentMenu();
     void showHexView();
-    void onChannelEdited();
 
     CMZ58Doc& m_doc;
     AppContext& m_context;

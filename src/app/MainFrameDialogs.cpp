@@ -13,59 +13,62 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace mz58 {
 namespace {
 
-using DialogRunner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+using DialogRunner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
 
+// A dialog command, the dialog it runs and the name of its undo step.
 struct SettingsCommand {
     int id;
     DialogRunner run;
+    StringId stepName;
 };
 
 constexpr SettingsCommand kSettingsCommands[] = {
-    {cmd::kHardware, runHardwareDialog},
-    {cmd::kOptions, runOptionsDialog},
-    {cmd::kScan, runScanDialog},
-    {cmd::kPowerSave, runPowerSaveDialog},
-    {cmd::kKeyFunction, runKeyFunctionDialog},
-    {cmd::kMarketNumber, runMarketNumberDialog},
-    {cmd::kOtherFunctions, runOtherFunctionsDialog},
-    {cmd::kChannelType, runChannelTypeDialog},
-    {cmd::kAni, runAniDialog},
-    {cmd::kDtmf, runDtmfDialog},
-    {cmd::kPagingCode, runPagingCodeDialog},
-    {cmd::kTwoTone, runTwoToneParamDialog},
-    {cmd::kTwoToneTable, runTwoToneTableDialog},
+    {cmd::kHardware, runHardwareDialog, msg::kStepHardware},
+    {cmd::kOptions, runOptionsDialog, msg::kStepOptions},
+    {cmd::kScan, runScanDialog, msg::kStepScan},
+    {cmd::kPowerSave, runPowerSaveDialog, msg::kStepPowerSave},
+    {cmd::kKeyFunction, runKeyFunctionDialog, msg::kStepKeyFunction},
+    {cmd::kMarketNumber, runMarketNumberDialog, msg::kStepSerialNumber},
+    {cmd::kOtherFunctions, runOtherFunctionsDialog, msg::kStepOtherFunctions},
+    {cmd::kChannelType, runChannelTypeDialog, msg::kStepChannelTypes},
+    {cmd::kAni, runAniDialog, msg::kStepAni},
+    {cmd::kDtmf, runDtmfDialog, msg::kStepDtmf},
+    {cmd::kPagingCode, runPagingCodeDialog, msg::kStepPagingCodes},
+    {cmd::kTwoTone, runTwoToneParamDialog, msg::kStepTwoTone},
+    {cmd::kTwoToneTable, runTwoToneTableDialog, msg::kStepTwoToneTable},
 };
 
 } // namespace
 
 void CMainFrame::onSettingsDialog(int id) {
-    DialogRunner run = nullptr;
-    for (const auto& command : kSettingsCommands) {
-        if (command.id == id)
-            run = command.run;
-    }
-    if (!run)
+    const auto command = std::ranges::find(kSettingsCommands, id, &SettingsCommand::id);
+    if (command == std::end(kSettingsCommands))
         return;
     DialogContext context;
     context.maintenanceMode = m_context.maintenance;
     context.currentBank = m_view->bank();
     context.documentModified = m_doc.IsModified();
     context.saveChangesFirst = [this] { return m_doc.SaveModified(); };
-    const DialogOutcome outcome = run(this, m_doc.state(), context);
-    if (outcome.modified)
-        m_doc.SetModifiedFlag();
+    const EditPlace place = m_view->place();
+    DialogOutcome outcome = command->run(this, m_doc.state(), context);
+    if (!outcome.accepted())
+        return;
     if (outcome.currentBank != m_view->bank())
         m_view->setBank(outcome.currentBank);
-    if (outcome.refreshHint == kHintBandChange)
-        m_doc.ChangeBand(); // loads or writes the new band's default image, then refreshes
+    const EditName name{command->stepName, {}};
+    if (outcome.refreshHint == kHintBandChange) // loads or writes the new band's default image
+        m_doc.ChangeBand(std::move(*outcome.state), name, place);
     else
-        refresh(outcome.refreshHint);
+        m_doc.commitEdit(std::move(*outcome.state), name, place, outcome.refreshHint);
 }
 
 void CMainFrame::onComPort(int) {
@@ -96,10 +99,6 @@ void CMainFrame::onPaste(int) {
     m_view->paste();
 }
 
-void CMainFrame::onChannelEdited() {
-    m_doc.SetModifiedFlag();
-}
-
 void CMainFrame::onImportCsv(int) {
     const QString path = QFileDialog::getOpenFileName(this, tr("Import CHIRP CSV..."), {},
                                                       tr("CHIRP CSV (*.csv);;*"), nullptr,
@@ -113,13 +112,14 @@ void CMainFrame::onImportCsv(int) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    ImageCodec::encodeAll(m_doc.state());
+    ImageState next = m_doc.state();
     const ChirpImportResult result = importChirpCsv(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), m_doc.state());
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), next);
     const QString report = QString::fromStdString(importReportText(result));
     if (result.applied()) {
-        m_doc.SetModifiedFlag();
-        refresh(kHintRebuild);
+        m_doc.commitEdit(std::move(next),
+                         {msg::kStepImport, {QFileInfo(path).fileName().toStdString()}},
+                         m_view->place(), kHintRebuild);
         QMessageBox::information(
             this, QCoreApplication::applicationName(),
             tr("%n channel(s) imported.", nullptr, static_cast<int>(result.imported.size())) +

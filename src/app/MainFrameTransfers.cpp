@@ -4,6 +4,7 @@
 
 #include "CAccessGaugeDlg.h"
 #include "CMZ58Doc.h"
+#include "CMZ58View.h"
 
 #include <QStatusBar>
 
@@ -17,7 +18,7 @@ void CMainFrame::onUpload(int) {
     // Only a successful upload replaces the image and renames the document; a failed or
     // cancelled one leaves it exactly as it was, unsaved edits included.
     if (dialog.result().succeeded())
-        m_doc.applyUpload(working.image);
+        m_doc.applyUpload(working.image, m_view->place());
 }
 
 void CMainFrame::onDownload(int) {

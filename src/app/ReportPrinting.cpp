@@ -58,7 +58,6 @@ QWidget* ReportPrinting::parentWidget() const {
 }
 
 static CReportPrinter prepareReport(CMZ58Doc& doc) {
-    ImageCodec::encodeAll(doc.state());
     CReportPrinter report;
     report.Prepare(doc.state(), doc.fileName());
     return report;

@@ -5,6 +5,7 @@
 #include "ChannelRowDelegate.h"
 #include "GroupHeaderView.h"
 #include "MessageBoxPrompter.h"
+#include "UiText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,11 +26,6 @@
 namespace mz58 {
 namespace {
 
-// The refresh hints of the document's views.
-constexpr int kHintRebuild = 1;
-constexpr int kHintHeader = 2;
-constexpr int kHintBandChange = 4;
-
 // The view's margins: the grid and the header end this far inside the view's right and bottom
 // edges.
 constexpr int kEdgeMargin = 15;
@@ -43,9 +39,20 @@ QString fromStd(const std::string& text) {
 // The question of the channel copy.
 constexpr StringId kCopyChannelQuestion = 53;
 
+// The name of an undo step in a cell: "Ch 3 Receive".
+EditName cellStepName(StringId id, int channel, Column column, int optionUnitType) {
+    return {id, {std::to_string(channel + 1), std::string(columnCaption(column, optionUnitType))}};
+}
+
+// A channel as the channel copy names it: its bank's letter and its number there ("B3").
+std::string bankChannelLabel(int channel) {
+    return (channel < kChannelsPerBank ? "A" : "B") +
+           std::to_string(channel % kChannelsPerBank + 1);
+}
+
 } // namespace
 
-CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_groupShown[static_cast<std::size_t>(g)] = columnGroupShownByDefault(g);
 
@@ -60,7 +67,7 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
     m_bankLabel->setFont(bankFont);
 
     m_gridBox = new QGroupBox(this);
-    m_model = new ChannelGridModel(m_state, this);
+    m_model = new ChannelGridModel(m_doc.state(), this);
     m_grid = new QTableView(m_gridBox);
     m_header = new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid);
     m_grid->setHorizontalHeader(m_header);
@@ -173,9 +180,12 @@ void CMZ58View::onUpdate(int hint) {
         setBank(kBankA);
         return;
     }
-    if (hint & kHintRebuild)
+    if (hint & kHintRebuild) {
         rebuild();
-    else if (hint & kHintHeader)
+        return;
+    }
+    m_model->refreshChangedCells();
+    if (hint & kHintHeader)
         refreshHeader();
 }
 
@@ -213,7 +223,7 @@ void CMZ58View::setColumnGroupShown(int group, bool shown) {
 int CMZ58View::currentHelpContext() const {
     const QModelIndex current = m_grid->currentIndex();
     const auto column = static_cast<Column>(current.isValid() ? current.column() : 0);
-    return columnHelpContext(column, m_state.optionUnit.type);
+    return columnHelpContext(column, m_doc.state().optionUnit.type);
 }
 
 void CMZ58View::relayout() {
@@ -246,10 +256,10 @@ void CMZ58View::refreshHeader() {
     if (m_info.simulated)
         port = tr("%1（模拟电台）").arg(port);
     const std::array<QString, HeaderFieldCount> values{
-        fromStd(m_state.serialNumber.digits),
-        fromStd(bandText(m_state.hardware.band)),
+        fromStd(m_doc.state().serialNumber.digits),
+        fromStd(bandText(m_doc.state().hardware.band)),
         fromStd(modelText()),
-        fromStd(firmwareVersionText(m_state.image)),
+        fromStd(firmwareVersionText(m_doc.state().image)),
         port,
         m_info.printerName,
     };
@@ -292,8 +302,8 @@ void CMZ58View::runKeyAction(KeyAction action) {
         emit helpRequested(currentHelpContext());
         break;
     case KeyAction::NextBank:
-        if (bankKeyFitted(m_state.image))
-            setBank(nextBank(bank(), m_state.channels.bankCounts));
+        if (bankKeyFitted(m_doc.state().image))
+            setBank(nextBank(bank(), m_doc.state().channels.bankCounts));
         break;
     case KeyAction::HexView:
         emit hexViewRequested();
@@ -386,8 +396,30 @@ bool CMZ58View::isEditorOpen() const {
     return m_editing;
 }
 
-ChannelEntry& CMZ58View::currentEntry() {
-    return m_state.channels.entries[static_cast<std::size_t>(currentChannel())];
+bool CMZ58View::discardEditor() {
+    const bool open = m_editing;
+    cancelEditor();
+    return open;
+}
+
+EditPlace CMZ58View::place() const {
+    return {bank(), currentChannel(), static_cast<int>(currentColumn())};
+}
+
+void CMZ58View::showPlace(const EditPlace& place) {
+    if (place.bank != bank())
+        setBank(place.bank);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->channelIndex(row) == place.channel) {
+            const int column = place.column >= 0 ? place.column : 0;
+            setCurrentCell(row, static_cast<Column>(column));
+            break;
+        }
+    }
+}
+
+const ChannelEntry& CMZ58View::currentEntry() const {
+    return m_doc.state().channels.entries[static_cast<std::size_t>(currentChannel())];
 }
 
 // The keys of the grid; true when the key was handled (not passed on to the grid).
@@ -461,20 +493,21 @@ void CMZ58View::showEditMenu(const QPoint& position) {
 void CMZ58View::cycleCurrentCell() {
     const int channel = currentChannel();
     const Column column = currentColumn();
-    ChannelEntry& entry = currentEntry();
-    const EditContext context = EditContext::fromState(m_state);
+    ChannelEntry entry = currentEntry();
+    const EditContext context = EditContext::fromState(m_doc.state());
     EditResult result = cycleCell(entry, channel, column, context);
     if (result.kind == EditResult::OpenList) {
         const SelectionList list = selectionList(entry, column, context);
         const std::optional<int> chosen = m_chooseFromList(list);
-        result = applyListChoice(m_state.channels.entries[static_cast<std::size_t>(channel)],
-                                 column, list, chosen);
+        result = applyListChoice(entry, column, list, chosen);
     }
-    applied(result);
+    applyToChannel(channel, column, entry, result, msg::kStepChange);
 }
 
 void CMZ58View::invertCurrentDcs() {
-    applied(invertDcs(currentEntry(), currentColumn()));
+    ChannelEntry entry = currentEntry();
+    const EditResult result = invertDcs(entry, currentColumn());
+    applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepInvertDcs);
 }
 
 void CMZ58View::openEditor(const QString& text, bool selectAll) {
@@ -501,8 +534,10 @@ void CMZ58View::commitEditor() {
     if (m_editor->hasFocus())
         m_grid->setFocus();
     m_editor->hide();
-    ChannelEntry& entry = m_state.channels.entries[static_cast<std::size_t>(m_editChannel)];
-    applied(enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_state)));
+    ChannelEntry entry = m_doc.state().channels.entries[static_cast<std::size_t>(m_editChannel)];
+    const EditResult result =
+        enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_doc.state()));
+    applyToChannel(m_editChannel, m_editColumn, entry, result, msg::kStepTyping);
 }
 
 void CMZ58View::cancelEditor() {
@@ -514,27 +549,29 @@ void CMZ58View::cancelEditor() {
     m_editor->hide();
 }
 
-void CMZ58View::applied(const EditResult& result) {
-    switch (result.kind) {
-    case EditResult::Done:
-        m_model->refreshChangedCells();
-        emit modified();
-        if (!result.message.empty())
-            refuse(result.message);
-        break;
-    case EditResult::Refused:
-        refuse(result.message);
-        break;
-    case EditResult::Ignored:
-    case EditResult::OpenList:
-        break;
+void CMZ58View::applyToChannel(int channel, Column column, const ChannelEntry& entry,
+                               const EditResult& result, StringId stepName) {
+    if (result.done()) {
+        const EditName name =
+            cellStepName(stepName, channel, column, m_doc.state().optionUnit.type);
+        const EditPlace where{bank(), channel, static_cast<int>(column)};
+        m_doc.edit(name, where, kHintNothing, [&](ImageState& next) {
+            next.channels.entries[static_cast<std::size_t>(channel)] = entry;
+        });
     }
+    report(result);
 }
 
-void CMZ58View::refuse(const std::string& why) {
+// A refusal, or a warning that comes with a done edit: a beep and the reason.
+void CMZ58View::report(const EditResult& result) {
+    if (result.kind == EditResult::Refused || (result.done() && result.message))
+        refuse(result.message);
+}
+
+void CMZ58View::refuse(const std::optional<UserMessage>& why) {
     QApplication::beep();
-    if (!why.empty())
-        emit statusMessage(fromStd(why));
+    if (why)
+        emit statusMessage(uiMessage(*why));
     emit refused();
 }
 
@@ -584,8 +621,10 @@ void CMZ58View::paste() {
         pasteChannelCopy(text);
         return;
     }
-    applied(pasteIntoCell(currentEntry(), currentColumn(), text.toStdString(),
-                          EditContext::fromState(m_state)));
+    ChannelEntry entry = currentEntry();
+    const EditResult result = pasteIntoCell(entry, currentColumn(), text.toStdString(),
+                                            EditContext::fromState(m_doc.state()));
+    applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepPaste);
 }
 
 // Pasting a channel number into "Chn": after asking, copies that channel's shown columns here.
@@ -600,10 +639,13 @@ void CMZ58View::pasteChannelCopy(const QString& text) {
                                           m_grid->currentIndex().data().toString().toStdString()};
     if (m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) != Answer::Yes)
         return;
-    auto& entries = m_state.channels.entries;
-    copyChannel(entries[static_cast<std::size_t>(*source)],
-                entries[static_cast<std::size_t>(target)], target, m_groupShown);
-    applied(EditResult{});
+    const EditName name{msg::kStepChannelCopy,
+                        {bankChannelLabel(*source), bankChannelLabel(target)}};
+    m_doc.edit(name, place(), kHintNothing, [&](ImageState& next) {
+        auto& entries = next.channels.entries;
+        copyChannel(entries[static_cast<std::size_t>(*source)],
+                    entries[static_cast<std::size_t>(target)], target, m_groupShown);
+    });
 }
 
 } // namespace mz58

@@ -380,9 +380,9 @@ struct Importer {
         // The grid's two entries, as if typed: receive with the row's offset, then transmit.
         const double localOffset = static_cast<double>(tx - *rx) / 1e6;
         if (const auto refused = setRxFromText(c, megahertzText(*rx), state.hardware, localOffset))
-            return frequencyRefusalText(*refused);
+            return messageText(frequencyRefusalMessage(*refused));
         if (const auto refused = setTxFromText(c, megahertzText(tx), state.hardware))
-            return frequencyRefusalText(*refused);
+            return messageText(frequencyRefusalMessage(*refused));
         warnIfMoved(line, "RX", *rx, c.rxFrequency);
         if (duplex != "off" && tx != *rx)
             warnIfMoved(line, "TX", tx, c.txFrequency);

@@ -23,6 +23,44 @@ inline constexpr StringId kFileReadOnly = 49;
 inline constexpr StringId kAskToSave = 61699;
 // Messages of this program beyond the radio's original texts.
 inline constexpr StringId kOffsetReplaced = 7001;
+
+// The names of undo steps, after "Undo" and "Redo" in the Edit menu.
+inline constexpr StringId kStepRead = 7100;   // a read from the radio
+inline constexpr StringId kStepTyping = 7101; // %1 channel 1..16, %2 column
+inline constexpr StringId kStepChange = 7102; // a value stepped or chosen from a list
+inline constexpr StringId kStepPaste = 7103;
+inline constexpr StringId kStepInvertDcs = 7104;
+inline constexpr StringId kStepChannelCopy = 7105; // %1 source, %2 target ("A3", "B3")
+inline constexpr StringId kStepImport = 7107;      // %1 the CSV file's name
+inline constexpr StringId kStepHardware = 7110;    // the settings and signalling dialogs
+inline constexpr StringId kStepOptions = 7111;
+inline constexpr StringId kStepScan = 7112;
+inline constexpr StringId kStepPowerSave = 7113;
+inline constexpr StringId kStepKeyFunction = 7114;
+inline constexpr StringId kStepSerialNumber = 7115;
+inline constexpr StringId kStepOtherFunctions = 7116;
+inline constexpr StringId kStepChannelTypes = 7117;
+inline constexpr StringId kStepAni = 7118;
+inline constexpr StringId kStepDtmf = 7119;
+inline constexpr StringId kStepPagingCodes = 7120;
+inline constexpr StringId kStepTwoTone = 7121;
+inline constexpr StringId kStepTwoToneTable = 7122;
+
+// Why a cell edit or paste was refused, or what it warns about.
+inline constexpr StringId kNotAFrequency = 7140; // %1 the text
+inline constexpr StringId kNoFrequencyIn = 7141; // %1 the text
+inline constexpr StringId kNoToneType = 7142;
+inline constexpr StringId kNotAToneOfType = 7143;     // %1 the text
+inline constexpr StringId kNotACallCode = 7144;       // %1 the text
+inline constexpr StringId kCallCodeNotDefined = 7145; // %1 the text
+inline constexpr StringId kRxNotHeld = 7146;          // %1 MHz, %2 the step in kHz, %3 read back
+inline constexpr StringId kTxNotHeld = 7147;
+inline constexpr StringId kCopyNeedsChannel = 7148;
+inline constexpr StringId kChannelNotInUse = 7149;
+inline constexpr StringId kNotASquelchLevel = 7150; // %1 the text
+inline constexpr StringId kNoEncryptionDevice = 7151;
+inline constexpr StringId kAlertNeedsDcs = 7152;
+inline constexpr StringId kNoValueOfColumn = 7153; // %1 the text
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.
@@ -31,7 +69,7 @@ std::string_view stringText(StringId id);
 // An English gloss of a message for command-line users; empty when there is none.
 std::string_view stringGloss(StringId id);
 
-// Replaces "%1" and "%2" in a message with the given arguments.
+// Replaces "%1".."%9" in a message with the given arguments.
 std::string formatMessage(std::string_view text, std::span<const std::string> args);
 
 enum class Buttons { Ok, YesNo, YesNoCancel };

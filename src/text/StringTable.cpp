@@ -403,6 +403,55 @@ constexpr StringEntry kStrings[] = {
     {3708, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Channel Type\n<SELECT>"), ""},
     {7001, MZ58_TRANSLATE_NOOP("mz58::StringTable", "默认差频 %1 MHz 无效, 已改为 %2 MHz"),
      "the file's local offset is not a usable value; it was replaced"},
+    // Names of undo steps
+    {7100, MZ58_TRANSLATE_NOOP("mz58::StringTable", "read from radio"), ""},
+    {7101, MZ58_TRANSLATE_NOOP("mz58::StringTable", "typing in Ch %1 %2"), ""},
+    {7102, MZ58_TRANSLATE_NOOP("mz58::StringTable", "change to Ch %1 %2"), ""},
+    {7103, MZ58_TRANSLATE_NOOP("mz58::StringTable", "paste into Ch %1 %2"), ""},
+    {7104, MZ58_TRANSLATE_NOOP("mz58::StringTable", "DCS inversion in Ch %1 %2"), ""},
+    {7105, MZ58_TRANSLATE_NOOP("mz58::StringTable", "copy of Ch %1 to Ch %2"), ""},
+    {7107, MZ58_TRANSLATE_NOOP("mz58::StringTable", "import of %1"), ""},
+    {7110, MZ58_TRANSLATE_NOOP("mz58::StringTable", "hardware settings"), ""},
+    {7111, MZ58_TRANSLATE_NOOP("mz58::StringTable", "options"), ""},
+    {7112, MZ58_TRANSLATE_NOOP("mz58::StringTable", "scan settings"), ""},
+    {7113, MZ58_TRANSLATE_NOOP("mz58::StringTable", "power save settings"), ""},
+    {7114, MZ58_TRANSLATE_NOOP("mz58::StringTable", "key function"), ""},
+    {7115, MZ58_TRANSLATE_NOOP("mz58::StringTable", "serial number"), ""},
+    {7116, MZ58_TRANSLATE_NOOP("mz58::StringTable", "other functions"), ""},
+    {7117, MZ58_TRANSLATE_NOOP("mz58::StringTable", "channel types"), ""},
+    {7118, MZ58_TRANSLATE_NOOP("mz58::StringTable", "ANI settings"), ""},
+    {7119, MZ58_TRANSLATE_NOOP("mz58::StringTable", "DTMF settings"), ""},
+    {7120, MZ58_TRANSLATE_NOOP("mz58::StringTable", "paging codes"), ""},
+    {7121, MZ58_TRANSLATE_NOOP("mz58::StringTable", "2-tone settings"), ""},
+    {7122, MZ58_TRANSLATE_NOOP("mz58::StringTable", "2-tone table"), ""},
+    // Refusals and warnings of the grid's editing rules
+    {7140, MZ58_TRANSLATE_NOOP("mz58::StringTable", "not a frequency: \"%1\""), ""},
+    {7141, MZ58_TRANSLATE_NOOP("mz58::StringTable", "no frequency in \"%1\""), ""},
+    {7142, MZ58_TRANSLATE_NOOP("mz58::StringTable", "the channel has no tone type"), ""},
+    {7143,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "not a tone of the channel's tone type: \"%1\""), ""},
+    {7144, MZ58_TRANSLATE_NOOP("mz58::StringTable", "not a call code: \"%1\""), ""},
+    {7145,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "call code %1 is not defined for this radio; the channel keeps its code"),
+     ""},
+    {7146,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "RX %1 MHz cannot be stored in a channel on the %2 "
+                                              "kHz step: the radio would read it back as %3 MHz"),
+     ""},
+    {7147,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "TX %1 MHz cannot be stored in a channel on the %2 "
+                                              "kHz step: the radio would read it back as %3 MHz"),
+     ""},
+    {7148,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "the channel copy takes a channel number in \"Chn\""),
+     ""},
+    {7149, MZ58_TRANSLATE_NOOP("mz58::StringTable", "the channel is not in use"), ""},
+    {7150, MZ58_TRANSLATE_NOOP("mz58::StringTable", "not a squelch level 0..12: \"%1\""), ""},
+    {7151, MZ58_TRANSLATE_NOOP("mz58::StringTable", "no encryption device is fitted"), ""},
+    {7152, MZ58_TRANSLATE_NOOP("mz58::StringTable", "the out-of-range alert needs a DCS channel"),
+     ""},
+    {7153, MZ58_TRANSLATE_NOOP("mz58::StringTable", "\"%1\" is no value of this column"), ""},
     {59143, MZ58_TRANSLATE_NOOP("mz58::StringTable", "[ Key Operation ]"),
      ""}, // default text of the tip bar's right pane
     {61699, MZ58_TRANSLATE_NOOP("mz58::StringTable", "是否保存对 %1 的更改?"), "save the changes?"},
@@ -439,7 +488,7 @@ std::string formatMessage(std::string_view text, std::span<const std::string> ar
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
             const std::size_t n = static_cast<std::size_t>(text[i + 1] - '1');
             if (n < args.size())
                 result += args[n];

@@ -21,12 +21,30 @@ inline QString uiText(StringId id) {
                         : QCoreApplication::translate(kStringTableContext, text.c_str());
 }
 
-// A message with its "%1"/"%2" arguments filled in, translated before the arguments go in.
+// A message with its "%1".."%9" arguments filled in, translated before the arguments go in.
 inline QString uiMessage(StringId id, std::span<const std::string> args = {}) {
-    QString text = uiText(id);
-    for (std::size_t i = 0; i < args.size() && i < 2; ++i)
-        text.replace(QStringLiteral("%%1").arg(i + 1), QString::fromStdString(args[i]));
-    return text;
+    const QString text = uiText(id);
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == QLatin1Char('%') && next >= QLatin1Char('1') && next <= QLatin1Char('9')) {
+            const auto n = static_cast<std::size_t>(next.unicode() - '1');
+            if (n >= args.size()) {
+                result += text[i];
+                continue;
+            }
+            result += QString::fromStdString(args[n]);
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+inline QString uiMessage(const UserMessage& message) {
+    return uiMessage(message.id, message.args);
 }
 
 } // namespace mz58

@@ -39,8 +39,6 @@ private:
         m_doc->OnNewDocument();
         m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
         m_prompter.setParent(m_frame.get());
-        m_doc->onUpdateViews = [this](int hint) { m_frame->refresh(hint); };
-        m_doc->onTitleChanged = [this] { m_frame->updateTitle(); };
         m_frame->show();
     }
 
@@ -49,8 +47,8 @@ private:
         const QString named = m_dir->filePath(QStringLiteral("named.q7m"));
         QVERIFY(writeFreshImageFile(named.toStdString(), kVhf));
         QVERIFY(m_doc->OpenDocumentFile(named.toStdString()));
-        m_doc->state().channels.entries[2].inUse = 0;
-        m_doc->SetModifiedFlag();
+        m_doc->edit({msg::kStepChange, {}}, {}, kHintNothing,
+                    [](ImageState& s) { s.channels.entries[2].inUse = 0; });
     }
 
     static RadioImage fileImage(const QString& path) {
@@ -88,7 +86,7 @@ private slots:
         QCOMPARE(m_doc->fileName(), std::string("<none>"));
         QCOMPARE(m_doc->state().hardware.band, int(kUhf));
         QCOMPARE(m_doc->state().image, fileImage(m_radio->memoryFile()));
-        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("<none> - ")));
+        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("<none>[*] - ")));
     }
 
     void failedUploadLeavesTheDocument() {

@@ -2,6 +2,7 @@
 #include "CSettingsDialog.h"
 #include "ControlId.h"
 #include "DialogScript.h"
+#include "EditHistory.h"
 #include "OtherDialogs.h"
 #include "ReportOutput.h"
 #include "SettingsDialogs.h"
@@ -24,7 +25,7 @@ using namespace mz58::test;
 
 namespace {
 
-using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+using Runner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
 // The Settings menu's dialogs, the channel type command and the Signalling menu's dialogs, each
 // with the option unit that offers it; three again where their lists or rows change.
 const struct {
@@ -71,6 +72,15 @@ struct FixedPrompter : Prompter {
     }
 };
 
+// The state the document holds after a dialog: what OK handed back, encoded; else as before.
+ImageState committed(const DialogOutcome& outcome, const ImageState& before) {
+    if (!outcome.state)
+        return before;
+    ImageState after = *outcome.state;
+    ImageCodec::encodeAll(after);
+    return after;
+}
+
 DialogContext inMode(bool maintenance) {
     DialogContext ctx;
     ctx.maintenanceMode = maintenance;
@@ -116,7 +126,7 @@ template <class Command> QStringList walk(const Command& c) {
     QList<int> enabled;
     for (bool maintenance : {false, true}) {
         ImageState state = stateOf();
-        const RadioImage before = state.image;
+        ImageCodec::encodeAll(state);
         QStringList disabled;
         bool stayedOpen = true;
         whenOpen([&](QDialog* d) {
@@ -140,7 +150,7 @@ template <class Command> QStringList walk(const Command& c) {
         ctx.prompter = &no;
         ctx.currentBank = c.bank;
         const auto outcome = c.run(nullptr, state, ctx);
-        if (!stayedOpen || outcome.accepted || state.image != before)
+        if (!stayedOpen || outcome.accepted())
             lines << QStringLiteral("%1: Enter closed it or Cancel changed it").arg(c.name);
         lines << QStringLiteral("%1, %2 mode, disabled: %3")
                      .arg(c.name, maintenance ? "maintenance" : "normal", disabled.join(' '));
@@ -148,6 +158,7 @@ template <class Command> QStringList walk(const Command& c) {
     for (int id : enabled) {
         ImageState state = stateOf();
         const RadioImage before = state.image;
+        ImageCodec::encodeAll(state); // as the document keeps it
         const QStringList reportBefore = report(state).split('\n');
         QString done;
         whenOpen([&](QDialog* d) {
@@ -169,6 +180,11 @@ template <class Command> QStringList walk(const Command& c) {
         ctx.prompter = &no;
         ctx.currentBank = c.bank;
         const auto outcome = c.run(nullptr, state, ctx);
+        // What the document would commit: the dialog's state, encoded; a change only when its
+        // snapshot differs.
+        const ImageState after = committed(outcome, state);
+        const bool modified = !(DocumentSnapshot::of(after) == DocumentSnapshot::of(state));
+        state = after;
         QString line = QStringLiteral("%1 %2 %3:").arg(c.name).arg(id).arg(done);
         int changed = 0;
         for (std::size_t i = 0; i < before.size(); ++i)
@@ -180,7 +196,7 @@ template <class Command> QStringList walk(const Command& c) {
             line += QStringLiteral(" offset %1").arg(state.localOffset);
         if (outcome.refreshHint)
             line += QStringLiteral(" hint %1").arg(outcome.refreshHint);
-        lines << line + (outcome.modified ? " modified" : "");
+        lines << line + (modified ? " modified" : "");
         for (const QString& text : report(state).split('\n'))
             if (!reportBefore.contains(text))
                 lines << "    " + text.trimmed();
@@ -234,6 +250,7 @@ private slots:
                 clickOk(d);
             });
             const auto outcome = runHardwareDialog(nullptr, state, ctx);
+            state = committed(outcome, state);
             QVERIFY2(prompter.asked == 1, r.name);
             QVERIFY2(saveOffers == (r.answerYes && r.documentModified ? 1 : 0), r.name);
             QVERIFY2(outcome.refreshHint == (r.changed ? 4 : 0), r.name);
@@ -311,6 +328,7 @@ private slots:
             clickOk(d);
         });
         const auto outcome = runPagingCodeDialog(nullptr, state, ctx);
+        state = committed(outcome, state);
         QCOMPARE(prompter.asked, 1);
         QCOMPARE(outcome.refreshHint, 1);
         QCOMPARE(pairAt(state, 6), (std::array{0x27, 0x00}));

@@ -117,7 +117,7 @@ void showModal(const QString& path, int focusId, const std::function<void()>& ru
 
 // The settings and signalling dialogs, in menu order.
 void dialogs(const QDir& out, bool& ok) {
-    using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+    using Runner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
     const struct {
         const char* file;
         Runner run;
@@ -169,11 +169,11 @@ void dialogs(const QDir& out, bool& ok) {
 
 // The in-cell editor open on a Receive cell, and the DCS list.
 void editing(const QDir& out, bool& ok) {
-    ImageState state;
-    ImageCodec::resetAll(state);
     QMainWindow window;
     MessageBoxPrompter prompter;
-    auto* view = new CMZ58View(state, &window);
+    QtFileChooser chooser;
+    CMZ58Doc doc(prompter, chooser, QDir::tempPath().toStdString());
+    auto* view = new CMZ58View(doc, &window);
     window.setCentralWidget(view);
     window.resize(880, 430);
     view->setPrompter(&prompter);
@@ -241,8 +241,6 @@ int main(int argc, char* argv[]) {
     doc.OnNewDocument();
     CMainFrame frame(doc, context);
     prompter.setParent(&frame);
-    doc.onUpdateViews = [&](int hint) { frame.refresh(hint); };
-    doc.onTitleChanged = [&] { frame.updateTitle(); };
     frame.refresh(kHintRebuild);
     frame.resize(1000, 560);
     frame.show();
@@ -253,7 +251,8 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(300, [&] {
             ok &= saveWithMenu(frame,
                                out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
-            doc.SetModifiedFlag(false);
+            while (doc.canUndo()) // closing asks nothing
+                doc.undo();
             frame.close();
             app.quit();
         });
@@ -292,7 +291,8 @@ int main(int argc, char* argv[]) {
         dialogs(QDir(out.filePath(QStringLiteral("dialogs"))), ok);
         editing(out, ok);
         helpWindows(out, ok);
-        doc.SetModifiedFlag(false);
+        while (doc.canUndo())
+            doc.undo();
         frame.close();
         app.quit();
     });
