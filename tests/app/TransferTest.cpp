@@ -79,6 +79,8 @@ private slots:
     void uploadReplacesTheDocument() {
         makeFrame({}, kUhf);
         openNamedDocumentWithAnEdit();
+        const RadioImage edited = m_doc->state().image;
+        const std::string name = m_doc->fileName();
         test::ModalScript script;
         script.answer(QMessageBox::Ok);
         m_frame->action(cmd::kUpload)->trigger();
@@ -87,6 +89,10 @@ private slots:
         QCOMPARE(m_doc->state().hardware.band, int(kUhf));
         QCOMPARE(m_doc->state().image, fileImage(m_radio->memoryFile()));
         QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("<none>[*] - ")));
+        // The read is one undo step: undo gives back the edited file, never touching the radio.
+        m_frame->action(cmd::kEditUndo)->trigger();
+        QCOMPARE(m_doc->state().image, edited);
+        QCOMPARE(m_doc->fileName(), name);
     }
 
     void failedUploadLeavesTheDocument() {
@@ -94,9 +100,11 @@ private slots:
         openNamedDocumentWithAnEdit();
         const RadioImage before = m_doc->state().image;
         const std::string name = m_doc->fileName();
+        const std::size_t steps = m_doc->history().stepCount();
         test::ModalScript script;
         script.answer(QMessageBox::Ok);
         m_frame->action(cmd::kToolbarUpload)->trigger();
+        QCOMPARE(m_doc->history().stepCount(), steps);
         QCOMPARE(script.texts.size(), 1);
         QCOMPARE(m_doc->fileName(), name);
         QCOMPARE(m_doc->state().image, before);

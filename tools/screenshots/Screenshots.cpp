@@ -55,9 +55,10 @@ bool save(QWidget* widget, const QString& path) {
     return ok;
 }
 
-// The main window with its Settings menu open, drawn into one picture.
-bool saveWithMenu(QMainWindow& frame, const QString& path) {
-    QAction* settings = frame.menuBar()->actions().at(3);
+// The main window with one of its menus open (the Settings menu by default), drawn into one
+// picture.
+bool saveWithMenu(QMainWindow& frame, const QString& path, int menuIndex = 3) {
+    QAction* settings = frame.menuBar()->actions().at(menuIndex);
     QMenu* menu = settings->menu();
     menu->popup(
         frame.menuBar()->mapToGlobal(frame.menuBar()->actionGeometry(settings).bottomLeft()));
@@ -68,6 +69,15 @@ bool saveWithMenu(QMainWindow& frame, const QString& path) {
     menu->hide();
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The Edit menu after a paste into channel 3's Receive cell: Undo names the step.
+bool saveEditMenu(CMainFrame& frame, CMZ58Doc& doc, const QString& path) {
+    doc.edit({msg::kStepPaste, {"3", "Receive"}}, {kBankA, 2, 2}, kHintNothing,
+             [](ImageState& s) { s.channels.entries[2].rxFrequency = 14652000; });
+    const bool ok = saveWithMenu(frame, path, 1);
+    doc.undo();
     return ok;
 }
 
@@ -251,6 +261,8 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(300, [&] {
             ok &= saveWithMenu(frame,
                                out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
+            ok &= saveEditMenu(frame, doc,
+                               out.filePath(QStringLiteral("edit-menu-undo-%1.png").arg(language)));
             while (doc.canUndo()) // closing asks nothing
                 doc.undo();
             frame.close();
@@ -261,6 +273,7 @@ int main(int argc, char* argv[]) {
     }
     QTimer::singleShot(300, [&] {
         ok &= save(&frame, out.filePath(QStringLiteral("main-window.png")));
+        ok &= saveEditMenu(frame, doc, out.filePath(QStringLiteral("edit-menu-undo.png")));
 
         whenModal<QDialog>([&](QDialog* gauge) {
             // The dialog waits for the radio to be switched off and on.
