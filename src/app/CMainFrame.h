@@ -39,10 +39,8 @@ public:
 
     [[nodiscard]] QAction* action(int id) const { return m_actions.value(id); }
     [[nodiscard]] CMZ58View* view() const { return m_view; }
-    [[nodiscard]] QToolBar* toolBar() const { return m_toolBar; }
     [[nodiscard]] QString clockPaneText() const;
     [[nodiscard]] QString idleText() const;
-    [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
 
     // Command handlers; each receives its command id.
     void onFileNew(int id);

@@ -77,9 +77,6 @@ CSettingsDialog::~CSettingsDialog() {
 void CSettingsDialog::setOkButtonText(const QString& text) {
     m_ok->setText(text);
 }
-void CSettingsDialog::setCancelButtonText(const QString& text) {
-    m_cancel->setText(text);
-}
 
 StringId CSettingsDialog::ShowTip(StringId id) {
     const StringId previous = m_lastTip;
@@ -170,11 +167,6 @@ void CSettingsDialog::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-void CSettingsDialog::reject() {
-    onCancel();
-    QDialog::reject();
 }
 
 void fillCombo(QComboBox* combo, const QStringList& texts, int index) {
