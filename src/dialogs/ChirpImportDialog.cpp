@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,7 +25,7 @@ namespace mz58 {
 namespace {
 
 constexpr int kNoChannelKey = kChannelCount + 1; // sorts rows without a channel last
-constexpr int kDialogWidth = 1040;
+constexpr int kDialogWidth = 1180;
 constexpr int kDialogHeight = 560;
 
 // The grid column each of the model's grid-text columns shows.
@@ -162,9 +163,10 @@ QVariant ChirpImportModel::data(const QModelIndex& index, int role) const {
         return row.remedy ? style->standardIcon(QStyle::SP_MessageBoxInformation) : QVariant();
     }
     case Qt::ForegroundRole:
-        return imported
-                   ? QVariant()
-                   : QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text));
+        // What the row becomes is greyed when it goes nowhere; why stays readable.
+        if (imported || column == RemarksColumn)
+            return {};
+        return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
     case Qt::TextAlignmentRole:
         return column == LineColumn || column == ChannelColumn
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -246,6 +248,10 @@ ChirpImportDialog::ChirpImportDialog(const ImageState& state, std::string csv, C
     auto* tableLabel = new QLabel(tr("&Rows (Space checks or unchecks the selected rows):"), this);
     tableLabel->setBuddy(m_table);
 
+    m_details = new QLabel(this);
+    m_details->setWordWrap(true);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_details->setAccessibleName(tr("Remarks on the current row"));
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -270,6 +276,7 @@ ChirpImportDialog::ChirpImportDialog(const ImageState& state, std::string csv, C
     layout->addLayout(startRow);
     layout->addWidget(tableLabel);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_details);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
 
@@ -285,6 +292,8 @@ ChirpImportDialog::ChirpImportDialog(const ImageState& state, std::string csv, C
             [this, everyRow] { m_model->setChecked(everyRow(), false); });
     connect(m_model, &ChirpImportModel::checksChanged, this, &ChirpImportDialog::replan);
     connect(m_start, &QComboBox::activated, this, &ChirpImportDialog::replan);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ChirpImportDialog::showDetails);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -295,6 +304,7 @@ ChirpImportDialog::ChirpImportDialog(const ImageState& state, std::string csv, C
     m_table->setFocus();
     if (m_sorted->rowCount() > 0)
         m_table->setCurrentIndex(m_sorted->index(0, ChirpImportModel::LineColumn));
+    showDetails();
 }
 
 int ChirpImportDialog::startChannel() const {
@@ -317,6 +327,20 @@ ImageState ChirpImportDialog::importedState(std::vector<int>* channels) const {
 void ChirpImportDialog::replan() {
     m_model->setPlan(planChirpImport(m_csv, m_state, {startChannel(), m_model->excluded()}));
     updateSummary();
+    showDetails();
+}
+
+void ChirpImportDialog::showDetails() {
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid()) {
+        m_details->clear();
+        return;
+    }
+    const int row = m_sorted->mapToSource(current).row();
+    const QString remarks = m_model->index(row, ChirpImportModel::RemarksColumn).data().toString();
+    const int line = m_model->plan().rows[static_cast<std::size_t>(row)].line;
+    m_details->setText(remarks.isEmpty() ? tr("Line %1: goes in as shown.").arg(line)
+                                         : tr("Line %1: %2").arg(line).arg(remarks));
 }
 
 void ChirpImportDialog::updateSummary() {

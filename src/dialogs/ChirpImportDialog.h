@@ -91,6 +91,7 @@ public:
     [[nodiscard]] QTableView* table() const { return m_table; }
     [[nodiscard]] QComboBox* startCombo() const { return m_start; }
     [[nodiscard]] QLabel* summary() const { return m_summary; }
+    [[nodiscard]] QLabel* details() const { return m_details; }
     [[nodiscard]] QPushButton* okButton() const { return m_ok; }
     [[nodiscard]] QPushButton* cancelButton() const { return m_cancel; }
 
@@ -100,6 +101,8 @@ protected:
 private:
     void replan();
     void updateSummary();
+    // The whole remarks of the current row, which its cell may show cut.
+    void showDetails();
     void toggleSelectedRows();
 
     ImageState m_state;
@@ -108,6 +111,7 @@ private:
     QSortFilterProxyModel* m_sorted;
     QTableView* m_table;
     QComboBox* m_start;
+    QLabel* m_details;
     QLabel* m_summary;
     QPushButton* m_ok;
     QPushButton* m_cancel;

@@ -305,6 +305,21 @@ private slots:
         QVERIFY(!m_doc->canUndo());
         QCOMPARE(m_doc->fileName(), nameBefore);
         QVERIFY(script.texts.value(0).contains(QStringLiteral("文件无法打开")));
+
+        // OK imports the row as one undo step named after the file.
+        const RadioImage before = m_doc->state().image;
+        test::ModalScript accept;
+        accept.on<ChirpImportDialog>([](ChirpImportDialog* preview) {
+            QTest::mouseClick(preview->okButton(), Qt::LeftButton);
+        });
+        drop(csv);
+        QTRY_VERIFY(m_doc->canUndo());
+        QCOMPARE(m_doc->history().stepCount(), std::size_t{1});
+        QVERIFY(
+            m_frame->action(cmd::kEditUndo)->text().contains(QStringLiteral("import of list.CSV")));
+        QCOMPARE(m_doc->state().channels.entries[0].lowPower, 1);
+        m_doc->undo();
+        QVERIFY(m_doc->state().image == before);
     }
 
     // A close request while the preview is open is refused without a question (the document
