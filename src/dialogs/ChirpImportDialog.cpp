@@ -91,8 +91,12 @@ void ChirpImportModel::setChecked(const std::vector<int>& rows, bool checked) {
         if (row < 0 || row >= rowCount() || !m_plan.rows[static_cast<std::size_t>(row)].held())
             continue;
         char& mark = m_checked[static_cast<std::size_t>(row)];
-        changed |= mark != static_cast<char>(checked);
+        if (mark == static_cast<char>(checked))
+            continue;
         mark = checked ? 1 : 0;
+        changed = true;
+        const QModelIndex box = index(row, LineColumn);
+        emit dataChanged(box, box, {Qt::CheckStateRole});
     }
     if (changed)
         emit checksChanged();
