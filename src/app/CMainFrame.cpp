@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace mz58 {
 namespace {
 
@@ -279,18 +281,36 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
+    // Local files only: a link from a web page is no file to open.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() &&
+        std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-        // Opened after the drop has finished, so that the source is not kept waiting.
-        const QString path = urls.front().toLocalFile();
-        QTimer::singleShot(0, this, [this, path] { openNamedFile(path); });
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    if (urls.size() > 1) {
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::warning(this, QCoreApplication::applicationName(),
+                                 tr("Drop one file at a time: a programming file to open it, "
+                                    "or a CHIRP CSV channel list to import it."));
+        });
+        return;
     }
+    // Opened after the drop has finished, so that the source is not kept waiting.
+    const QString path = urls.front().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openDroppedFile(path); });
+}
+
+void CMainFrame::openDroppedFile(const QString& path) {
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        importCsvFile(path);
+    else
+        openNamedFile(path);
 }
 
 bool CMainFrame::openNamedFile(const QString& path) {

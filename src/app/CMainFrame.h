@@ -76,6 +76,12 @@ public:
 
     // Opens a file named outside the Open dialog (command line, recent files, drop).
     bool openNamedFile(const QString& path);
+    // Previews the CHIRP CSV `path` and imports what the user accepts as one undo step;
+    // true when the preview was accepted.
+    bool importCsvFile(const QString& path);
+    // A dropped file: a .csv is previewed for import, anything else opened as a programming
+    // file, whose size check refuses what is none.
+    void openDroppedFile(const QString& path);
 
 protected:
     bool event(QEvent* event) override;

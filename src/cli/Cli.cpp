@@ -38,7 +38,7 @@ constexpr Verb kVerbs[]{
     {"export-csv", verbExportCsv,
      "export-csv FILE [-o OUT.csv]            the channels as a CHIRP CSV"},
     {"import-csv", verbImportCsv,
-     "import-csv FILE IN.csv [-o OUT] [--skip-invalid]   channels from a CHIRP CSV"},
+     "import-csv FILE IN.csv [-o OUT] [--skip-invalid] [--at N]   channels from a CHIRP CSV"},
 };
 
 void printUsage(std::ostream& os) {

@@ -1,7 +1,7 @@
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio, the
 // print preview, the in-cell editor and the DCS list, the help and about windows, and every
-// settings and signalling dialog (into OUTPUT_DIR/dialogs).
+// settings and signalling dialog (into OUTPUT_DIR/dialogs), and the CSV import preview.
 // Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
 // Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
 // menu open, as main-window-LANG.png.
@@ -14,8 +14,10 @@
 #include "CMZ58View.h"
 #include "CMainFrame.h"
 #include "CSelectionListDlg.h"
+#include "ChirpImportDialog.h"
 #include "Commands.h"
 #include "ControlId.h"
+#include "Golden.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
@@ -29,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -202,6 +205,41 @@ void editing(const QDir& out, bool& ok) {
          out.filePath("dcs-list.png"), ok);
 }
 
+// The CHIRP CSV import preview: a club's repeater sheet on a VHF document (rows that go in,
+// rows the radio cannot hold, rows for which no channel is left), and a UHF list that only
+// another step pair would hold.
+void importPreviews(const QDir& out, bool& ok) {
+    const struct {
+        const char* file;
+        const char* list;
+        int band;
+        int currentRow; // the row whose remarks the picture shows in full
+    } previews[] = {
+        {"import-preview.png", "interchange/club-repeaters-40.csv", kVhf, 4},
+        {"import-preview-step-pair.png", "interchange/uhf-12k5-business.csv", kUhf, 0},
+    };
+    for (const auto& p : previews) {
+        ImageState state;
+        ImageCodec::makeNewImage(state, p.band);
+        const std::string csv = test::testData(p.list);
+        const QString name = QFileInfo(QString::fromLatin1(p.list)).fileName();
+        const QString path = out.filePath(p.file);
+        const int row = p.currentRow;
+        QTimer::singleShot(0, [&, path, row] {
+            auto* preview = qobject_cast<ChirpImportDialog*>(QApplication::activeModalWidget());
+            if (!preview) {
+                ok = false;
+                return;
+            }
+            preview->table()->selectRow(row);
+            QApplication::processEvents();
+            ok &= save(preview, path);
+            preview->reject();
+        });
+        runChirpImportDialog(nullptr, state, csv, name);
+    }
+}
+
 // The help texts, the about box and the help window on three topics.
 void helpWindows(const QDir& out, bool& ok) {
     QMainWindow frame;
@@ -303,6 +341,7 @@ int main(int argc, char* argv[]) {
 
         dialogs(QDir(out.filePath(QStringLiteral("dialogs"))), ok);
         editing(out, ok);
+        importPreviews(out, ok);
         helpWindows(out, ok);
         while (doc.canUndo())
             doc.undo();
