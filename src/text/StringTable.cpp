@@ -513,13 +513,16 @@ constexpr StringEntry kStrings[] = {
     {7526, MZ58_TRANSLATE_NOOP("mz58::StringTable", "rows %1 did not fit: %2 channels"), ""},
     {7527, MZ58_TRANSLATE_NOOP("mz58::StringTable", "row %1 did not fit: %2 channels"), ""},
     {7528,
-     MZ58_TRANSLATE_NOOP("mz58::StringTable", "the step pair %1 would hold it (channel spacing, "
-                                              "Settings > Hardware): %2 more rows would then fit"),
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "the step pair %1 would hold it (channel spacing, a "
+                                              "radio-wide hardware setting, shown but not "
+                                              "changed under Settings > Hardware): %2 more rows "
+                                              "would then fit"),
      ""},
     {7529,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
-                         "the step pair %1 would hold it exactly (channel spacing, Settings > "
-                         "Hardware): %2 more rows would then be held exactly"),
+                         "the step pair %1 would hold it exactly (channel spacing, a radio-wide "
+                         "hardware setting, shown but not changed under Settings > Hardware): "
+                         "%2 more rows would then be held exactly"),
      ""},
     {59143, MZ58_TRANSLATE_NOOP("mz58::StringTable", "[ Key Operation ]"),
      ""}, // default text of the tip bar's right pane
