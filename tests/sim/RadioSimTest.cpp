@@ -116,7 +116,7 @@ protected:
     RadioImage expectedWritten() {
         ImageState state;
         state.image = fileImage;
-        takeRadioAlignment(state, radioImage);
+        takeRadioData(state, radioImage, false);
         return state.image;
     }
 
