@@ -99,6 +99,10 @@ CMultiWriteDlg::CMultiWriteDlg(PortOpener openPort, const ImageState& file, cons
     m_list = new QListWidget(this);
     m_list->setAccessibleName(tr("Radios written"));
     m_list->setMinimumHeight(fontMetrics().height() * 8);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setWordWrap(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summaryLabel = new QLabel(this);
     m_summaryLabel->setWordWrap(true);
     m_summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -246,10 +250,12 @@ void CMultiWriteDlg::onRadioFinished(const BatchRadioReport& report) {
         const std::string args[] = {result.detail};
         QString why = uiMessage(result.message, args).simplified();
         if (const QString problem = problemText(result.problem); !problem.isEmpty())
-            why += QStringLiteral(" — ") + QString(problem).replace(QLatin1Char('\n'), u' ');
-        text = tr("%1: failed: %2").arg(head, why);
+            why += QStringLiteral(" — ") +
+                   QString(problem).replace(QLatin1Char(QChar::LineFeed), QStringLiteral(". "));
+        QString radio = head;
         if (!report.serial.empty())
-            text += tr(" (serial %1)").arg(QString::fromStdString(report.serial));
+            radio += tr(" (serial %1)").arg(QString::fromStdString(report.serial));
+        text = tr("%1: failed: %2").arg(radio, why);
         icon = QStyle::SP_MessageBoxCritical;
     }
     auto* item = new QListWidgetItem(style()->standardIcon(icon), text, m_list);

@@ -229,7 +229,7 @@ private slots:
         QListWidget* list = dialog.radioList();
         QCOMPARE(list->count(), 3);
         QVERIFY(list->item(0)->text().startsWith("Radio 1 of 3: written, serial 100001, backup "));
-        QVERIFY2(list->item(1)->text().startsWith("Radio 2 of 3: failed: "),
+        QVERIFY2(list->item(1)->text().startsWith("Radio 2 of 3 (serial 100002): failed: "),
                  qPrintable(list->item(1)->text()));
         QVERIFY(list->item(2)->text().startsWith("Radio 3 of 3: written, serial 100003"));
         QVERIFY2(dialog.summaryText().startsWith("2 of 3 radios written, 1 failed."),
