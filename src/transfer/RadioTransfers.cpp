@@ -8,6 +8,7 @@
 #include "SerialNumber.h"
 #include "UiText.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -65,9 +66,11 @@ WriteFlowResult writeToRadio(QWidget* parent, const PortOpener& openPort, ImageS
     if (!settings.showPreview)
         return finish(runWrite(parent, openPort, working, options, {}));
 
-    const auto radio = readRadio(
-        parent, openPort, working,
-        QObject::tr("Step 1 of 2: reading the radio to show what the write will change."));
+    const auto radio =
+        readRadio(parent, openPort, working,
+                  QCoreApplication::translate(
+                      "mz58::RadioTransfers",
+                      "Step 1 of 2: reading the radio to show what the write will change."));
     if (!radio) {
         flow.outcome = WriteFlowResult::Outcome::Failed;
         return flow;
@@ -82,18 +85,23 @@ WriteFlowResult writeToRadio(QWidget* parent, const PortOpener& openPort, ImageS
     ImageState sent = working;
     takeRadioData(sent, *radio, options.maintenance);
     const RadioComparison comparison = compareWithRadio(*radio, sent);
-    QString step = QObject::tr("Step 2 of 2: writing. If the radio asks for it, switch it off and "
-                               "on again.");
+    QString step = QCoreApplication::translate(
+        "mz58::RadioTransfers", "Step 2 of 2: writing. If the radio asks for it, switch it off and "
+                                "on again.");
     if (comparison.same()) {
         if (!settings.writeWhenUnchanged) {
             tell(parent, QMessageBox::Information,
-                 QObject::tr("The radio already holds everything this write would send. "
-                             "Nothing was written."));
+                 QCoreApplication::translate(
+                     "mz58::RadioTransfers",
+                     "The radio already holds everything this write would send. "
+                     "Nothing was written."));
             flow.outcome = WriteFlowResult::Outcome::Unchanged;
             return flow;
         }
-        step = QObject::tr("The radio already holds everything this write sends: writing it "
-                           "again.") +
+        step = QCoreApplication::translate(
+                   "mz58::RadioTransfers",
+                   "The radio already holds everything this write sends: writing it "
+                   "again.") +
                QLatin1Char('\n') + step;
     } else {
         CWritePreviewDlg preview(CWritePreviewDlg::Purpose::WritePreview, comparison,
@@ -114,7 +122,9 @@ void compareWithRadio(QWidget* parent, const PortOpener& openPort, const ImageSt
                       bool maintenance, const QString& fileName) {
     const auto radio =
         readRadio(parent, openPort, document,
-                  QObject::tr("Reading the radio to compare it with %1.").arg(fileName));
+                  QCoreApplication::translate("mz58::RadioTransfers",
+                                              "Reading the radio to compare it with %1.")
+                      .arg(fileName));
     if (!radio)
         return;
     ImageState sent = document;

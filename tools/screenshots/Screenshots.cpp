@@ -13,11 +13,11 @@
 #include "CHelpTextDlg.h"
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
+#include "CMainFrame.h"
 #include "CMultiWriteDlg.h"
+#include "CSelectionListDlg.h"
 #include "CSerialPort.h"
 #include "CWritePreviewDlg.h"
-#include "CMainFrame.h"
-#include "CSelectionListDlg.h"
 #include "Commands.h"
 #include "ControlId.h"
 #include "HelpTopics.h"
@@ -235,10 +235,9 @@ void dealersBench(const QDir& out, const QString& tempDir, bool& ok) {
     plan.channels.entries[2].txFrequency = 14652500;
     ImageCodec::encodeAll(plan);
     QMainWindow frame;
-    auto* preview = new CWritePreviewDlg(CWritePreviewDlg::Purpose::WritePreview,
-                                         compareWithRadio(radio.image, plan),
-                                         QStringLiteral("100001"),
-                                         QStringLiteral("repeaters.q7m"), &frame);
+    auto* preview = new CWritePreviewDlg(
+        CWritePreviewDlg::Purpose::WritePreview, compareWithRadio(radio.image, plan),
+        QStringLiteral("100001"), QStringLiteral("repeaters.q7m"), &frame);
     show(preview, out.filePath(QStringLiteral("write-preview.png")), ok);
 
     SimulatorProcess bench;
