@@ -3,12 +3,16 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace mz58 {
 namespace {
 
 const QString kInitialize = QStringLiteral("Initialize");
 const QString kItem = QStringLiteral("ITEM");
 const QString kPorts = QStringLiteral("Ports");
+const QString kTransfer = QStringLiteral("Transfer");
+constexpr int kMaxSeveralRadios = 999;
 
 QString itemKey(int group) {
     return QStringLiteral("ITEM%1").arg(group);
@@ -64,6 +68,15 @@ AppConfig AppConfig::read(const QString& path) {
         device = settings.value(key, QString::fromStdString(device)).toString().toStdString();
     }
     settings.endGroup();
+
+    settings.beginGroup(kTransfer);
+    config.showWritePreview = settings.value(QStringLiteral("WritePreview"), 1).toInt() != 0;
+    config.writeWhenUnchanged = settings.value(QStringLiteral("WriteUnchanged"), 1).toInt() != 0;
+    config.severalRadios =
+        std::clamp(settings.value(QStringLiteral("SeveralRadios"), config.severalRadios).toInt(), 1,
+                   kMaxSeveralRadios);
+    config.severalRadiosLog = settings.value(QStringLiteral("SeveralRadiosLog")).toString();
+    settings.endGroup();
     return config;
 }
 
@@ -86,6 +99,16 @@ void AppConfig::writeAtExit(const QString& path) const {
     setValue(settings, QStringLiteral("CY"), cy);
     settings.endGroup();
     writeColumnGroupsTo(settings, columnGroups);
+}
+
+void AppConfig::writeTransferSettings(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kTransfer);
+    setValue(settings, QStringLiteral("WritePreview"), showWritePreview ? 1 : 0);
+    setValue(settings, QStringLiteral("WriteUnchanged"), writeWhenUnchanged ? 1 : 0);
+    setValue(settings, QStringLiteral("SeveralRadios"), severalRadios);
+    setValue(settings, QStringLiteral("SeveralRadiosLog"), severalRadiosLog);
+    settings.endGroup();
 }
 
 void AppConfig::writeColumnGroups(const QString& path) const {

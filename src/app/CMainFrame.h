@@ -57,6 +57,9 @@ public:
     void onColumnGroup(int id);
     void onUpload(int id);
     void onDownload(int id);
+    void onCompareWithRadio(int id);
+    void onWriteSeveralRadios(int id);
+    void onShowWritePreview(int id);
     void onHelpFinder(int id);
     void onHelpContext(int contextNumber);
     void onHelpText(int id);
@@ -100,6 +103,8 @@ private:
     void rememberRecentFile();
     void rebuildRecentMenu();
     void showHexView();
+    // The document's name as the transfer windows show it.
+    QString documentNameForTransfers() const;
 
     CMZ58Doc& m_doc;
     AppContext& m_context;

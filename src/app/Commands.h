@@ -48,6 +48,10 @@ inline constexpr int kFilePrintPdf = 32900;
 // Our own: channel plans in the CSV format of CHIRP.
 inline constexpr int kFileImportCsv = 32901;
 inline constexpr int kFileExportCsv = 32902;
+// Our own: the dealer's bench in the Radio menu.
+inline constexpr int kCompareWithRadio = 32903;
+inline constexpr int kWriteSeveralRadios = 32904;
+inline constexpr int kShowWritePreview = 32905;
 } // namespace cmd
 
 enum class Menu { File, Edit, View, Columns, Settings, Signalling, Radio, ChannelType, Help, None };

@@ -98,6 +98,15 @@ std::vector<CommandEntry> buildTable() {
          &F::onUpload},
         {cmd::kDownload, Menu::Radio, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&D写入"), "",
          &F::onDownload},
+        {cmd::kCompareWithRadio, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Compare with radio..."), "",
+         &F::onCompareWithRadio, true},
+        {cmd::kWriteSeveralRadios, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Write to &several radios..."), "",
+         &F::onWriteSeveralRadios},
+        {cmd::kShowWritePreview, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Show changes &before writing"), "",
+         &F::onShowWritePreview, true},
         {cmd::kChannelType, Menu::ChannelType, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C信道类型"),
          "", &F::onSettingsDialog},
         {cmd::kHelpFinder, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&H帮助主题"), "",
@@ -219,6 +228,10 @@ void CMainFrame::createActions() {
         if (entry.id == cmd::kViewToolbar || entry.id == cmd::kViewStatusBar) {
             action->setCheckable(true);
             action->setChecked(true);
+        }
+        if (entry.id == cmd::kShowWritePreview) {
+            action->setCheckable(true);
+            action->setChecked(m_context.config.showWritePreview);
         }
         if (const auto icon = icons.constFind(entry.id); icon != icons.constEnd())
             action->setIcon(*icon);

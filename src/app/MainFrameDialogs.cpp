@@ -78,7 +78,11 @@ void CMainFrame::onSettingsDialog(int id) {
 }
 
 void CMainFrame::onComPort(int) {
-    if (!runComPortDialog(this, m_context.config.comPort, m_context.config.ports))
+    // In the demonstration COM1 leads to the simulated radio, for the cable test too.
+    const auto cableDevice = [this](int number, const std::string& shown) {
+        return m_context.simulated && number == 1 ? m_context.simulatorPort : shown;
+    };
+    if (!runComPortDialog(this, m_context.config.comPort, m_context.config.ports, cableDevice))
         return;
     m_context.config.writeStartup(m_context.configPath);
     refresh(kHintHeader);

@@ -154,7 +154,8 @@ TEST(ChirpImportPlan, NamesTheStepPairThatWouldHoldTheRow) {
         ASSERT_TRUE(plan.rows[i].refusal && plan.rows[i].remedy) << i;
         EXPECT_EQ(plan.rows[i].refusal->id, msg::kRxNotHeld);
         EXPECT_EQ(messageText(*plan.rows[i].remedy),
-                  "the step pair 5,6.25kHz would hold it (channel spacing, Settings > Hardware): "
+                  "the step pair 5,6.25kHz would hold it (channel spacing, a radio-wide hardware "
+                  "setting, shown but not changed under Settings > Hardware): "
                   "6 more rows would then fit");
     }
     EXPECT_EQ(plan.rows[6].outcome, RowOutcome::Imported) << "460.0125: above 456.75 MHz";

@@ -1,7 +1,9 @@
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio, the
 // print preview, the in-cell editor and the DCS list, the help and about windows, and every
-// settings and signalling dialog (into OUTPUT_DIR/dialogs), and the CSV import preview.
+// settings and signalling dialog (into OUTPUT_DIR/dialogs), the CSV import preview, and the
+// dealer's windows: the write preview, a several-radio write with one radio failing, the COM port
+// dialog after a cable test.
 // Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
 // Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
 // menu open, as main-window-LANG.png.
@@ -13,7 +15,10 @@
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "CMainFrame.h"
+#include "CMultiWriteDlg.h"
 #include "CSelectionListDlg.h"
+#include "CSerialPort.h"
+#include "CWritePreviewDlg.h"
 #include "ChirpImportDialog.h"
 #include "Commands.h"
 #include "ControlId.h"
@@ -21,8 +26,11 @@
 #include "HelpTopics.h"
 #include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
+#include "OtherDialogs.h"
 #include "ProgrammingFile.h"
 #include "QtFileChooser.h"
+#include "RadioComparison.h"
+#include "ScanSettings.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
 #include "SimulatorProcess.h"
@@ -258,6 +266,60 @@ void helpWindows(const QDir& out, bool& ok) {
     }
 }
 
+// The write preview with a channel and a setting changed, a write into three radios of which
+// the second refuses the file, and the COM port dialog after a cable test.
+void dealersBench(const QDir& out, const QString& tempDir, bool& ok) {
+    ImageState radio = test::freshState();
+    radio.serialNumber.digits = "100001";
+    ImageCodec::encodeAll(radio);
+    ImageState plan = radio;
+    plan.channels.entries[2].rxFrequency = 14652500;
+    plan.channels.entries[2].txFrequency = 14652500;
+    ScanSettings scan;
+    scan.decode(plan.image);
+    scan.resumeTime1 = 5;
+    scan.encode(plan.image);
+    ImageCodec::decodeAll(plan);
+    plan.channels.entries[2].rxFrequency = 14652500;
+    plan.channels.entries[2].txFrequency = 14652500;
+    ImageCodec::encodeAll(plan);
+    QMainWindow frame;
+    auto* preview = new CWritePreviewDlg(
+        CWritePreviewDlg::Purpose::WritePreview, compareWithRadio(radio.image, plan),
+        QStringLiteral("100001"), QStringLiteral("repeaters.q7m"), &frame);
+    show(preview, out.filePath(QStringLiteral("write-preview.png")), ok);
+
+    SimulatorProcess bench;
+    if (!bench.start(kVhf, {"--pace", "fast", "--power-on-after", "400", "--fault", "nak@2"})) {
+        ok = false;
+        return;
+    }
+    const std::string port = bench.portPath().toStdString();
+    const PortOpener opener = [port] { return OpenRadioPort(port); };
+    DownloadOptions options;
+    options.backupDirectory = (tempDir + QStringLiteral("/backups")).toStdString();
+    CMultiWriteDlg several(opener, plan, QStringLiteral("repeaters.q7m"), options, 3,
+                           tempDir + QStringLiteral("/bench.csv"), &frame);
+    several.resize(760, 420);
+    several.show();
+    ok &= QTest::qWaitForWindowExposed(&several);
+    several.start();
+    ok &= QTest::qWaitFor([&] { return !several.running(); }, 60000);
+    QTest::qWait(100);
+    ok &= save(&several, out.filePath(QStringLiteral("several-radios.png")));
+    several.hide();
+
+    ComPortMap ports;
+    ports.devices[0] = port;
+    CComPortDlg comPort(1, ports, &frame);
+    comPort.show();
+    ok &= QTest::qWaitForWindowExposed(&comPort);
+    comPort.testCable();
+    ok &= QTest::qWaitFor([&] { return !comPort.cableTestRunning(); }, 10000);
+    QTest::qWait(100);
+    ok &= save(&comPort, out.filePath(QStringLiteral("dialogs/com-port-cable-test.png")));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -343,6 +405,7 @@ int main(int argc, char* argv[]) {
         editing(out, ok);
         importPreviews(out, ok);
         helpWindows(out, ok);
+        dealersBench(out, dir.path(), ok);
         while (doc.canUndo())
             doc.undo();
         frame.close();
