@@ -10,7 +10,8 @@
 
 namespace mz58 {
 
-// The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY), section "ITEM"
+// The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY, and Language when
+// one was chosen in View > Language: "zh_CN" or "en", absent for the system's), section "ITEM"
 // (ITEM0..ITEM14, the column groups) and section "Ports" (the device behind each COM number).
 struct AppConfig {
     int comPort = 1;
@@ -18,6 +19,7 @@ struct AppConfig {
     int cy = kMinWindowHeight;
     std::array<int, kColumnGroupCount> columnGroups = defaultColumnGroups();
     ComPortMap ports;
+    QString language; // empty: the system's
 
     static std::array<int, kColumnGroupCount> defaultColumnGroups();
 
@@ -29,6 +31,8 @@ struct AppConfig {
     // What the main window writes when it goes: COM_PORT, CX, CY and every ITEM key.
     void writeAtExit(const QString& path) const;
     void writeColumnGroups(const QString& path) const;
+    // View > Language: written when the user chooses (the system's removes the key).
+    void writeLanguage(const QString& path) const;
 };
 
 // The configuration file in the current working directory.

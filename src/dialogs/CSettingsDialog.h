@@ -66,6 +66,8 @@ protected:
 
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab follows the layout and the first enabled field has the focus (not OK).
+    void showEvent(QShowEvent* event) override;
 
 private:
     void focusMoved(QWidget* now);
