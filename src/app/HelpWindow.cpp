@@ -29,8 +29,9 @@ public:
         const QVariant data = QTextBrowser::loadResource(type, name);
         if (type != QTextDocument::HtmlResource)
             return data;
-        return withUiTexts(data.userType() == QMetaType::QString ? data.toString()
-                                                                 : QString::fromUtf8(data.toByteArray()));
+        return withUiTexts(data.userType() == QMetaType::QString
+                               ? data.toString()
+                               : QString::fromUtf8(data.toByteArray()));
     }
 };
 

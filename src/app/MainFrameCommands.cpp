@@ -87,8 +87,8 @@ std::vector<CommandEntry> buildTable() {
          "", &F::onColumnDisplay},
         // The languages: the system's, or one chosen here (a language's own name is never
         // translated).
-        {cmd::kLanguageSystem, Menu::Language, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&System"),
-         "", &F::onLanguage},
+        {cmd::kLanguageSystem, Menu::Language, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&System"), "",
+         &F::onLanguage},
         {cmd::kLanguageChinese, Menu::Language, "中文 (&C)", "", &F::onLanguage},
         {cmd::kLanguageEnglish, Menu::Language, "&English", "", &F::onLanguage},
         // F10 opens the menu bar, as the status line says.
@@ -195,9 +195,8 @@ QIcon transferIcon(int id) {
     const bool read = id == cmd::kToolbarUpload;
     const QIcon fallback(read ? QStringLiteral(":/icons/read-from-radio.png")
                               : QStringLiteral(":/icons/write-to-radio.png"));
-    return QIcon::fromTheme(read ? QStringLiteral("document-import")
-                                 : QStringLiteral("document-export"),
-                            fallback);
+    return QIcon::fromTheme(
+        read ? QStringLiteral("document-import") : QStringLiteral("document-export"), fallback);
 }
 
 } // namespace

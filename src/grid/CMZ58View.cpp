@@ -165,7 +165,8 @@ void CMZ58View::retranslate() {
 
 void CMZ58View::updateGridName() {
     m_grid->setAccessibleName(
-        tr("Channels of bank %1").arg(m_model->bank() == kBankB ? QLatin1Char('B') : QLatin1Char('A')));
+        tr("Channels of bank %1")
+            .arg(m_model->bank() == kBankB ? QLatin1Char('B') : QLatin1Char('A')));
 }
 // (end of accessibility)
 

@@ -194,9 +194,8 @@ private slots:
                     continue;
                 const QString translation =
                     xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                if (hasCjk(source) &&
-                    (type == QLatin1String("unfinished") || translation.isEmpty() ||
-                     hasCjk(translation)))
+                if (hasCjk(source) && (type == QLatin1String("unfinished") ||
+                                       translation.isEmpty() || hasCjk(translation)))
                     missing << context + QStringLiteral(": ") + source;
             }
         }

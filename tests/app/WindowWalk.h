@@ -48,7 +48,8 @@ inline QStringList visibleTexts(QWidget* root) {
     for (QWidget* w : widgets) {
         if (w != root && !w->isVisibleTo(root))
             continue;
-        texts << w->toolTip() << w->statusTip() << w->accessibleName() << w->accessibleDescription();
+        texts << w->toolTip() << w->statusTip() << w->accessibleName()
+              << w->accessibleDescription();
         if (auto* label = qobject_cast<QLabel*>(w))
             texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -72,8 +73,7 @@ inline QStringList visibleTexts(QWidget* root) {
                       << model->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString();
                 for (int r = 0; r < model->rowCount(); ++r) {
                     const QModelIndex cell = model->index(r, c);
-                    texts << cell.data().toString()
-                          << cell.data(Qt::AccessibleTextRole).toString();
+                    texts << cell.data().toString() << cell.data(Qt::AccessibleTextRole).toString();
                 }
             }
         }
@@ -107,15 +107,14 @@ struct DialogCase {
 inline std::vector<DialogCase> everyDialog() {
     using Runner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
     std::vector<DialogCase> cases;
-    const std::pair<const char*, Runner> settings[] = {
-        {"hardware", runHardwareDialog},
-        {"scan", runScanDialog},
-        {"power save", runPowerSaveDialog},
-        {"options", runOptionsDialog},
-        {"key function", runKeyFunctionDialog},
-        {"market number", runMarketNumberDialog},
-        {"other functions", runOtherFunctionsDialog},
-        {"channel type", runChannelTypeDialog}};
+    const std::pair<const char*, Runner> settings[] = {{"hardware", runHardwareDialog},
+                                                       {"scan", runScanDialog},
+                                                       {"power save", runPowerSaveDialog},
+                                                       {"options", runOptionsDialog},
+                                                       {"key function", runKeyFunctionDialog},
+                                                       {"market number", runMarketNumberDialog},
+                                                       {"other functions", runOtherFunctionsDialog},
+                                                       {"channel type", runChannelTypeDialog}};
     for (const auto& [name, run] : settings) {
         cases.push_back({name, [run](QWidget* parent) {
                              DialogContext maintenance;
@@ -151,15 +150,15 @@ inline std::vector<DialogCase> everyDialog() {
     cases.push_back({"programming problems", [](QWidget* parent) {
                          CHelpTextDlg(CHelpTextDlg::ProgrammingProblems, parent).exec();
                      }});
-    cases.push_back({"file data", [](QWidget* parent) {
-                         CFileDataDlg(freshState().image, parent).exec();
-                     }});
+    cases.push_back(
+        {"file data", [](QWidget* parent) { CFileDataDlg(freshState().image, parent).exec(); }});
     cases.push_back({"password", [](QWidget* parent) { CPasswordDlg(parent).exec(); }});
-    cases.push_back({"DCS list", [](QWidget* parent) {
-                         ChannelEntry dcs;
-                         dcs.toneType = kToneDcs;
-                         CSelectionListDlg(selectionList(dcs, Column::DecodeTone, {}), parent).exec();
-                     }});
+    cases.push_back(
+        {"DCS list", [](QWidget* parent) {
+             ChannelEntry dcs;
+             dcs.toneType = kToneDcs;
+             CSelectionListDlg(selectionList(dcs, Column::DecodeTone, {}), parent).exec();
+         }});
     return cases;
 }
 
