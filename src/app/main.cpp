@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MZ58Win"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mz58win.mz58win"));
     // Before any window exists: the language chosen in View > Language, else the user's
     // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
     const QString language = mz58::AppConfig::read(mz58::configurationFilePath()).language;
