@@ -13,6 +13,7 @@ const QString kItem = QStringLiteral("ITEM");
 const QString kPorts = QStringLiteral("Ports");
 const QString kTransfer = QStringLiteral("Transfer");
 constexpr int kMaxSeveralRadios = 999;
+const QString kLanguage = QStringLiteral("Language");
 
 QString itemKey(int group) {
     return QStringLiteral("ITEM%1").arg(group);
@@ -53,6 +54,7 @@ AppConfig AppConfig::read(const QString& path) {
     config.comPort = validComPort(settings.value(QStringLiteral("COM_PORT"), 1).toInt());
     config.cx = validWindowWidth(settings.value(QStringLiteral("CX"), kMinWindowWidth).toInt());
     config.cy = validWindowHeight(settings.value(QStringLiteral("CY"), kMinWindowHeight).toInt());
+    config.language = settings.value(kLanguage).toString();
     settings.endGroup();
 
     settings.beginGroup(kItem);
@@ -114,6 +116,16 @@ void AppConfig::writeTransferSettings(const QString& path) const {
 void AppConfig::writeColumnGroups(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
     writeColumnGroupsTo(settings, columnGroups);
+}
+
+void AppConfig::writeLanguage(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kInitialize);
+    if (language.isEmpty())
+        settings.remove(kLanguage);
+    else
+        setValue(settings, kLanguage, language);
+    settings.endGroup();
 }
 
 } // namespace mz58

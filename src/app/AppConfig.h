@@ -10,7 +10,8 @@
 
 namespace mz58 {
 
-// The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY), section "ITEM"
+// The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY, and Language when
+// one was chosen in View > Language: "zh_CN" or "en", absent for the system's), section "ITEM"
 // (ITEM0..ITEM14, the column groups), section "Ports" (the device behind each COM number) and
 // section "Transfer" (the write preview and the several-radio write).
 struct AppConfig {
@@ -26,6 +27,7 @@ struct AppConfig {
     // Transfer/SeveralRadios, Transfer/SeveralRadiosLog: the last several-radio write.
     int severalRadios = 2;
     QString severalRadiosLog;
+    QString language; // empty: the system's
 
     static std::array<int, kColumnGroupCount> defaultColumnGroups();
 
@@ -39,6 +41,8 @@ struct AppConfig {
     void writeColumnGroups(const QString& path) const;
     // The "Transfer" section, written when one of its settings changes.
     void writeTransferSettings(const QString& path) const;
+    // View > Language: written when the user chooses (the system's removes the key).
+    void writeLanguage(const QString& path) const;
 };
 
 // The configuration file in the current working directory.

@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppTranslations.h"
 #include "CAboutDlg.h"
 #include "CFileDataDlg.h"
 #include "CHelpTextDlg.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -67,6 +69,8 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=
                                            0);
+    const int language = static_cast<int>(languageFromKey(m_context.config.language));
+    m_actions.value(cmd::kLanguageSystem + language)->setChecked(true);
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(m_context.config.cx, m_context.config.cy);
@@ -230,6 +234,38 @@ void CMainFrame::activate() {
         modal->raise();
         modal->activateWindow();
     }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::retranslate() {
+    retranslateActions();
+    updateUndoActions();
+    updateTitle();
+    if (m_idleLabel)
+        m_idleLabel->setText(idleText());
+}
+
+void CMainFrame::onLanguage(int id) {
+    const auto language = static_cast<Language>(id - cmd::kLanguageSystem);
+    m_actions.value(id)->setChecked(true);
+    m_context.config.language = languageKey(language);
+    m_context.config.writeLanguage(m_context.configPath);
+    // Every open window gets a LanguageChange event and puts up its texts anew; dialogs are
+    // made afresh each time they open.
+    installTranslations(*qApp, languageLocale(language));
+}
+
+void CMainFrame::onMenuBar(int) {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (menus.isEmpty())
+        return;
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menus.front());
 }
 
 // A dialog's F1 reaches the main window as a help request; the help window opens over the

@@ -74,6 +74,10 @@ public:
     void onPaste(int id);
     void onImportCsv(int id);
     void onExportCsv(int id);
+    // View > Language: the choice is kept in the configuration and applies at once.
+    void onLanguage(int id);
+    // F10: the menu bar takes the keyboard, its first menu open.
+    void onMenuBar(int id);
     // Entries whose dialogs come later: a short message.
     void onNotAvailable(int id);
 
@@ -88,6 +92,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -95,6 +100,9 @@ protected:
 
 private:
     void createActions();
+    // The texts, tips and icons of every command in the current language.
+    void retranslateActions();
+    void retranslate();
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -115,6 +123,7 @@ private:
     QTimer* m_clockTimer = nullptr;
     QMenu* m_recentMenu = nullptr;
     QHash<int, QAction*> m_actions;
+    QHash<Menu, QMenu*> m_menus;
     QStringList m_recentFiles;
     ReportPrinting* m_printing = nullptr;
 };

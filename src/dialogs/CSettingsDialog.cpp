@@ -3,6 +3,7 @@
 #include "CFieldCombo.h"
 #include "CFieldEdit.h"
 #include "ControlId.h"
+#include "FocusOrder.h"
 #include "HelpRequest.h"
 #include "UiText.h"
 
@@ -107,6 +108,8 @@ int CSettingsDialog::helpContextOf(const QWidget* control) const {
 
 void CSettingsDialog::registerControl(QWidget* control, int id) {
     setControlId(control, id);
+    // A screen reader says the tip that the bar shows for the control.
+    control->setAccessibleDescription(uiText(id).simplified());
     // The dialog is as wide as the longest tip of its controls, so no tip is cut.
     const QString tip = uiText(id).section(QLatin1Char('\n'), 0, 0);
     const int width = m_panes[0]->fontMetrics().horizontalAdvance(tip) + 16;
@@ -167,6 +170,11 @@ void CSettingsDialog::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CSettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    applyLayoutFocus(this);
 }
 
 void fillCombo(QComboBox* combo, const QStringList& texts, int index) {

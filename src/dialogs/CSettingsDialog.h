@@ -62,6 +62,8 @@ protected:
     virtual bool onOk() { return true; }
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab follows the layout and the first enabled field has the focus (not OK).
+    void showEvent(QShowEvent* event) override;
 
 private:
     void focusMoved(QWidget* now);

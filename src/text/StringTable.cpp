@@ -81,20 +81,20 @@ constexpr StringEntry kStrings[] = {
      ""},
     {104,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
-                         "   (3) Upload (read) the radio before you write to it:\r\n"
-                         "       the upload presets the frequency band and the\r\n"),
+                         "   (3) Read the radio before you write to it: reading\r\n"
+                         "       presets the frequency band and the\r\n"),
      ""},
     {105,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
                          "       optional keypad settings for that radio and\r\n"
                          "       unlocks the option-specific parts of the software.\r\n"),
      ""},
-    {106, MZ58_TRANSLATE_NOOP("mz58::StringTable", "        To upload from the radio:\r\n"), ""},
+    {106, MZ58_TRANSLATE_NOOP("mz58::StringTable", "        To read the radio:\r\n"), ""},
     {107,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
                          "       Connect the programming cable between the USB\r\n"
                          "       port (through its USB-serial adapter) and the\r\n"
-                         "       radio's multi-function jack, then choose Upload\r\n"
+                         "       radio's multi-function jack, then choose \"读取\"\r\n"
                          "       in the Radio menu.\r\n"),
      ""},
     {108,
@@ -104,8 +104,8 @@ constexpr StringEntry kStrings[] = {
      ""},
     {109,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
-                         "       counting bar while the upload runs. Wait until\r\n"
-                         "       the upload is complete.\r\n"),
+                         "       counting bar while the radio is read. Wait until\r\n"
+                         "       the read is complete.\r\n"),
      ""},
     {110,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
@@ -119,7 +119,7 @@ constexpr StringEntry kStrings[] = {
      ""},
     {112,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
-                         "         upload may carry the wrong configuration.\r\n"),
+                         "         read may carry the wrong configuration.\r\n"),
      ""},
     {113, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Bcc Error"),
      "checksum error in the radio's data"},
@@ -142,7 +142,7 @@ constexpr StringEntry kStrings[] = {
     {123,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
                          "   Software conflicts: other programs that open the same\r\n"
-                         "   serial device can prevent an upload or download, even\r\n"),
+                         "   serial device can block reading or writing, even\r\n"),
      ""},
     {124,
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
