@@ -36,6 +36,10 @@ public:
     void updateUndoActions();
     // Brings the window to the front (a second start asked for it).
     void activate();
+    // Work that waits until the window is up: the menus' entries, the default printer's name.
+    static constexpr int kIdleWorkDelayMs = 100;
+    // Adds the menus' entries; done once, shortly after the window is up or when a menu opens.
+    void fillMenus();
 
     [[nodiscard]] QAction* action(int id) const { return m_actions.value(id); }
     [[nodiscard]] CMZ58View* view() const { return m_view; }
@@ -122,6 +126,7 @@ private:
     QLabel* m_clockLabel = nullptr;
     QTimer* m_clockTimer = nullptr;
     QMenu* m_recentMenu = nullptr;
+    bool m_menusFilled = false;
     QHash<int, QAction*> m_actions;
     QHash<Menu, QMenu*> m_menus;
     QStringList m_recentFiles;

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <array>
@@ -307,16 +308,29 @@ void CMainFrame::retranslateActions() {
         m_toolBar->setWindowTitle(tr("工具栏"));
 }
 
+// The menu bar shows its titles at once; the entries are added once, shortly after the window is
+// up or when a menu is about to open, whichever comes first, so that they cost nothing before the
+// first paint. Shortcuts work from the start: every action belongs
+// to the window.
 void CMainFrame::createMenus() {
     const Menu order[] = {Menu::File,       Menu::Edit,  Menu::View,        Menu::Settings,
                           Menu::Signalling, Menu::Radio, Menu::ChannelType, Menu::Help};
-    for (Menu menu : order)
-        m_menus.insert(menu, menuBar()->addMenu(tr(menuTitle(menu))));
+    for (Menu menu : order) {
+        QMenu* shown = menuBar()->addMenu(tr(menuTitle(menu)));
+        connect(shown, &QMenu::aboutToShow, this, &CMainFrame::fillMenus);
+        m_menus.insert(menu, shown);
+    }
+    QTimer::singleShot(kIdleWorkDelayMs, this, &CMainFrame::fillMenus);
+}
+
+void CMainFrame::fillMenus() {
+    if (m_menusFilled)
+        return;
+    m_menusFilled = true;
     // The column groups and the languages are submenus of View.
     QMenu* view = m_menus.value(Menu::View);
     for (Menu sub : {Menu::Columns, Menu::Language})
         m_menus.insert(sub, view->addMenu(tr(menuTitle(sub))));
-    view->insertSeparator(m_menus.value(Menu::Columns)->menuAction());
 
     for (const CommandEntry& entry : commandTable()) {
         QMenu* menu = m_menus.value(entry.menu);
@@ -330,6 +344,8 @@ void CMainFrame::createMenus() {
             m_recentMenu = menu->addMenu(tr("Recent &File"));
         }
     }
+    view->insertSeparator(m_menus.value(Menu::Columns)->menuAction());
+    rebuildRecentMenu();
 }
 
 void CMainFrame::createToolBar() {
