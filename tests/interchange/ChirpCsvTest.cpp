@@ -149,6 +149,21 @@ TEST(ChirpImport, FrequencyTheChannelCannotHoldIsRefused) {
               std::string::npos);
 }
 
+TEST(ChirpImport, BandEdgesAreHeldAndOneStepPastIsRefused) {
+    ImageState state = test::freshState();
+    std::string csv = std::string(kChirpCsvHeader) + "\n";
+    int location = 0;
+    for (const char* rx : {"134.000000", "174.000000", "174.006250", "133.993750"})
+        csv += std::to_string(++location) + ",," + rx +
+               ",,0.000000,,88.5,88.5,023,NN,023,,FM,,,,,,,,\n";
+    const auto result = importChirpCsv(csv, state, InvalidRows::Skip);
+    EXPECT_EQ(result.imported, (std::vector<int>{1, 2}));
+    ASSERT_EQ(result.errors.size(), 2u);
+    EXPECT_EQ(result.errors[0].line, 4);
+    EXPECT_EQ(result.errors[1].line, 5);
+    EXPECT_EQ(cells(state, 2, {Column::Receive}), "174.00000|");
+}
+
 TEST(ChirpImport, ColumnsInAnyOrderAndMissingColumnsNamed) {
     ImageState state = test::freshState();
     const auto ok = importChirpCsv("Mode,DtcsPolarity,DtcsCode,cToneFreq,rToneFreq,Tone,Offset,"
