@@ -65,7 +65,8 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
             [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(m_printing, &ReportPrinting::printerChanged, this, &CMainFrame::updateHeaderInfo);
     connect(m_printing, &ReportPrinting::previewClosed, m_view, &CMZ58View::relayout);
-    QTimer::singleShot(kIdleWorkDelayMs, m_printing, &ReportPrinting::queryDefaultPrinter);
+    if (m_context.printerName.isEmpty())
+        QTimer::singleShot(kIdleWorkDelayMs, m_printing, &ReportPrinting::queryDefaultPrinter);
 
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=

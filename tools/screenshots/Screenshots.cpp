@@ -5,8 +5,9 @@
 // dealer's windows: the write preview, a several-radio write with one radio failing, the COM port
 // dialog after a cable test.
 // Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
-// Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
-// menu open, as main-window-LANG.png.
+// Started in a translated language (LANGUAGE=en) it grabs the main window with its Settings
+// menu open, as main-window-LANG.png, and the dialogs, help and dealer's windows into
+// OUTPUT_DIR/LANG.
 #include "AppContext.h"
 #include "AppTranslations.h"
 #include "CAboutDlg.h"
@@ -363,6 +364,13 @@ int main(int argc, char* argv[]) {
                                out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
             ok &= saveEditMenu(frame, doc,
                                out.filePath(QStringLiteral("edit-menu-undo-%1.png").arg(language)));
+            // The dialogs, the help and the dealer's windows in the language, in OUTPUT_DIR/LANG.
+            const QDir translatedOut(out.filePath(language));
+            if (!QDir().mkpath(translatedOut.filePath(QStringLiteral("dialogs"))))
+                ok = false;
+            dialogs(QDir(translatedOut.filePath(QStringLiteral("dialogs"))), ok);
+            helpWindows(translatedOut, ok);
+            dealersBench(translatedOut, dir.path(), ok);
             while (doc.canUndo()) // closing asks nothing
                 doc.undo();
             frame.close();
