@@ -11,12 +11,15 @@
 namespace mz58 {
 
 // The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY), section "ITEM"
-// (ITEM0..ITEM14, the column groups) and section "Ports" (the device behind each COM number).
+// (ITEM0..ITEM14, the column groups; WIDTH0..WIDTH20, column widths the user dragged) and section
+// "Ports" (the device behind each COM number).
 struct AppConfig {
     int comPort = 1;
     int cx = kMinWindowWidth;
     int cy = kMinWindowHeight;
     std::array<int, kColumnGroupCount> columnGroups = defaultColumnGroups();
+    // Pixels; 0 (or no key) is the width that fits the column.
+    std::array<int, kColumnCount> columnWidths{};
     ComPortMap ports;
 
     static std::array<int, kColumnGroupCount> defaultColumnGroups();

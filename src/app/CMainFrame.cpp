@@ -65,6 +65,9 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=
                                            0);
+    m_view->setUserColumnWidths(m_context.config.columnWidths);
+    connect(m_view, &CMZ58View::columnWidthsChanged, this,
+            [this] { m_context.config.columnWidths = m_view->userColumnWidths(); });
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(m_context.config.cx, m_context.config.cy);

@@ -1,6 +1,7 @@
 // The command table of the main window and the menus, toolbar and shortcuts built from it.
 #include "CMainFrame.h"
 
+#include "CMZ58View.h"
 #include "ChannelGridLayout.h"
 #include "ShellRules.h"
 
@@ -249,6 +250,9 @@ void CMainFrame::createMenus() {
             m_recentMenu = menu->addMenu(tr("Recent File"));
         }
     }
+    // The view's channel operations (its context menu offers them too) close the Edit menu.
+    menus.value(Menu::Edit)->addSeparator();
+    menus.value(Menu::Edit)->addActions(m_view->channelActions());
 }
 
 void CMainFrame::createToolBar() {

@@ -22,6 +22,7 @@ enum class RowOperation {
     SwapOtherBank, // exchange with the other bank's channel at the same position
     CopyToOtherBank, // the other bank's channel at the same position becomes a copy of this one
 };
+inline constexpr int kRowOperationCount = 7;
 
 struct RowResult {
     bool done = false;

@@ -73,6 +73,8 @@ struct ShownView {
         tester = std::make_unique<QAbstractItemModelTester>(
             grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
+    // The window goes after the document: an open editor must not commit into it then.
+    ~ShownView() { view->discardEditor(); }
     const ImageState& state() const { return doc.state(); }
     // The changes the view made to the document.
     std::size_t steps() const { return doc.history().stepCount() - baseSteps; }
@@ -421,11 +423,19 @@ private slots:
         QTest::keyClick(shown.grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(shown.prompter.calls.size(), std::size_t{1});
         QCOMPARE(shown.prompter.calls[0].id, 53);
-        QCOMPARE(shown.prompter.calls[0].args, (std::vector<std::string>{"  3", "  5"}));
+        QCOMPARE(shown.prompter.calls[0].args, (std::vector<std::string>{" A3", "A5"}));
         const ChannelEntry& target = shown.state().channels.entries[4];
         QCOMPARE(target.rxFrequency, 14552500u);
         QCOMPARE(target.squelchLevel, 9);
         QCOMPARE(target.narrow, 0); // its column is hidden
+        // The copied cell still on the clipboard names A3 while bank B is on show.
+        shown.view->setBank(kBankB);
+        shown.view->setCurrentCell(2, Column::Channel);
+        QTest::keyClick(shown.grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shown.prompter.calls.back().args, (std::vector<std::string>{" A3", "B3"}));
+        QCOMPARE(shown.state().channels.entries[10].squelchLevel, 9);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("  3"));
+        QVERIFY(shown.grid()->hasFocus());
     }
 
     void copyAndPasteCells() {
