@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("CMainFrame"));
     m_view = new CMZ58View(m_doc, this);
     setCentralWidget(m_view);
+    m_view->setFocus(); // the keys go to the grid from the start
     m_printing = new ReportPrinting(m_doc, m_context, this);
 
     createActions();

@@ -595,6 +595,10 @@ BlockPasteResult pasteCellBlock(std::array<ChannelEntry, kChannelCount>& entries
                 entry.inUse = 1;
                 continue;
             }
+            // A cell that already shows the text is taken as it is: a row copied from the grid
+            // pastes back whole ("-----" in Dec of a channel without tones, "-" in RNGA).
+            if (cellText(entry, channel % kChannelsPerBank, columns[k]) == cells[k])
+                continue;
             const EditResult cell = pasteIntoCell(entry, columns[k], cells[k], x);
             if (!cell.done()) {
                 result.cell = {channel, columns[k]};

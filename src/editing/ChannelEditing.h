@@ -131,7 +131,8 @@ using CellBlock = std::vector<std::vector<std::string>>;
 // shown columns from the current one on). All or nothing: the first cell that is refused, or
 // that falls outside the bank or past the last column, leaves `entries` as they were. A cell in
 // "Chn" holds the row's number, not a value: it puts the channel in use, so that whole rows
-// copied from one bank can be pasted onto channels of the other that are not in use yet.
+// copied from one bank can be pasted onto channels of the other that are not in use yet. A cell
+// that already shows its text is left as it is.
 struct BlockPasteResult {
     bool done = false;
     // The refused cell, or the cell of the first warning of a done paste; none when the block
