@@ -176,7 +176,16 @@ void CMainFrame::updateActions() {
         }
         if (id == cmd::kEditUndo || id == cmd::kEditRedo)
             continue; // the history decides these
-        it.value()->setEnabled(isCommandEnabled(id, unit, devices.dtmfAbsent != 0));
+        const bool enabled = isCommandEnabled(id, unit, devices.dtmfAbsent != 0);
+        it.value()->setEnabled(enabled);
+        // Pointing at an unavailable command says why on the status line.
+        const QString name = it.value()->text().section(u'\t', 0, 0).remove(u'&');
+        if (enabled)
+            it.value()->setStatusTip(name);
+        else if (id == cmd::kPagingCode && devices.dtmfAbsent != 0)
+            it.value()->setStatusTip(tr("%1: needs the DTMF board").arg(name));
+        else
+            it.value()->setStatusTip(tr("%1: not available with this option unit").arg(name));
     }
 }
 

@@ -122,6 +122,12 @@ private slots:
             for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
                 QVERIFY2(m_frame->action(id)->isEnabled() == r.enabled.contains(id),
                          qPrintable(QString::number(r.unit) + m_frame->action(id)->text()));
+            // What an unavailable command shows on the status line when pointed at.
+            const QString why = m_frame->action(cmd::kTwoTone)->statusTip();
+            QVERIFY2(r.unit == OptionUnit::k2Tone || why.contains("not available with this option"),
+                     qPrintable(why));
+            QCOMPARE(m_frame->action(cmd::kPagingCode)->statusTip().contains("DTMF board"),
+                     r.dtmfAbsent);
             QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
             QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
         }
