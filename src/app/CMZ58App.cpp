@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 #include <string>
@@ -78,7 +77,6 @@ bool CMZ58App::InitInstance() {
     for (const QString& argument : arguments)
         plain.push_back(argument.toStdString());
     m_context.maintenance = isMaintenanceSwitch(plain);
-    m_context.printerName = QPrinterInfo::defaultPrinterName();
     if (m_context.maintenance) {
         CPasswordDlg password;
         m_context.maintenance = password.exec() == QDialog::Accepted &&

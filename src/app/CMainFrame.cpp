@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppTranslations.h"
 #include "CAboutDlg.h"
 #include "CFileDataDlg.h"
 #include "CHelpTextDlg.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -28,6 +30,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace mz58 {
 namespace {
@@ -62,6 +66,7 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
             [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(m_printing, &ReportPrinting::printerChanged, this, &CMainFrame::updateHeaderInfo);
     connect(m_printing, &ReportPrinting::previewClosed, m_view, &CMZ58View::relayout);
+    QTimer::singleShot(kIdleWorkDelayMs, m_printing, &ReportPrinting::queryDefaultPrinter);
 
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=
@@ -69,6 +74,8 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     m_view->setUserColumnWidths(m_context.config.columnWidths);
     connect(m_view, &CMZ58View::columnWidthsChanged, this,
             [this] { m_context.config.columnWidths = m_view->userColumnWidths(); });
+    const int language = static_cast<int>(languageFromKey(m_context.config.language));
+    m_actions.value(cmd::kLanguageSystem + language)->setChecked(true);
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(m_context.config.cx, m_context.config.cy);
@@ -243,6 +250,38 @@ void CMainFrame::activate() {
     }
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::retranslate() {
+    retranslateActions();
+    updateUndoActions();
+    updateTitle();
+    if (m_idleLabel)
+        m_idleLabel->setText(idleText());
+}
+
+void CMainFrame::onLanguage(int id) {
+    const auto language = static_cast<Language>(id - cmd::kLanguageSystem);
+    m_actions.value(id)->setChecked(true);
+    m_context.config.language = languageKey(language);
+    m_context.config.writeLanguage(m_context.configPath);
+    // Every open window gets a LanguageChange event and puts up its texts anew; dialogs are
+    // made afresh each time they open.
+    installTranslations(*qApp, languageLocale(language));
+}
+
+void CMainFrame::onMenuBar(int) {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (menus.isEmpty())
+        return;
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menus.front());
+}
+
 // A dialog's F1 reaches the main window as a help request; the help window opens over the
 // window that asked.
 bool CMainFrame::event(QEvent* event) {
@@ -292,18 +331,36 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
+    // Local files only: a link from a web page is no file to open.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() &&
+        std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-        // Opened after the drop has finished, so that the source is not kept waiting.
-        const QString path = urls.front().toLocalFile();
-        QTimer::singleShot(0, this, [this, path] { openNamedFile(path); });
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    if (urls.size() > 1) {
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::warning(this, QCoreApplication::applicationName(),
+                                 tr("Drop one file at a time: a programming file to open it, "
+                                    "or a CHIRP CSV channel list to import it."));
+        });
+        return;
     }
+    // Opened after the drop has finished, so that the source is not kept waiting.
+    const QString path = urls.front().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openDroppedFile(path); });
+}
+
+void CMainFrame::openDroppedFile(const QString& path) {
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        importCsvFile(path);
+    else
+        openNamedFile(path);
 }
 
 bool CMainFrame::openNamedFile(const QString& path) {

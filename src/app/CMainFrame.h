@@ -36,13 +36,15 @@ public:
     void updateUndoActions();
     // Brings the window to the front (a second start asked for it).
     void activate();
+    // Work that waits until the window is up: the menus' entries, the default printer's name.
+    static constexpr int kIdleWorkDelayMs = 100;
+    // Adds the menus' entries; done once, shortly after the window is up or when a menu opens.
+    void fillMenus();
 
     [[nodiscard]] QAction* action(int id) const { return m_actions.value(id); }
     [[nodiscard]] CMZ58View* view() const { return m_view; }
-    [[nodiscard]] QToolBar* toolBar() const { return m_toolBar; }
     [[nodiscard]] QString clockPaneText() const;
     [[nodiscard]] QString idleText() const;
-    [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
 
     // Command handlers; each receives its command id.
     void onFileNew(int id);
@@ -59,6 +61,9 @@ public:
     void onColumnGroup(int id);
     void onUpload(int id);
     void onDownload(int id);
+    void onCompareWithRadio(int id);
+    void onWriteSeveralRadios(int id);
+    void onShowWritePreview(int id);
     void onHelpFinder(int id);
     void onHelpContext(int contextNumber);
     void onHelpText(int id);
@@ -73,14 +78,25 @@ public:
     void onPaste(int id);
     void onImportCsv(int id);
     void onExportCsv(int id);
+    // View > Language: the choice is kept in the configuration and applies at once.
+    void onLanguage(int id);
+    // F10: the menu bar takes the keyboard, its first menu open.
+    void onMenuBar(int id);
     // Entries whose dialogs come later: a short message.
     void onNotAvailable(int id);
 
     // Opens a file named outside the Open dialog (command line, recent files, drop).
     bool openNamedFile(const QString& path);
+    // Previews the CHIRP CSV `path` and imports what the user accepts as one undo step;
+    // true when the preview was accepted.
+    bool importCsvFile(const QString& path);
+    // A dropped file: a .csv is previewed for import, anything else opened as a programming
+    // file, whose size check refuses what is none.
+    void openDroppedFile(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -88,6 +104,9 @@ protected:
 
 private:
     void createActions();
+    // The texts, tips and icons of every command in the current language.
+    void retranslateActions();
+    void retranslate();
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -96,6 +115,8 @@ private:
     void rememberRecentFile();
     void rebuildRecentMenu();
     void showHexView();
+    // The document's name as the transfer windows show it.
+    QString documentNameForTransfers() const;
 
     CMZ58Doc& m_doc;
     AppContext& m_context;
@@ -105,7 +126,9 @@ private:
     QLabel* m_clockLabel = nullptr;
     QTimer* m_clockTimer = nullptr;
     QMenu* m_recentMenu = nullptr;
+    bool m_menusFilled = false;
     QHash<int, QAction*> m_actions;
+    QHash<Menu, QMenu*> m_menus;
     QStringList m_recentFiles;
     ReportPrinting* m_printing = nullptr;
 };

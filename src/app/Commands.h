@@ -48,9 +48,30 @@ inline constexpr int kFilePrintPdf = 32900;
 // Our own: channel plans in the CSV format of CHIRP.
 inline constexpr int kFileImportCsv = 32901;
 inline constexpr int kFileExportCsv = 32902;
+// Our own: the dealer's bench in the Radio menu.
+inline constexpr int kCompareWithRadio = 32903;
+inline constexpr int kWriteSeveralRadios = 32904;
+inline constexpr int kShowWritePreview = 32905;
+// Our own: View > Language (the system's, Chinese, English) and F10 for the menu bar.
+inline constexpr int kLanguageSystem = 32910;
+inline constexpr int kLanguageChinese = 32911;
+inline constexpr int kLanguageEnglish = 32912;
+inline constexpr int kMenuBar = 32913;
 } // namespace cmd
 
-enum class Menu { File, Edit, View, Columns, Settings, Signalling, Radio, ChannelType, Help, None };
+enum class Menu {
+    File,
+    Edit,
+    View,
+    Columns,
+    Language,
+    Settings,
+    Signalling,
+    Radio,
+    ChannelType,
+    Help,
+    None
+};
 
 // One command: its id, where it sits, its text (the translation source), its shortcuts
 // (portable key texts separated by ';') and its handler, which receives the id.

@@ -111,6 +111,11 @@ void ReportPrinting::setup() {
     emit printerChanged();
 }
 
+void ReportPrinting::queryDefaultPrinter() {
+    m_context.printerName = QPrinterInfo::defaultPrinterName();
+    emit printerChanged();
+}
+
 void ReportPrinting::printToPdf() {
     const CReportPrinter report = prepareReport(m_doc);
     QString suggested = QFileInfo(QString::fromStdString(m_doc.fileName())).completeBaseName();

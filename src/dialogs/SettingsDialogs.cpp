@@ -82,8 +82,10 @@ DialogOutcome runChannelTypeDialog(QWidget* parent, const ImageState& state,
     return runOnCopy<CChannelTypeDlg>(parent, state, ctx, AfterClose::DecodeAll, 1);
 }
 
-bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports) {
-    CComPortDlg dialog(comPort, ports, parent);
+bool runComPortDialog(
+    QWidget* parent, int& comPort, ComPortMap& ports,
+    std::function<std::string(int number, const std::string& shown)> cableDevice) {
+    CComPortDlg dialog(comPort, ports, parent, std::move(cableDevice));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     comPort = dialog.selection() + 1;

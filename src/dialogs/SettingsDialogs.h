@@ -62,7 +62,10 @@ DialogOutcome runChannelTypeDialog(QWidget* parent, const ImageState& state,
 
 // The serial port: `comPort` 1..4 and the device behind each COM number. True on OK; the
 // caller stores both in the configuration ("Ports" section) and shows the port.
-bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports);
+// `cableDevice` names the device a cable test of a COM number opens (CComPortDlg::CableDevice).
+bool runComPortDialog(
+    QWidget* parent, int& comPort, ComPortMap& ports,
+    std::function<std::string(int number, const std::string& shown)> cableDevice = {});
 
 // The 15 column-group flags of the grid. True on OK (the caller rebuilds the grid); the caller
 // writes the flags to the configuration either way.

@@ -160,7 +160,7 @@ bool CMZ58Doc::commitEdit(ImageState next, const EditName& name, const EditPlace
     if (DocumentSnapshot::of(next) == m_history.current())
         return false;
     m_state = std::move(next);
-    recordStep({name, place, hint, m_name, m_name, nullptr, nullptr});
+    recordStep({name, place, hint, nullptr});
     return true;
 }
 
@@ -172,8 +172,9 @@ void CMZ58Doc::recordStep(EditHistory::Step step) {
 
 void CMZ58Doc::ChangeBand(ImageState changed, const EditName& name, const EditPlace& place) {
     const int band = changed.hardware.band;
-    EditHistory::Step step{name,    place,  kHintBandChange, m_name, {kNoFileName, false},
-                           nullptr, nullptr};
+    auto file = std::make_shared<FileChange>();
+    file->nameBefore = m_name;
+    file->nameAfter = {kNoFileName, false};
     if (const auto found = FindDefaultImage(band, m_imageDir)) {
         ImageState loaded;
         ImageCodec::resetAll(loaded);
@@ -181,23 +182,22 @@ void CMZ58Doc::ChangeBand(ImageState changed, const EditName& name, const EditPl
         m_prompter.tell(opened);
         if (opened.ok()) {
             changed = std::move(loaded);
-            step.nameAfter = {found->string(), true};
+            file->nameAfter = {found->string(), true};
         }
     }
-    if (!step.nameAfter.loaded)
+    if (!file->nameAfter.loaded)
         m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(band), changed));
     ImageCodec::decodeAll(changed);
     ImageCodec::encodeAll(changed);
     m_state = std::move(changed);
-    m_name = step.nameAfter;
-    if (step.nameAfter.loaded) {
+    m_name = file->nameAfter;
+    if (file->nameAfter.loaded) {
         // The default image just opened is the file the modified mark now compares with.
-        step.savedBefore = std::make_shared<SavedState>(m_saved);
-        step.savedAfter =
-            std::make_shared<SavedState>(SavedState{DocumentSnapshot::of(m_state), m_name});
-        m_saved = *step.savedAfter;
+        file->savedBefore = m_saved;
+        file->savedAfter = SavedState{DocumentSnapshot::of(m_state), m_name};
+        m_saved = *file->savedAfter;
     }
-    recordStep(std::move(step));
+    recordStep({name, place, kHintBandChange, std::move(file)});
 }
 
 void CMZ58Doc::applyUpload(const RadioImage& radio, const EditPlace& place) {
@@ -206,9 +206,10 @@ void CMZ58Doc::applyUpload(const RadioImage& radio, const EditPlace& place) {
     ImageCodec::decodeAll(next);
     ImageCodec::encodeAll(next);
     m_state = std::move(next);
-    const DocumentName before = m_name;
-    m_name = {kNoFileName, false};
-    recordStep({{msg::kStepRead, {}}, place, kHintRebuild, before, m_name, nullptr, nullptr});
+    auto file = std::make_shared<FileChange>();
+    file->nameBefore = m_name;
+    file->nameAfter = m_name = {kNoFileName, false};
+    recordStep({{msg::kStepRead, {}}, place, kHintRebuild, std::move(file)});
 }
 
 void CMZ58Doc::applyDownload(const ImageState& sent) {
@@ -242,9 +243,11 @@ void CMZ58Doc::undo() {
     const bool wasModified = IsModified();
     const EditHistory::Step& step = m_history.undo();
     m_history.current().restoreInto(m_state);
-    m_name = step.nameBefore;
-    if (step.savedBefore)
-        m_saved = *step.savedBefore;
+    if (const FileChange* file = step.file.get()) {
+        m_name = file->nameBefore;
+        if (file->savedBefore)
+            m_saved = *file->savedBefore;
+    }
     const EditPlace place = step.place;
     changed(step.hint, wasModified);
     if (onShowPlace)
@@ -257,9 +260,11 @@ void CMZ58Doc::redo() {
     const bool wasModified = IsModified();
     const EditHistory::Step& step = m_history.redo();
     m_history.current().restoreInto(m_state);
-    m_name = step.nameAfter;
-    if (step.savedAfter)
-        m_saved = *step.savedAfter;
+    if (const FileChange* file = step.file.get()) {
+        m_name = file->nameAfter;
+        if (file->savedAfter)
+            m_saved = *file->savedAfter;
+    }
     const EditPlace place = step.place;
     changed(step.hint, wasModified);
     if (onShowPlace)

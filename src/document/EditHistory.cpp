@@ -56,16 +56,28 @@ const EditHistory::Step& EditHistory::redo() {
     return m_steps[m_position - 1];
 }
 
+namespace {
+
+// The heap a string holds beyond its own size (short strings live inside it).
+std::size_t heapOf(const std::string& text) {
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+} // namespace
+
 std::size_t EditHistory::memoryUsed() const {
     std::size_t bytes = sizeof(*this) + m_states.size() * sizeof(DocumentSnapshot);
     for (const Step& step : m_steps) {
-        bytes +=
-            sizeof(Step) + step.nameBefore.fileName.capacity() + step.nameAfter.fileName.capacity();
+        bytes += sizeof(Step) + step.name.args.capacity() * sizeof(std::string);
         for (const std::string& arg : step.name.args)
-            bytes += sizeof(std::string) + arg.capacity();
-        for (const auto* saved : {&step.savedBefore, &step.savedAfter})
-            if (*saved)
-                bytes += (*saved)->name.fileName.capacity();
+            bytes += heapOf(arg);
+        if (const FileChange* file = step.file.get()) {
+            bytes += sizeof(FileChange) + heapOf(file->nameBefore.fileName) +
+                     heapOf(file->nameAfter.fileName);
+            for (const auto* saved : {&file->savedBefore, &file->savedAfter})
+                if (*saved)
+                    bytes += heapOf((*saved)->name.fileName);
+        }
     }
     return bytes;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,15 @@ struct SavedState {
     DocumentName name;
 };
 
+// What a step does to the document's file: a read from the radio leaves it untitled, a band
+// change opens the band's default image (which the modified mark then compares with).
+struct FileChange {
+    DocumentName nameBefore;
+    DocumentName nameAfter;
+    std::optional<SavedState> savedBefore; // set when the step opened another file
+    std::optional<SavedState> savedAfter;
+};
+
 // The history of whole-document states: one step between two states, undone and redone by
 // moving along it. A new step after an undo drops the steps that could have been redone.
 class EditHistory {
@@ -68,11 +78,9 @@ public:
         EditName name;
         EditPlace place;
         int hint = 0; // the views' refresh hint of the change, used again by undo and redo
-        DocumentName nameBefore;
-        DocumentName nameAfter;
-        // Set when the step loaded another file (a band change that opens a default image).
-        std::shared_ptr<SavedState> savedBefore;
-        std::shared_ptr<SavedState> savedAfter;
+        // Only for the few steps that change the document's file; the others keep the name
+        // the document has when they are undone or redone (a Save As in between stays).
+        std::shared_ptr<FileChange> file;
     };
 
     // Steps beyond this many are forgotten, the oldest first.
@@ -98,7 +106,9 @@ public:
         for (DocumentSnapshot& state : m_states)
             change(state);
         for (Step& step : m_steps) {
-            for (auto* saved : {&step.savedBefore, &step.savedAfter})
+            if (!step.file)
+                continue;
+            for (auto* saved : {&step.file->savedBefore, &step.file->savedAfter})
                 if (*saved)
                     change((*saved)->snapshot);
         }

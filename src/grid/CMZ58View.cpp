@@ -41,6 +41,9 @@ QString fromStd(const std::string& text) {
 // The question of the channel copy.
 constexpr StringId kCopyChannelQuestion = 53;
 
+// The untranslated text of a context-menu entry, kept for a change of language.
+constexpr const char* kSourceTextProperty = "sourceText";
+
 // The name of an undo step in a cell: "Ch 3 Receive".
 EditName cellStepName(StringId id, int channel, Column column, int optionUnitType) {
     return {id, {std::to_string(channel + 1), std::string(columnCaption(column, optionUnitType))}};
@@ -118,10 +121,16 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_editor->installEventFilter(this);
 
     m_editMenu = new QMenu(this);
-    m_copyAction = m_editMenu->addAction(tr("&C复制\tCtrl+C"));
-    connect(m_copyAction, &QAction::triggered, this, &CMZ58View::copy);
-    connect(m_editMenu->addAction(tr("&P粘贴\tCtrl+V")), &QAction::triggered, this,
-            &CMZ58View::paste);
+    const std::pair<const char*, void (CMZ58View::*)()> editEntries[] = {
+        {QT_TR_NOOP("&C复制\tCtrl+C"), &CMZ58View::copy},
+        {QT_TR_NOOP("&P粘贴\tCtrl+V"), &CMZ58View::paste}};
+    for (const auto& [text, slot] : editEntries) {
+        QAction* entry = m_editMenu->addAction(tr(text));
+        entry->setProperty(kSourceTextProperty, QByteArray(text)); // for a change of language
+        connect(entry, &QAction::triggered, this, slot);
+        if (!m_copyAction)
+            m_copyAction = entry;
+    }
     createChannelActions();
     m_editMenu->addSeparator();
     m_editMenu->addActions(channelActions());
@@ -162,12 +171,44 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 
 CMZ58View::~CMZ58View() = default;
 
+// Accessibility and a change of language
+void CMZ58View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void CMZ58View::retranslate() {
+    const std::array<QString, HeaderFieldCount> labels = headerLabels();
+    for (std::size_t f = 0; f < labels.size(); ++f)
+        m_fieldLabels[f]->setText(labels[f]);
+    for (QAction* entry : m_editMenu->actions()) {
+        const QByteArray source = entry->property(kSourceTextProperty).toByteArray();
+        if (!source.isEmpty())
+            entry->setText(tr(source.constData()));
+    }
+    m_model->retranslate();
+    refreshHeader();
+    updateGridName();
+    applyColumnWidths(); // the captions' widths change with the language
+}
+
+void CMZ58View::updateGridName() {
+    m_grid->setAccessibleName(
+        tr("Channels of bank %1")
+            .arg(m_model->bank() == kBankB ? QLatin1Char('B') : QLatin1Char('A')));
+}
+// (end of accessibility)
+
+std::array<QString, CMZ58View::HeaderFieldCount> CMZ58View::headerLabels() {
+    return {tr("产品机身号"), tr("工作波段"), tr("产品型号"),
+            tr("FW 版本"),    tr("串行口"),   tr("打印机")};
+}
+
 // Three columns of equal width (serial number and band; model and firmware; port and printer),
 // each with its labels at their own size and the value fields taking the rest.
 QWidget* CMZ58View::createHeader() {
-    const std::array<QString, HeaderFieldCount> labels{
-        tr("产品机身号"), tr("工作波段"), tr("产品型号"), tr("FW 版本"), tr("串行口"), tr("打印机"),
-    };
+    const std::array<QString, HeaderFieldCount> labels = headerLabels();
     auto* header = new QWidget(m_headerBox);
     auto* columns = new QHBoxLayout(header);
     columns->setContentsMargins(0, 0, 0, 0);
@@ -190,6 +231,7 @@ QWidget* CMZ58View::createHeader() {
             auto* label = new QLabel(labels[field], header);
             label->setBuddy(value);
             grid->setVerticalSpacing(0);
+            m_fieldLabels[field] = label;
             grid->addWidget(label, row, 0);
             grid->addWidget(value, row, 1);
             m_fields[field] = value;
@@ -284,6 +326,7 @@ void CMZ58View::rebuildView() {
     m_grid->setUpdatesEnabled(false);
     applyColumnWidths();
     m_bankLabel->setText(fromStd(bankLabelText(m_model->bank())));
+    updateGridName();
     refreshHeader();
     m_grid->setCurrentIndex(m_model->index(0, static_cast<int>(Column::Channel)));
     m_grid->horizontalScrollBar()->setValue(0);

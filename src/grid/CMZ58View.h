@@ -102,6 +102,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     enum class KeyAction { None, Help, NextBank, HexView };
@@ -130,6 +131,10 @@ private:
     void runKeyAction(KeyAction action);
 
     QWidget* createHeader();
+    // After a change of language: the labels, the grid's captions and spoken names anew.
+    void retranslate();
+    // The table's accessible name: which bank it shows.
+    void updateGridName();
     void rebuild();
     void rebuildView();
     void refreshHeader();
@@ -145,11 +150,13 @@ private:
         PrinterField,
         HeaderFieldCount
     };
+    static std::array<QString, HeaderFieldCount> headerLabels();
 
     CMZ58Doc& m_doc;
     HeaderInfo m_info;
     std::array<bool, kColumnGroupCount> m_groupShown{};
     std::array<QLineEdit*, HeaderFieldCount> m_fields{};
+    std::array<QLabel*, HeaderFieldCount> m_fieldLabels{};
     QGroupBox* m_headerBox = nullptr;
     QLabel* m_bankLabel = nullptr;
     QGroupBox* m_gridBox = nullptr;

@@ -74,6 +74,7 @@ QString widestValue(Column column) {
 void CMZ58View::createChannelActions() {
     for (const RowCommand& command : kRowCommands) {
         auto* action = new QAction(tr(command.text), this);
+        action->setProperty("sourceText", QByteArray(command.text)); // for a change of language
         if (command.shortcut[0] != '\0')
             action->setShortcut(
                 QKeySequence(QString::fromLatin1(command.shortcut), QKeySequence::PortableText));

@@ -95,6 +95,37 @@ inline constexpr StringId kStepMoveChannelUp = 7444;
 inline constexpr StringId kStepMoveChannelDown = 7445;
 inline constexpr StringId kStepSwapChannels = 7446;    // %1, %2
 inline constexpr StringId kStepCopyToOtherBank = 7447; // %1, %2
+// Importing a channel list in CHIRP's CSV format: the file, its rows and what they become.
+inline constexpr StringId kCsvLine = 7500;       // %1 line, %2 what it says
+inline constexpr StringId kCsvLineRemedy = 7501; // %1 line, %2 what it says, %3 the remedy
+inline constexpr StringId kCsvRowSkipped = 7502; // %1 the line's message
+inline constexpr StringId kCsvNoHeader = 7503;
+inline constexpr StringId kCsvMissingColumns = 7504; // %1 line, %2 the column names
+inline constexpr StringId kCsvNoRows = 7505;
+inline constexpr StringId kCsvLocationNotNumber = 7506; // %1 the text
+inline constexpr StringId kCsvLocationNotChannel = 7507;
+inline constexpr StringId kCsvLocationRepeated = 7508;
+inline constexpr StringId kCsvModeNotHeld = 7509; // %1 the mode
+inline constexpr StringId kCsvFrequencyNotNumber = 7510;
+inline constexpr StringId kCsvOffsetNotNumber = 7511;
+inline constexpr StringId kCsvDuplexUnknown = 7512;
+inline constexpr StringId kCsvCtcssNotInList = 7513;
+inline constexpr StringId kCsvDcsNotInList = 7514;
+inline constexpr StringId kCsvDcsPolarityUnknown = 7515;
+inline constexpr StringId kCsvToneModeUnknown = 7516;
+inline constexpr StringId kCsvCrossModeUnknown = 7517;
+inline constexpr StringId kCsvCrossModeMixed = 7518;
+inline constexpr StringId kCsvRxOutsideBand = 7519; // %1 MHz, %2 band, %3..%4 its limits
+inline constexpr StringId kCsvTxOutsideBand = 7520;
+inline constexpr StringId kCsvRxMoved = 7521; // %1 MHz as written, %2 as stored
+inline constexpr StringId kCsvTxMoved = 7522;
+inline constexpr StringId kCsvPowerLow = 7523;      // %1 the power text
+inline constexpr StringId kCsvPowerHigh = 7524;     // %1 the power text
+inline constexpr StringId kCsvPowerUnknown = 7525;  // %1 the power text
+inline constexpr StringId kCsvRowsDidNotFit = 7526; // %1 the rows, %2 channels from the start
+inline constexpr StringId kCsvRowDidNotFit = 7527;
+inline constexpr StringId kCsvStepPairHolds = 7528; // %1 the step pair, %2 rows more
+inline constexpr StringId kCsvStepPairHoldsExactly = 7529;
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.

@@ -4,6 +4,7 @@
 #include "CMZ58View.h"
 #include "CMainFrame.h"
 #include "ChannelGridLayout.h"
+#include "ChirpImportDialog.h"
 #include "Commands.h"
 #include "ControlId.h"
 #include "DeviceOptions.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScrollBar>
@@ -248,6 +250,7 @@ private slots:
     // The channel operations sit in the Edit menu; Open from bank B shows bank A's first cell.
     void editMenuAndOpenFromBankB() {
         QMenu* edit = m_frame->menuBar()->actions().at(1)->menu();
+        emit edit->aboutToShow(); // the menus are filled when first shown
         for (QAction* action : m_frame->view()->channelActions())
             QVERIFY(edit->actions().contains(action));
         const QString path = m_dir->filePath(QStringLiteral("plan.q7m"));
@@ -303,10 +306,11 @@ private slots:
         QVERIFY(!m_context.printingInProgress);
     }
 
-    // A channel plan exported and imported back through the File menu keeps the channels.
+    // A channel plan exported and imported back through the File menu changes nothing: the
+    // preview puts every row back into its own channel, and OK records no undo step.
     void chirpCsvRoundTripsThroughTheFileMenu() {
         const QString csv = m_dir->filePath(QStringLiteral("plan.csv"));
-        const auto channelsBefore = m_doc->state().channels.entries;
+        const RadioImage before = m_doc->state().image;
         {
             test::ModalScript script;
             script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, csv); });
@@ -314,13 +318,73 @@ private slots:
         }
         QVERIFY(QFile::exists(csv));
         test::ModalScript script;
+        int startChannel = -1;
+        int imported = 0;
         script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, csv); });
-        script.answer(QMessageBox::Ok);
+        script.on<ChirpImportDialog>([&](ChirpImportDialog* preview) {
+            startChannel = preview->startChannel();
+            imported = preview->model()->plan().count(RowOutcome::Imported);
+            QTest::mouseClick(preview->okButton(), Qt::LeftButton);
+        });
         m_frame->action(cmd::kFileImportCsv)->trigger();
         QTRY_VERIFY(script.done());
-        QVERIFY(script.texts.value(0).contains(QStringLiteral("16")));
+        QCOMPARE(startChannel, 0); // by Location
+        QCOMPARE(imported, 16);
+        QVERIFY(!m_doc->canUndo());
+        QVERIFY(m_doc->state().image == before);
+    }
 
-        QCOMPARE(m_doc->state().channels.entries[0].rxFrequency, channelsBefore[0].rxFrequency);
+    // A dropped .csv opens the import preview (Cancel imports nothing); a dropped file that is
+    // no programming file is refused with the Open's message and never loaded.
+    void droppedFilesArePreviewedOrRefused() {
+        const QString csv = m_dir->filePath(QStringLiteral("list.CSV"));
+        QFile list(csv);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(kChirpCsvHeader.data(), kChirpCsvHeader.size()) +
+                   "\n1,,146.52,,0,,88.5,88.5,023,NN,023,,FM,5.00,,Low,,,,,\n");
+        list.close();
+        const QString text = writeBytes(QStringLiteral("notes.txt"), 300);
+        const auto drop = [this](const QString& path) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(m_frame.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(m_frame.get(), &dropped);
+        };
+        const std::string nameBefore = m_doc->fileName();
+        test::ModalScript script;
+        bool previewed = false;
+        script.on<ChirpImportDialog>([&](ChirpImportDialog* preview) {
+            previewed = preview->model()->rowCount() == 1;
+            QTest::mouseClick(preview->cancelButton(), Qt::LeftButton);
+        });
+        script.answer(QMessageBox::Ok);
+        drop(csv);
+        QTRY_VERIFY(previewed);
+        drop(text);
+        QTRY_VERIFY(script.done());
+        QVERIFY(!m_doc->canUndo());
+        QCOMPARE(m_doc->fileName(), nameBefore);
+        QVERIFY(script.texts.value(0).contains(QStringLiteral("文件无法打开")));
+
+        // OK imports the row as one undo step named after the file.
+        const RadioImage before = m_doc->state().image;
+        test::ModalScript accept;
+        accept.on<ChirpImportDialog>([](ChirpImportDialog* preview) {
+            QTest::mouseClick(preview->okButton(), Qt::LeftButton);
+        });
+        drop(csv);
+        QTRY_VERIFY(m_doc->canUndo());
+        QCOMPARE(m_doc->history().stepCount(), std::size_t{1});
+        QVERIFY(
+            m_frame->action(cmd::kEditUndo)->text().contains(QStringLiteral("import of list.CSV")));
+        QCOMPARE(m_doc->state().channels.entries[0].lowPower, 1);
+        m_doc->undo();
+        QVERIFY(m_doc->state().image == before);
     }
 
     // A close request while the preview is open is refused without a question (the document

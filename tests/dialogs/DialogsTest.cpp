@@ -1,3 +1,4 @@
+#include "AniSettings.h"
 #include "CFieldEdit.h"
 #include "CSettingsDialog.h"
 #include "ControlId.h"
@@ -259,6 +260,23 @@ private slots:
             QVERIFY2(state.channels.entries[15].rxFrequency == (r.changed ? 45000000u : 15000000u),
                      r.name);
         }
+    }
+
+    // OK after typing a code back as it was changes no byte, so the document records nothing.
+    void aniCodeTypedBackChangesNothing() {
+        ImageState state = test::stateWithCallCodes();
+        AniSettings ani;
+        ani.decode(state.image);
+        ani.code = "12A";
+        ani.encode(state.image);
+        ImageCodec::encodeAll(state);
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3004, QStringLiteral("12a"));
+            clickOk(d);
+        });
+        const auto outcome = runAniDialog(nullptr, state, {});
+        QVERIFY(outcome.accepted());
+        QVERIFY(DocumentSnapshot::of(committed(outcome, state)) == DocumentSnapshot::of(state));
     }
 
     void comPort() {

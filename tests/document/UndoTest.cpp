@@ -110,6 +110,19 @@ TEST_F(UndoTest, ModifiedFollowsTheSavedState) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+// A Save As between a change and its undo keeps the new name: undo takes back bytes, not names.
+TEST_F(UndoTest, UndoAfterSaveAsKeepsTheNewName) {
+    CMZ58Doc& doc = *m_doc;
+    setRx(0, 14652000);
+    m_chooser.toSave = file("b.q7m");
+    ASSERT_TRUE(doc.OnFileSaveAs());
+    doc.undo();
+    EXPECT_EQ(doc.fileName(), file("b.q7m").string());
+    EXPECT_TRUE(doc.IsModified());
+    doc.redo();
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(UndoTest, AChangeOfNoByteRecordsNoStep) {
     CMZ58Doc& doc = *m_doc;
     EXPECT_FALSE(setRx(0, doc.state().channels.entries[0].rxFrequency));

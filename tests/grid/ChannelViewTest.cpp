@@ -107,8 +107,8 @@ struct ShownView {
 
     test::RecordingPrompter prompter;
     NoFiles files;
+    CMZ58Doc doc; // outlives the window: closing it commits an open editor
     QMainWindow window;
-    CMZ58Doc doc;
     CMZ58View* view = nullptr;
     std::size_t baseSteps = 0;
     std::vector<SelectionList> lists;
