@@ -84,8 +84,6 @@ inline constexpr StringId kBankKeyNotFitted = 7417;
 inline constexpr StringId kFirstChannelNeedsUse = 7418; // %1 the channel
 inline constexpr StringId kAskDropLastChannel = 7419;   // %1 the channel that falls off
 inline constexpr StringId kNoRowChange = 7420;          // %1 the channel
-inline constexpr StringId kCellNotAvailable = 7421;     // %1 the column
-inline constexpr StringId kBlockStoredWith = 7422;      // %1 cells, %2 the first note
 // Names of the grid's undo steps; %1 (and %2) are channels as "A3".
 inline constexpr StringId kStepBlockPaste = 7440; // %1 channel 1..16, %2 column
 inline constexpr StringId kStepClearChannel = 7441;

@@ -584,8 +584,6 @@ constexpr StringEntry kStrings[] = {
          "Ch %1 is in use and falls off the end of its bank. Insert a channel anyway?"),
      ""},
     {7420, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Ch %1: nothing to change"), ""},
-    {7421, MZ58_TRANSLATE_NOOP("mz58::StringTable", "%1 takes no value here"), ""},
-    {7422, MZ58_TRANSLATE_NOOP("mz58::StringTable", "%1 cells pasted; %2"), ""},
     {7440, MZ58_TRANSLATE_NOOP("mz58::StringTable", "block paste at Ch %1 %2"), ""},
     {7441, MZ58_TRANSLATE_NOOP("mz58::StringTable", "clear Ch %1"), ""},
     {7442, MZ58_TRANSLATE_NOOP("mz58::StringTable", "insert a channel at Ch %1"), ""},
