@@ -27,10 +27,22 @@ void setValue(QSettings& settings, const QString& key, const QVariant& value) {
         settings.setValue(key, value);
 }
 
-void writeColumnGroupsTo(QSettings& settings, const std::array<int, kColumnGroupCount>& groups) {
+QString widthKey(int column) {
+    return QStringLiteral("WIDTH%1").arg(column);
+}
+constexpr int kLargestColumnWidth = 1000;
+
+void writeColumnGroupsTo(QSettings& settings, const AppConfig& config) {
     settings.beginGroup(kItem);
     for (int g = 0; g < kColumnGroupCount; ++g)
-        setValue(settings, itemKey(g), groups[static_cast<std::size_t>(g)]);
+        setValue(settings, itemKey(g), config.columnGroups[static_cast<std::size_t>(g)]);
+    for (int c = 0; c < kColumnCount; ++c) {
+        const int width = config.columnWidths[static_cast<std::size_t>(c)];
+        if (width > 0)
+            setValue(settings, widthKey(c), width);
+        else if (settings.contains(widthKey(c)))
+            settings.remove(widthKey(c));
+    }
     settings.endGroup();
 }
 
@@ -61,6 +73,11 @@ AppConfig AppConfig::read(const QString& path) {
     for (int g = 0; g < kColumnGroupCount; ++g)
         config.columnGroups[static_cast<std::size_t>(g)] =
             settings.value(itemKey(g), columnGroupShownByDefault(g) ? 1 : 0).toInt();
+    for (int c = 0; c < kColumnCount; ++c) {
+        const int width = settings.value(widthKey(c), 0).toInt();
+        config.columnWidths[static_cast<std::size_t>(c)] =
+            width > 0 && width <= kLargestColumnWidth ? width : 0;
+    }
     settings.endGroup();
 
     settings.beginGroup(kPorts);
@@ -85,7 +102,7 @@ AppConfig AppConfig::read(const QString& path) {
 void AppConfig::writeStartup(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
     setValue(settings, kInitialize + QStringLiteral("/COM_PORT"), comPort);
-    writeColumnGroupsTo(settings, columnGroups);
+    writeColumnGroupsTo(settings, *this);
     settings.beginGroup(kPorts);
     for (int n = 1; n <= kComPortCount; ++n)
         setValue(settings, QString::fromStdString(ComPortMap::key(n)),
@@ -100,7 +117,7 @@ void AppConfig::writeAtExit(const QString& path) const {
     setValue(settings, QStringLiteral("CX"), cx);
     setValue(settings, QStringLiteral("CY"), cy);
     settings.endGroup();
-    writeColumnGroupsTo(settings, columnGroups);
+    writeColumnGroupsTo(settings, *this);
 }
 
 void AppConfig::writeTransferSettings(const QString& path) const {
@@ -115,7 +132,7 @@ void AppConfig::writeTransferSettings(const QString& path) const {
 
 void AppConfig::writeColumnGroups(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
-    writeColumnGroupsTo(settings, columnGroups);
+    writeColumnGroupsTo(settings, *this);
 }
 
 void AppConfig::writeLanguage(const QString& path) const {

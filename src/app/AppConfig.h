@@ -12,13 +12,16 @@ namespace mz58 {
 
 // The configuration file MZ58Win.ini: section "Initialize" (COM_PORT, CX, CY, and Language when
 // one was chosen in View > Language: "zh_CN" or "en", absent for the system's), section "ITEM"
-// (ITEM0..ITEM14, the column groups), section "Ports" (the device behind each COM number) and
-// section "Transfer" (the write preview and the several-radio write).
+// (ITEM0..ITEM14, the column groups; WIDTH0..WIDTH20, column widths the user dragged), section
+// "Ports" (the device behind each COM number) and section "Transfer" (the write preview and the
+// several-radio write).
 struct AppConfig {
     int comPort = 1;
     int cx = kMinWindowWidth;
     int cy = kMinWindowHeight;
     std::array<int, kColumnGroupCount> columnGroups = defaultColumnGroups();
+    // Pixels; 0 (or no key) is the width that fits the column.
+    std::array<int, kColumnCount> columnWidths{};
     ComPortMap ports;
     // Transfer/WritePreview: show what a write will change before it writes.
     bool showWritePreview = true;

@@ -51,6 +51,7 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("CMainFrame"));
     m_view = new CMZ58View(m_doc, this);
     setCentralWidget(m_view);
+    m_view->setFocus(); // the keys go to the grid from the start
     m_printing = new ReportPrinting(m_doc, m_context, this);
 
     createActions();
@@ -71,6 +72,9 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=
                                            0);
+    m_view->setUserColumnWidths(m_context.config.columnWidths);
+    connect(m_view, &CMZ58View::columnWidthsChanged, this,
+            [this] { m_context.config.columnWidths = m_view->userColumnWidths(); });
     const int language = static_cast<int>(languageFromKey(m_context.config.language));
     m_actions.value(cmd::kLanguageSystem + language)->setChecked(true);
 
@@ -180,7 +184,16 @@ void CMainFrame::updateActions() {
         }
         if (id == cmd::kEditUndo || id == cmd::kEditRedo)
             continue; // the history decides these
-        it.value()->setEnabled(isCommandEnabled(id, unit, devices.dtmfAbsent != 0));
+        const bool enabled = isCommandEnabled(id, unit, devices.dtmfAbsent != 0);
+        it.value()->setEnabled(enabled);
+        // Pointing at an unavailable command says why on the status line.
+        const QString name = it.value()->text().section(u'\t', 0, 0).remove(u'&');
+        if (enabled)
+            it.value()->setStatusTip(name);
+        else if (id == cmd::kPagingCode && devices.dtmfAbsent != 0)
+            it.value()->setStatusTip(tr("%1: needs the DTMF board").arg(name));
+        else
+            it.value()->setStatusTip(tr("%1: not available with this option unit").arg(name));
     }
 }
 

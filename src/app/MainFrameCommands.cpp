@@ -1,6 +1,7 @@
 // The command table of the main window and the menus, toolbar and shortcuts built from it.
 #include "CMainFrame.h"
 
+#include "CMZ58View.h"
 #include "ChannelGridLayout.h"
 #include "ShellRules.h"
 
@@ -346,6 +347,9 @@ void CMainFrame::fillMenus() {
     }
     view->insertSeparator(m_menus.value(Menu::Columns)->menuAction());
     rebuildRecentMenu();
+    // The view's channel operations (its context menu offers them too) close the Edit menu.
+    m_menus.value(Menu::Edit)->addSeparator();
+    m_menus.value(Menu::Edit)->addActions(m_view->channelActions());
 }
 
 void CMainFrame::createToolBar() {

@@ -60,13 +60,14 @@ int verbSet(std::span<const std::string> args, Io& io) {
         const std::string where = "Ch " + std::to_string(channelNumber) + " " +
                                   std::string(columnCaption(*column, state.optionUnit.type));
         const EditResult result = pasteIntoCell(channel, *column, paste.text, context);
-        const std::string message = result.message ? messageText(*result.message) : std::string();
         if (!result.done()) {
-            io.err << where << ": \"" << paste.text << "\" refused: " << message << '\n';
+            const std::string why = result.message ? messageText(*result.message) : std::string();
+            io.err << where << ": \"" << paste.text << "\" refused: " << why << '\n';
             return kExitFailure;
         }
-        if (!message.empty())
-            io.err << where << ": warning: " << message << '\n';
+        // A clamp into the band or a move onto the step grid is said, never silent.
+        for (const UserMessage& note : result.messages())
+            io.err << where << ": warning: " << messageText(note) << '\n';
     }
     return showStatus(SaveProgrammingFile(output, state), prompter) ? kExitOk : kExitFailure;
 }

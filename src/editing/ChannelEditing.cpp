@@ -21,10 +21,10 @@ constexpr int kValueListWidth = 85;
 constexpr std::string_view kNoToneText = "-----";
 
 EditResult done(std::optional<UserMessage> warning = {}) {
-    return {EditResult::Done, std::move(warning)};
+    return {EditResult::Done, std::move(warning), {}};
 }
 EditResult refused(std::optional<UserMessage> why = {}) {
-    return {EditResult::Refused, std::move(why)};
+    return {EditResult::Refused, std::move(why), {}};
 }
 // A message about a typed or pasted text.
 UserMessage aboutText(StringId id, std::string_view text) {
@@ -33,8 +33,21 @@ UserMessage aboutText(StringId id, std::string_view text) {
 UserMessage warning(StringId id) {
     return {id, {}, {}, Icon::Warning};
 }
-EditResult ignored() {
-    return {EditResult::Ignored, {}};
+EditResult ignored(std::optional<UserMessage> why = {}) {
+    return {EditResult::Ignored, std::move(why), {}};
+}
+UserMessage aboutChannel(StringId id, int channelIndex) {
+    return {id, {bankChannelLabel(channelIndex)}, {}, Icon::Warning};
+}
+// A done edit with the warnings of a frequency entry: the first is the message.
+EditResult doneWith(FrequencyNotices notices) {
+    EditResult result = done();
+    if (!notices.empty()) {
+        result.message = std::move(notices.front());
+        result.notes.assign(std::make_move_iterator(notices.begin() + 1),
+                            std::make_move_iterator(notices.end()));
+    }
+    return result;
 }
 
 void toggle(int& value) {
@@ -159,10 +172,10 @@ EditResult pasteFrequency(ChannelEntry& c, Column column, std::string_view text,
     ChannelEntry changed = c;
     if (column == Column::Transmit)
         changed.txInhibit = 0;
-    if (const auto refusal = enterFrequency(changed, column, text, x); !refusal.done())
-        return refusal;
-    c = changed;
-    return done();
+    EditResult result = enterFrequency(changed, column, text, x);
+    if (result.done())
+        c = changed;
+    return result;
 }
 
 EditResult pasteTone(ChannelEntry& c, Column column, std::string_view text) {
@@ -210,13 +223,28 @@ EditContext EditContext::fromState(const ImageState& state) {
     return x;
 }
 
+std::vector<UserMessage> EditResult::messages() const {
+    std::vector<UserMessage> all;
+    if (message)
+        all.push_back(*message);
+    all.insert(all.end(), notes.begin(), notes.end());
+    return all;
+}
+
+std::string bankChannelLabel(int channel) {
+    return (channel < kChannelsPerBank ? "A" : "B") +
+           std::to_string(channel % kChannelsPerBank + 1);
+}
+
 EditResult cycleCell(ChannelEntry& c, int channelIndex, Column column, const EditContext& x) {
     if (column != Column::Channel && c.inUse == 0)
-        return ignored();
+        return ignored(aboutChannel(msg::kNotInUseSpace, channelIndex));
     switch (column) {
     case Column::Channel:
-        if (channelIndex != 0)
-            toggle(c.inUse);
+        // The radio needs its first channel.
+        if (channelIndex == 0 && c.inUse != 0)
+            return ignored(warning(msg::kFirstChannelStays));
+        toggle(c.inUse);
         break;
     case Column::Width:
         toggle(c.narrow);
@@ -232,8 +260,8 @@ EditResult cycleCell(ChannelEntry& c, int channelIndex, Column column, const Edi
     case Column::DecodeTone:
     case Column::EncodeTone:
         if (c.toneType != kToneCtcss && c.toneType != kToneDcs)
-            return refused();
-        return {EditResult::OpenList, {}};
+            return refused(warning(msg::kNoToneType));
+        return {EditResult::OpenList, {}, {}};
     case Column::RxSave:
         toggle(c.rxSave);
         break;
@@ -250,21 +278,23 @@ EditResult cycleCell(ChannelEntry& c, int channelIndex, Column column, const Edi
         toggle(c.scanMember);
         break;
     case Column::GroupScan:
-        if (x.optionUnitType == OptionUnit::kTrunk)
-            toggle(c.groupScanMember);
+        if (x.optionUnitType != OptionUnit::kTrunk)
+            return ignored(warning(msg::kGroupScanNeedsTrunk));
+        toggle(c.groupScanMember);
         break;
     case Column::TimeOut:
         toggle(c.totEnabled);
         break;
     case Column::Squelch:
     case Column::CallCode:
-        return {EditResult::OpenList, {}};
+        return {EditResult::OpenList, {}, {}};
     case Column::Ani:
         toggle(c.aniEnabled);
         break;
     case Column::Encryption:
-        if (!x.encryptionDeviceAbsent)
-            toggle(c.encryption);
+        if (x.encryptionDeviceAbsent)
+            return ignored(warning(msg::kNoEncryptionDevice));
+        toggle(c.encryption);
         break;
     case Column::BusyLockout:
         cycle3(c.busyLockout);
@@ -274,7 +304,7 @@ EditResult cycleCell(ChannelEntry& c, int channelIndex, Column column, const Edi
         break;
     case Column::OutOfRangeAlert:
         if (c.toneType != kToneDcs)
-            return refused();
+            return refused(warning(msg::kAlertNeedsDcs));
         toggle(c.outOfRangeAlert);
         break;
     case Column::Count:
@@ -286,7 +316,7 @@ EditResult cycleCell(ChannelEntry& c, int channelIndex, Column column, const Edi
 EditResult invertDcs(ChannelEntry& c, Column column) {
     if (c.inUse == 0 || c.toneType != kToneDcs ||
         (column != Column::DecodeTone && column != Column::EncodeTone))
-        return refused();
+        return refused(warning(msg::kInvertNeedsDcs));
     int& code = column == Column::DecodeTone ? c.rxDcs : c.txDcs;
     code = static_cast<int>(dcsInverse(static_cast<unsigned>(code)));
     return done();
@@ -312,12 +342,13 @@ EditResult enterFrequency(ChannelEntry& c, Column column, std::string_view text,
         return ignored();
     if (text != kInhibitedTxText && !hasNumber(text))
         return ignored();
+    FrequencyNotices notices;
     const auto refusal = column == Column::Receive
-                             ? setRxFromText(c, text, x.hardware, x.localOffset)
-                             : setTxFromText(c, text, x.hardware);
+                             ? setRxFromText(c, text, x.hardware, x.localOffset, &notices)
+                             : setTxFromText(c, text, x.hardware, &notices);
     if (refusal)
         return refused(frequencyRefusalMessage(*refusal));
-    return done();
+    return doneWith(std::move(notices));
 }
 
 SelectionList selectionList(const ChannelEntry& c, Column column, const EditContext& x) {
@@ -489,14 +520,100 @@ EditResult pasteIntoCell(ChannelEntry& c, Column column, std::string_view text,
     return result;
 }
 
-std::optional<int> channelCopySource(std::string_view text, int bank, int targetIndex) {
-    const long n = leadingInteger(text);
-    if (n < 1 || n > kChannelsPerBank || text.find('.') != std::string_view::npos)
-        return std::nullopt;
-    const int source = (bank == kBankB ? kChannelsPerBank : 0) + static_cast<int>(n) - 1;
-    if (source == targetIndex)
-        return std::nullopt;
-    return source;
+ChannelCopySource channelCopySource(std::string_view text, int bank, int targetIndex,
+                                    const CopiedChannel* copied) {
+    std::optional<int> source;
+    if (copied && text == copied->text && copied->channel >= 0 && copied->channel < kChannelCount) {
+        source = copied->channel;
+    } else {
+        const long n = leadingInteger(text);
+        if (n < 1 || n > kChannelsPerBank || text.find('.') != std::string_view::npos)
+            return {std::nullopt, aboutText(msg::kNotAChannelNumber, text)};
+        source = (bank == kBankB ? kChannelsPerBank : 0) + static_cast<int>(n) - 1;
+    }
+    if (*source == targetIndex)
+        return {std::nullopt, warning(msg::kCopySourceIsTarget)};
+    return {source, std::nullopt};
+}
+
+CellBlock splitCellBlock(std::string_view text) {
+    CellBlock block;
+    const auto addRow = [&](std::string_view line) {
+        std::vector<std::string> cells;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string_view::npos;
+             start = tab + 1)
+            cells.emplace_back(line.substr(start, tab - start));
+        cells.emplace_back(line.substr(start));
+        block.push_back(std::move(cells));
+    };
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            addRow(text.substr(start));
+            return block;
+        }
+        addRow(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    if (block.empty())
+        addRow({});
+    return block;
+}
+
+BlockPasteResult pasteCellBlock(std::array<ChannelEntry, kChannelCount>& entries,
+                                const CellBlock& block, int firstChannel, int lastChannel,
+                                std::span<const Column> columns, const EditContext& x) {
+    BlockPasteResult result;
+    const auto rows = static_cast<int>(block.size());
+    if (firstChannel < 0 || firstChannel + rows - 1 > lastChannel || lastChannel >= kChannelCount) {
+        result.why = UserMessage{msg::kBlockPastBank,
+                                 {std::to_string(rows), firstChannel < kChannelsPerBank ? "A" : "B",
+                                  bankChannelLabel(firstChannel)},
+                                 {},
+                                 Icon::Warning};
+        return result;
+    }
+    auto next = entries;
+    for (int r = 0; r < rows; ++r) {
+        const auto& cells = block[static_cast<std::size_t>(r)];
+        if (cells.size() > columns.size()) {
+            result.why = UserMessage{
+                msg::kBlockPastColumns,
+                {std::to_string(cells.size()),
+                 std::string(columns.empty() ? std::string_view()
+                                             : columnCaption(columns.front(), x.optionUnitType))},
+                {},
+                Icon::Warning};
+            return result;
+        }
+        const int channel = firstChannel + r;
+        ChannelEntry& entry = next[static_cast<std::size_t>(channel)];
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            if (columns[k] == Column::Channel) {
+                entry.inUse = 1;
+                continue;
+            }
+            // A cell that already shows the text is taken as it is: a row copied from the grid
+            // pastes back whole ("-----" in Dec of a channel without tones, "-" in RNGA).
+            if (cellText(entry, channel % kChannelsPerBank, columns[k]) == cells[k])
+                continue;
+            const EditResult cell = pasteIntoCell(entry, columns[k], cells[k], x);
+            if (!cell.done()) {
+                result.cell = {channel, columns[k]};
+                result.why = cell.message;
+                return result;
+            }
+            if (cell.message && !result.why) {
+                result.cell = {channel, columns[k]};
+                result.why = cell.message;
+            }
+        }
+    }
+    entries = next;
+    result.done = true;
+    return result;
 }
 
 void copyChannel(const ChannelEntry& s, ChannelEntry& t, int targetIndex,

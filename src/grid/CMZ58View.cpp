@@ -3,16 +3,19 @@
 #include "CSelectionListDlg.h"
 #include "ChannelGridModel.h"
 #include "ChannelRowDelegate.h"
+#include "ChannelTableView.h"
 #include "GroupHeaderView.h"
 #include "MessageBoxPrompter.h"
 #include "UiText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +23,6 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace mz58 {
@@ -47,12 +49,6 @@ EditName cellStepName(StringId id, int channel, Column column, int optionUnitTyp
     return {id, {std::to_string(channel + 1), std::string(columnCaption(column, optionUnitType))}};
 }
 
-// A channel as the channel copy names it: its bank's letter and its number there ("B3").
-std::string bankChannelLabel(int channel) {
-    return (channel < kChannelsPerBank ? "A" : "B") +
-           std::to_string(channel % kChannelsPerBank + 1);
-}
-
 } // namespace
 
 CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
@@ -71,14 +67,28 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 
     m_gridBox = new QGroupBox(this);
     m_model = new ChannelGridModel(m_doc.state(), this);
-    m_grid = new QTableView(m_gridBox);
+    m_grid = new ChannelTableView(m_gridBox);
     m_header = new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid);
+    m_header->setSectionResizeMode(QHeaderView::Interactive);
+    m_header->setMinimumSectionSize(m_grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     m_grid->setHorizontalHeader(m_header);
-    m_grid->setModel(m_model);
+    m_grid->fixedColumnView()->setHorizontalHeader(
+        new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid->fixedColumnView()));
     m_grid->setItemDelegate(new ChannelRowDelegate(m_grid));
+    m_grid->setModel(m_model);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    // Rows as tight as the text allows: all eight channels of a bank show at the smallest
+    // window size.
+    m_grid->verticalHeader()->setMinimumSectionSize(m_grid->fontMetrics().height() + 2);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    connect(m_header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (m_applyingWidths || size == 0 || section < 0 || section >= kColumnCount)
+            return;
+        m_userWidths[static_cast<std::size_t>(section)] =
+            size == fittingColumnWidth(static_cast<Column>(section)) ? 0 : size;
+        emit columnWidthsChanged();
+    });
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -87,8 +97,15 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_grid->setTabKeyNavigation(false);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
+    m_grid->fixedColumnView()->viewport()->installEventFilter(this);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &CMZ58View::showEditMenu);
+    m_grid->fixedColumnView()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid->fixedColumnView(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) {
+                showEditMenu(m_grid->viewport()->mapFromGlobal(
+                    m_grid->fixedColumnView()->viewport()->mapToGlobal(position)));
+            });
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &CMZ58View::commitEditor);
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMZ58View::commitEditor);
@@ -111,7 +128,16 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
         QAction* entry = m_editMenu->addAction(tr(text));
         entry->setProperty(kSourceTextProperty, QByteArray(text)); // for a change of language
         connect(entry, &QAction::triggered, this, slot);
+        if (!m_copyAction)
+            m_copyAction = entry;
     }
+    createChannelActions();
+    m_editMenu->addSeparator();
+    m_editMenu->addActions(channelActions());
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CMZ58View::updateChannelActions);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMZ58View::updateChannelActions);
 
     m_ownPrompter = std::make_unique<MessageBoxPrompter>(this);
     m_prompter = m_ownPrompter.get();
@@ -131,6 +157,9 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kLeftMargin, kTopMargin, kEdgeMargin, kEdgeMargin);
+    layout->setSpacing(2);
+    gridLayout->setContentsMargins(4, 4, 4, 4);
+    headerLayout->setContentsMargins(6, 2, 6, 2);
     layout->addWidget(m_headerBox);
     layout->addLayout(bankRow);
     layout->addWidget(m_gridBox, 1);
@@ -161,6 +190,7 @@ void CMZ58View::retranslate() {
     m_model->retranslate();
     refreshHeader();
     updateGridName();
+    applyColumnWidths(); // the captions' widths change with the language
 }
 
 void CMZ58View::updateGridName() {
@@ -197,8 +227,10 @@ QWidget* CMZ58View::createHeader() {
             value->setFocusPolicy(Qt::ClickFocus);
             value->setPalette(fieldPalette);
             value->installEventFilter(this);
+            value->setFrame(false);
             auto* label = new QLabel(labels[field], header);
             label->setBuddy(value);
+            grid->setVerticalSpacing(0);
             m_fieldLabels[field] = label;
             grid->addWidget(label, row, 0);
             grid->addWidget(value, row, 1);
@@ -220,6 +252,13 @@ void CMZ58View::onUpdate(int hint) {
         return;
     }
     if (hint & kHintRebuild) {
+        // A new or opened document (its history starts afresh) shows bank A.
+        if (!m_doc.canUndo() && !m_doc.canRedo() && bank() != kBankA) {
+            cancelEditor();
+            m_model->setBank(kBankA);
+            rebuildView();
+            return;
+        }
         rebuild();
         return;
     }
@@ -253,9 +292,11 @@ void CMZ58View::setColumnGroupShown(int group, bool shown) {
         const auto column = static_cast<Column>(c);
         if (columnGroup(column) != group)
             continue;
+        m_applyingWidths = true;
         m_grid->setColumnHidden(c, !shown);
         if (shown)
             m_grid->setColumnWidth(c, columnWidthPixels(column));
+        m_applyingWidths = false;
     }
 }
 
@@ -288,7 +329,9 @@ void CMZ58View::rebuildView() {
     updateGridName();
     refreshHeader();
     m_grid->setCurrentIndex(m_model->index(0, static_cast<int>(Column::Channel)));
+    m_grid->horizontalScrollBar()->setValue(0);
     m_grid->setUpdatesEnabled(true);
+    updateChannelActions();
 }
 
 void CMZ58View::refreshHeader() {
@@ -304,16 +347,22 @@ void CMZ58View::refreshHeader() {
         m_info.printerName,
     };
     for (std::size_t f = 0; f < values.size(); ++f) {
-        m_fields[f]->setText(values[f]);
-        m_fields[f]->setToolTip(values[f].trimmed());
+        QLineEdit* field = m_fields[f];
+        field->setText(values[f]);
+        field->setToolTip(values[f].trimmed());
+        // The whole value shows, from its first character.
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(values[f].trimmed()) + 8);
+        field->setCursorPosition(0);
     }
 }
 
 int CMZ58View::columnWidthPixels(Column column) const {
-    return columnWidthTwips(column) * m_grid->logicalDpiX() / kTwipsPerInch;
+    const int user = m_userWidths[static_cast<std::size_t>(column)];
+    return user > 0 ? user : fittingColumnWidth(column);
 }
 
 void CMZ58View::applyColumnWidths() {
+    m_applyingWidths = true;
     for (int c = 0; c < kColumnCount; ++c) {
         const auto column = static_cast<Column>(c);
         const int group = columnGroup(column);
@@ -322,6 +371,8 @@ void CMZ58View::applyColumnWidths() {
         if (shown)
             m_grid->setColumnWidth(c, columnWidthPixels(column));
     }
+    m_applyingWidths = false;
+    m_grid->updateFixedColumn();
 }
 
 CMZ58View::KeyAction CMZ58View::keyAction(const QKeyEvent& event, bool inGrid) {
@@ -344,6 +395,8 @@ void CMZ58View::runKeyAction(KeyAction action) {
     case KeyAction::NextBank:
         if (bankKeyFitted(m_doc.state().image))
             setBank(nextBank(bank(), m_doc.state().channels.bankCounts));
+        else
+            say(uiMessage(msg::kBankKeyNotFitted, {}));
         break;
     case KeyAction::HexView:
         emit hexViewRequested();
@@ -384,8 +437,10 @@ bool CMZ58View::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress && gridKeyPress(*static_cast<QKeyEvent*>(event)))
             return true;
     }
-    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        return gridMouseDoubleClick(*static_cast<QMouseEvent*>(event));
+    if ((watched == m_grid->viewport() || watched == m_grid->fixedColumnView()->viewport()) &&
+        event->type() == QEvent::MouseButtonDblClick)
+        return gridMouseDoubleClick(*static_cast<QMouseEvent*>(event),
+                                    static_cast<QWidget*>(watched));
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const KeyAction action = keyAction(*static_cast<QKeyEvent*>(event), watched == m_grid);
         if (action != KeyAction::None) {
@@ -480,9 +535,17 @@ bool CMZ58View::gridKeyPress(QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (frequencyColumn && editorOpens(currentEntry(), column))
-            openEditor(fromStd(editorText(currentEntry(), column)), true);
+        if (frequencyColumn)
+            openEditorOrSayWhy(fromStd(editorText(currentEntry(), column)), true);
         return false;
+    case Qt::Key_Delete:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        if (column == Column::Channel)
+            runRowOperation(RowOperation::Clear);
+        else
+            say(tr("Delete on a Chn cell clears the channel"));
+        return true;
     case Qt::Key_F3:
         if (modifiers != Qt::NoModifier)
             return false;
@@ -502,24 +565,24 @@ bool CMZ58View::gridKeyPress(QKeyEvent& event) {
     if (frequencyColumn && text.size() == 1 && text[0].unicode() < 0x80 &&
         !(modifiers & (Qt::ControlModifier | Qt::AltModifier)) && text[0] != QChar('\b') &&
         frequencyCharAccepted(static_cast<char>(text[0].unicode()))) {
-        if (editorOpens(currentEntry(), column))
-            openEditor(text, false);
+        openEditorOrSayWhy(text, false);
         return true;
     }
     return false;
 }
 
-bool CMZ58View::gridMouseDoubleClick(QMouseEvent& event) {
+bool CMZ58View::gridMouseDoubleClick(QMouseEvent& event, QWidget* viewport) {
     if (event.button() != Qt::LeftButton)
         return false;
-    const QModelIndex index = m_grid->indexAt(event.position().toPoint());
+    const QModelIndex index = viewport == m_grid->viewport()
+                                  ? m_grid->indexAt(event.position().toPoint())
+                                  : m_grid->fixedColumnView()->indexAt(event.position().toPoint());
     if (!index.isValid())
         return true;
     m_grid->setCurrentIndex(index);
     const Column column = currentColumn();
     if (column == Column::Receive || column == Column::Transmit) {
-        if (editorOpens(currentEntry(), column))
-            openEditor(fromStd(editorText(currentEntry(), column)), true);
+        openEditorOrSayWhy(fromStd(editorText(currentEntry(), column)), true);
     } else {
         cycleCurrentCell();
     }
@@ -539,6 +602,7 @@ void CMZ58View::cycleCurrentCell() {
     if (result.kind == EditResult::OpenList) {
         const SelectionList list = selectionList(entry, column, context);
         const std::optional<int> chosen = m_chooseFromList(list);
+        m_grid->setFocus();
         result = applyListChoice(entry, column, list, chosen);
     }
     applyToChannel(channel, column, entry, result, msg::kStepChange);
@@ -550,8 +614,17 @@ void CMZ58View::invertCurrentDcs() {
     applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepInvertDcs);
 }
 
+void CMZ58View::openEditorOrSayWhy(const QString& text, bool selectAll) {
+    if (editorOpens(currentEntry(), currentColumn()))
+        openEditor(text, selectAll);
+    else
+        say(uiMessage(UserMessage{
+            msg::kNotInUseEditor, {bankChannelLabel(currentChannel())}, {}, Icon::Warning}));
+}
+
 void CMZ58View::openEditor(const QString& text, bool selectAll) {
     const QModelIndex current = m_grid->currentIndex();
+    m_grid->scrollTo(current);
     m_editChannel = currentChannel();
     m_editColumn = currentColumn();
     m_editor->setGeometry(m_grid->visualRect(current).adjusted(-1, -1, 1, 1));
@@ -602,10 +675,22 @@ void CMZ58View::applyToChannel(int channel, Column column, const ChannelEntry& e
     report(result);
 }
 
-// A refusal, or a warning that comes with a done edit: a beep and the reason.
+// A refusal, or a warning that comes with a done edit: a beep and the reason. An edit that does
+// nothing says why, without a beep.
 void CMZ58View::report(const EditResult& result) {
-    if (result.kind == EditResult::Refused || (result.done() && result.message))
+    if (result.kind == EditResult::Refused) {
         refuse(result.message);
+        return;
+    }
+    const std::vector<UserMessage> said = result.messages();
+    if (said.empty())
+        return;
+    QStringList texts;
+    for (const UserMessage& message : said)
+        texts << uiMessage(message);
+    if (result.done())
+        QApplication::beep();
+    say(texts.join(QStringLiteral("; ")));
 }
 
 void CMZ58View::refuse(const std::optional<UserMessage>& why) {
@@ -613,6 +698,10 @@ void CMZ58View::refuse(const std::optional<UserMessage>& why) {
     if (why)
         emit statusMessage(uiMessage(*why));
     emit refused();
+}
+
+void CMZ58View::say(const QString& text) {
+    emit statusMessage(text);
 }
 
 // The selected cells as text: a tab between cells, a carriage return between rows.
@@ -643,10 +732,24 @@ QString CMZ58View::selectionText() const {
 }
 
 void CMZ58View::copy() {
-    if (m_editing && m_editor->hasFocus())
+    if (m_editing && m_editor->hasFocus()) {
         m_editor->copy();
-    else if (m_grid->hasFocus())
-        QGuiApplication::clipboard()->setText(selectionText());
+        return;
+    }
+    if (!m_grid->hasFocus())
+        return;
+    const QString text = selectionText();
+    QGuiApplication::clipboard()->setText(text);
+    // A single "Chn" cell: the channel copy takes this channel while the text stays there.
+    const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    const bool oneChannelCell =
+        currentColumn() == Column::Channel &&
+        (selected.isEmpty() ||
+         (selected.size() == 1 && selected.front() == m_grid->currentIndex()));
+    if (oneChannelCell)
+        m_copiedChannel = CopiedChannel{text.toStdString(), currentChannel()};
+    else
+        m_copiedChannel.reset();
 }
 
 void CMZ58View::paste() {
@@ -657,33 +760,48 @@ void CMZ58View::paste() {
     if (!m_grid->hasFocus() || !m_grid->currentIndex().isValid())
         return;
     const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        refuse(UserMessage{msg::kClipboardEmpty, {}, {}, Icon::Warning});
+        return;
+    }
+    const CellBlock block = splitCellBlock(text.toStdString());
+    if (block.size() > 1 || block.front().size() > 1) {
+        pasteBlock(block);
+        return;
+    }
     if (currentColumn() == Column::Channel) {
-        pasteChannelCopy(text);
+        pasteChannelCopy(QString::fromStdString(block.front().front()));
         return;
     }
     ChannelEntry entry = currentEntry();
-    const EditResult result = pasteIntoCell(entry, currentColumn(), text.toStdString(),
+    const EditResult result = pasteIntoCell(entry, currentColumn(), block.front().front(),
                                             EditContext::fromState(m_doc.state()));
     applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepPaste);
 }
 
 // Pasting a channel number into "Chn": after asking, copies that channel's shown columns here.
+// The text that copy put there names the copied channel, whichever bank is on show now.
 void CMZ58View::pasteChannelCopy(const QString& text) {
     const int target = currentChannel();
-    const auto source = channelCopySource(text.toStdString(), bank(), target);
-    if (!source) {
-        refuse();
+    const ChannelCopySource found = channelCopySource(
+        text.toStdString(), bank(), target, m_copiedChannel ? &*m_copiedChannel : nullptr);
+    if (!found.source) {
+        refuse(found.refusal);
         return;
     }
-    const std::array<std::string, 2> args{text.toStdString(),
-                                          m_grid->currentIndex().data().toString().toStdString()};
-    if (m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) != Answer::Yes)
+    const int source = *found.source;
+    // Both channels named with their bank: "Ch A3", "Ch B3".
+    const std::array<std::string, 2> args{" " + bankChannelLabel(source), bankChannelLabel(target)};
+    const bool yes =
+        m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) == Answer::Yes;
+    m_grid->setFocus();
+    if (!yes)
         return;
     const EditName name{msg::kStepChannelCopy,
-                        {bankChannelLabel(*source), bankChannelLabel(target)}};
+                        {bankChannelLabel(source), bankChannelLabel(target)}};
     m_doc.edit(name, place(), kHintNothing, [&](ImageState& next) {
         auto& entries = next.channels.entries;
-        copyChannel(entries[static_cast<std::size_t>(*source)],
+        copyChannel(entries[static_cast<std::size_t>(source)],
                     entries[static_cast<std::size_t>(target)], target, m_groupShown);
     });
 }

@@ -3,6 +3,7 @@
 #include "CMZ58Doc.h"
 #include "ChannelEditing.h"
 #include "ChannelGridLayout.h"
+#include "ChannelRows.h"
 #include "ImageCodec.h"
 #include "Messages.h"
 
@@ -17,11 +18,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QTableView;
+class QAction;
 
 namespace mz58 {
 
 class ChannelGridModel;
+class ChannelTableView;
 class GroupHeaderView;
 
 // The main window's view: the information header about the radio, the bank label and the
@@ -72,6 +74,18 @@ public:
     // Shows a place again (after undo and redo): its bank, and its cell current.
     void showPlace(const EditPlace& place);
 
+    // The channel operations (clear, insert, delete, move, the other bank), for the Edit menu;
+    // the grid's context menu and keys offer the same actions.
+    QList<QAction*> channelActions() const;
+    void runRowOperation(RowOperation operation);
+
+    // Column widths in pixels as the user dragged them; 0 = the width that fits the column.
+    using ColumnWidths = std::array<int, kColumnCount>;
+    ColumnWidths userColumnWidths() const { return m_userWidths; }
+    void setUserColumnWidths(const ColumnWidths& widths);
+    // The width that fits a column's captions and its widest value in the current font.
+    int fittingColumnWidth(Column column) const;
+
 public slots:
     // Edit > Copy and Edit > Paste: the grid's cells, or the in-cell editor's text when it has
     // the focus.
@@ -83,6 +97,7 @@ signals:
     void helpRequested(int contextNumber);   // F1 in the grid or a selection list
     void statusMessage(const QString& text); // why an edit was refused
     void refused();                          // an edit was refused (after the beep)
+    void columnWidthsChanged();              // the user dragged a column's width
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,11 +107,12 @@ protected:
 private:
     enum class KeyAction { None, Help, NextBank, HexView };
     bool gridKeyPress(QKeyEvent& event);
-    bool gridMouseDoubleClick(QMouseEvent& event);
+    bool gridMouseDoubleClick(QMouseEvent& event, QWidget* viewport);
     void showEditMenu(const QPoint& position);
     void cycleCurrentCell();
     void invertCurrentDcs();
     void openEditor(const QString& text, bool selectAll);
+    void openEditorOrSayWhy(const QString& text, bool selectAll);
     void commitEditor();
     void cancelEditor();
     // Commits `entry` as channel `channel` when `result` is done, and says why when it is not.
@@ -104,7 +120,11 @@ private:
                         const EditResult& result, StringId stepName);
     void report(const EditResult& result);
     void refuse(const std::optional<UserMessage>& why = {});
+    void say(const QString& text); // the status line, without a beep
     void pasteChannelCopy(const QString& text);
+    void pasteBlock(const CellBlock& block);
+    void createChannelActions();
+    void updateChannelActions();
     QString selectionText() const;
     const ChannelEntry& currentEntry() const;
     static KeyAction keyAction(const QKeyEvent& event, bool inGrid);
@@ -142,7 +162,9 @@ private:
     QGroupBox* m_gridBox = nullptr;
     ChannelGridModel* m_model = nullptr;
     GroupHeaderView* m_header = nullptr;
-    QTableView* m_grid = nullptr;
+    ChannelTableView* m_grid = nullptr;
+    ColumnWidths m_userWidths{};
+    bool m_applyingWidths = false;
 
     // The in-cell frequency editor, and the channel and column it was opened on.
     QLineEdit* m_editor = nullptr;
@@ -151,6 +173,10 @@ private:
     Column m_editColumn = Column::Receive;
 
     QMenu* m_editMenu = nullptr;
+    QAction* m_copyAction = nullptr;
+    std::array<QAction*, kRowOperationCount> m_rowActions{};
+    // The "Chn" cell that copy last put on the clipboard (the channel copy's source).
+    std::optional<CopiedChannel> m_copiedChannel;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter* m_prompter = nullptr;
     ListChooser m_chooseFromList;

@@ -15,6 +15,56 @@ QString gridText(std::string_view text) {
                           : QCoreApplication::translate(kChannelGridContext, source.c_str());
 }
 
+// Each column's full name and the keys it takes, for the header's tooltip.
+struct ColumnTip {
+    const char* name;
+    const char* keys;
+};
+constexpr const char* kToggleKeys =
+    QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Space or double click: switch");
+constexpr const char* kListKeys =
+    QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Space or double click: choose from a list");
+constexpr const char* kCycleKeys =
+    QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Space or double click: next value");
+constexpr const char* kFrequencyKeys = QT_TRANSLATE_NOOP(
+    "mz58::ChannelGridModel", "Type a frequency in MHz, or Enter or double click to edit it");
+constexpr ColumnTip kColumnTips[kColumnCount] = {
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Channel number in the bank"),
+     QT_TRANSLATE_NOOP("mz58::ChannelGridModel",
+                       "Space: in use or not; Delete: clear the channel; paste a copied Chn "
+                       "cell: copy that channel here")},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Wide or narrow channel"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Receive frequency (MHz)"), kFrequencyKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Transmit frequency (MHz)"),
+     QT_TRANSLATE_NOOP("mz58::ChannelGridModel",
+                       "Type a frequency in MHz, Enter to edit it; Space: transmit inhibited "
+                       "or not")},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Sub-audio tone type (CTCSS, DCS)"), kCycleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Decode tone (receive)"),
+     QT_TRANSLATE_NOOP("mz58::ChannelGridModel",
+                       "Space or double click: choose from a list; F3: invert a DCS code")},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Encode tone (transmit)"),
+     QT_TRANSLATE_NOOP("mz58::ChannelGridModel",
+                       "Space or double click: choose from a list; F3: invert a DCS code")},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Receive power save"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Transmit power save"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "High or low power"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Low power level (3, 2, 1)"), kCycleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Scan member"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "QGS group scan member (QM-Trunk unit)"),
+     kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Transmit time-out timer"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Squelch level (0..12)"), kListKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "ANI (DTMF caller id)"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Encryption (needs the encryption device)"),
+     kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Busy channel lockout (BC, BT)"), kCycleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Call code (paging, 2-tone or signalling)"),
+     kListKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Clock shift"), kToggleKeys},
+    {QT_TRANSLATE_NOOP("mz58::ChannelGridModel", "Out-of-range alert (DCS channels)"), kToggleKeys},
+};
+
 } // namespace
 
 ChannelGridModel::ChannelGridModel(const ImageState& state, QObject* parent)
@@ -129,6 +179,11 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     // (end of accessibility)
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::ToolTipRole: {
+        const ColumnTip& tip = kColumnTips[section];
+        return tr("%1 (%2)\n%3")
+            .arg(tr(tip.name), gridText(columnCaption(column, m_optionUnitType)), tr(tip.keys));
+    }
     default:
         return {};
     }

@@ -148,20 +148,62 @@ std::optional<FrequencyRefusal> checkHeld(Frequency frequency, int& stepSelect, 
                             hardware.step(stepSelect), receive};
 }
 
+std::string numberText(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
+}
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+// Beyond a band edge by more than the rounding of a sum of doubles (well below 10 Hz).
+bool outsideBand(double mhz, const BandLimits& limits) {
+    constexpr double kTolerance = 1e-6;
+    return mhz < limits.lower - kTolerance || mhz > limits.upper + kTolerance;
+}
+
+// What storing `stored` for the typed `typedMhz` (typed as `text`) did to it: the band clamp, or
+// a move onto the step grid. Nothing when the channel holds what was typed.
+void noteEntry(FrequencyNotices& notices, std::string_view text, bool clamped, double typedMhz,
+               Frequency stored, int stepSelect, bool receive, const HardwareSettings& hardware) {
+    const BandLimits& limits = bandLimits(hardware.band);
+    if (clamped) {
+        notices.push_back({msg::kFrequencyClamped,
+                           {trimmed(text), numberText(limits.lower), numberText(limits.upper),
+                            trimmedFrequency(stored)},
+                           {},
+                           Icon::Warning});
+        return;
+    }
+    if (static_cast<double>(stored) != std::round(typedMhz * kUnitsPerMHz))
+        notices.push_back({receive ? msg::kRxMovedToStep : msg::kTxMovedToStep,
+                           {trimmedFrequency(stored), numberText(hardware.step(stepSelect) * 0.01)},
+                           {},
+                           Icon::Warning});
+}
+
 } // namespace
 
 std::optional<FrequencyRefusal> setRxFromText(ChannelEntry& channel, std::string_view text,
                                               const HardwareSettings& hardware,
-                                              LocalOffset localOffset) {
-    const long long r = truncToInteger(leadingDecimal(text) * kUnitsPerMHz);
+                                              LocalOffset localOffset, FrequencyNotices* notices) {
+    const double typed = leadingDecimal(text);
+    const long long r = truncToInteger(typed * kUnitsPerMHz);
     double rx = static_cast<double>(r) * 0.00001;
+    const double rxTyped = rx;
     int rxSelect = snapToStepGrid(hardware, rx);
     const int clockShift = isClockHarmonic(rx) ? 1 : 0;
 
     double tx;
+    double txDerived = 0.0;
     int txSelect = channel.txStepSelect;
     if (rx != 0.0) {
-        tx = localOffset + rx;
+        tx = txDerived = localOffset + rx;
         txSelect = snapToStepGrid(hardware, tx);
     } else {
         tx = channel.txFrequency * 0.00001;
@@ -179,22 +221,46 @@ std::optional<FrequencyRefusal> setRxFromText(ChannelEntry& channel, std::string
     channel.txStepSelect = txSelect;
     channel.rxFrequency = rxFrequency;
     channel.txFrequency = txFrequency;
+    if (!notices)
+        return std::nullopt;
+    const BandLimits& limits = bandLimits(hardware.band);
+    noteEntry(*notices, text, outsideBand(rxTyped, limits), typed, rxFrequency, rxSelect, true,
+              hardware);
+    // The derived transmit frequency matters only when the channel transmits; a damaged offset
+    // (not a number) is the file's fault, which opening it already names.
+    if (rx != 0.0 && channel.txInhibit == 0 && std::isfinite(txDerived)) {
+        if (outsideBand(txDerived, limits)) {
+            char derived[32];
+            std::snprintf(derived, sizeof derived, "%.5f", txDerived);
+            notices->push_back({msg::kDerivedTxClamped,
+                                {derived, numberText(limits.lower), numberText(limits.upper),
+                                 trimmedFrequency(txFrequency)},
+                                {},
+                                Icon::Warning});
+        } else {
+            noteEntry(*notices, {}, false, txDerived, txFrequency, txSelect, false, hardware);
+        }
+    }
     return std::nullopt;
 }
 
 std::optional<FrequencyRefusal> setTxFromText(ChannelEntry& channel, std::string_view text,
-                                              const HardwareSettings& hardware) {
-    double tx;
-    if (text != kInhibitedTxText)
-        tx = static_cast<double>(truncToInteger(leadingDecimal(text) * kUnitsPerMHz)) * 0.00001;
-    else
-        tx = channel.txFrequency * 0.00001;
+                                              const HardwareSettings& hardware,
+                                              FrequencyNotices* notices) {
+    const bool keep = text == kInhibitedTxText;
+    const std::string kept = keep ? formatFrequency(channel.txFrequency) : std::string();
+    const double typed = keep ? channel.txFrequency * 0.00001 : leadingDecimal(text);
+    double tx = keep ? typed : static_cast<double>(truncToInteger(typed * kUnitsPerMHz)) * 0.00001;
+    const double txTyped = tx;
     int txSelect = snapToStepGrid(hardware, tx);
     const Frequency txFrequency = toFrequency(tx);
     if (auto refused = checkHeld(txFrequency, txSelect, false, hardware))
         return refused;
     channel.txStepSelect = txSelect;
     channel.txFrequency = txFrequency;
+    if (notices)
+        noteEntry(*notices, keep ? kept : text, outsideBand(txTyped, bandLimits(hardware.band)),
+                  typed, txFrequency, txSelect, false, hardware);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mz58 {
 
@@ -60,15 +61,23 @@ struct FrequencyRefusal {
 // Names the frequency and why it was refused, for the status line and the command line.
 [[nodiscard]] UserMessage frequencyRefusalMessage(const FrequencyRefusal& refusal);
 
+// What an entry stored besides the typed value, as the status line and the command line say
+// it: a value clamped into the band, a Receive that moved the derived Transmit past a band edge,
+// a value the step grid moved. The clamp and the grid are the radio's rules; they are never
+// silent.
+using FrequencyNotices = std::vector<UserMessage>;
+
 // The RX and TX entries of the grid: the channel takes the typed frequency after clamping,
 // snapping and the clock-harmonic check. Entering RX also sets TX to RX + local offset. A
 // frequency that the channel cannot hold (on the step the grid chose or the pair's other step)
-// is refused and the channel is left exactly as it was.
-[[nodiscard]] std::optional<FrequencyRefusal> setRxFromText(ChannelEntry& channel,
+// is refused and the channel is left exactly as it was. When `notices` is given, an entry that
+// was taken adds what it stored other than typed.
+[[nodiscard]] std::optional<FrequencyRefusal>
+setRxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware,
+              LocalOffset localOffset, FrequencyNotices* notices = nullptr);
+[[nodiscard]] std::optional<FrequencyRefusal> setTxFromText(ChannelEntry& channel,
                                                             std::string_view text,
                                                             const HardwareSettings& hardware,
-                                                            LocalOffset localOffset);
-[[nodiscard]] std::optional<FrequencyRefusal>
-setTxFromText(ChannelEntry& channel, std::string_view text, const HardwareSettings& hardware);
+                                                            FrequencyNotices* notices = nullptr);
 
 } // namespace mz58

@@ -62,6 +62,37 @@ inline constexpr StringId kNoEncryptionDevice = 7151;
 inline constexpr StringId kAlertNeedsDcs = 7152;
 inline constexpr StringId kNoValueOfColumn = 7153; // %1 the text
 
+// What the channel grid's rules stored other than typed, and why an edit does nothing.
+inline constexpr StringId kFrequencyClamped = 7400; // %1 typed, %2..%3 the band, %4 stored
+inline constexpr StringId kDerivedTxClamped = 7401; // %1 RX + offset, %2..%3 the band, %4 stored
+inline constexpr StringId kRxMovedToStep = 7402;    // %1 stored, %2 the step in kHz
+inline constexpr StringId kTxMovedToStep = 7403;
+inline constexpr StringId kNotInUseSpace = 7404; // %1 the channel ("A3")
+inline constexpr StringId kFirstChannelStays = 7405;
+inline constexpr StringId kGroupScanNeedsTrunk = 7406;
+inline constexpr StringId kInvertNeedsDcs = 7407;
+inline constexpr StringId kNotInUseEditor = 7408; // %1 the channel
+inline constexpr StringId kClipboardEmpty = 7409;
+inline constexpr StringId kCellRefused = 7410;      // %1 channel, %2 column, %3 why
+inline constexpr StringId kBlockPastBank = 7411;    // %1 rows, %2 the bank, %3 the first row
+inline constexpr StringId kBlockPastColumns = 7412; // %1 cells, %2 the first column
+inline constexpr StringId kCopySourceIsTarget = 7413;
+inline constexpr StringId kNotAChannelNumber = 7414; // %1 the text
+inline constexpr StringId kRowFirstOfBank = 7415;    // %1 the channel
+inline constexpr StringId kRowLastOfBank = 7416;     // %1 the channel
+inline constexpr StringId kBankKeyNotFitted = 7417;
+inline constexpr StringId kFirstChannelNeedsUse = 7418; // %1 the channel
+inline constexpr StringId kAskDropLastChannel = 7419;   // %1 the channel that falls off
+inline constexpr StringId kNoRowChange = 7420;          // %1 the channel
+// Names of the grid's undo steps; %1 (and %2) are channels as "A3".
+inline constexpr StringId kStepBlockPaste = 7440; // %1 channel 1..16, %2 column
+inline constexpr StringId kStepClearChannel = 7441;
+inline constexpr StringId kStepInsertChannel = 7442;
+inline constexpr StringId kStepDeleteChannel = 7443;
+inline constexpr StringId kStepMoveChannelUp = 7444;
+inline constexpr StringId kStepMoveChannelDown = 7445;
+inline constexpr StringId kStepSwapChannels = 7446;    // %1, %2
+inline constexpr StringId kStepCopyToOtherBank = 7447; // %1, %2
 // Importing a channel list in CHIRP's CSV format: the file, its rows and what they become.
 inline constexpr StringId kCsvLine = 7500;       // %1 line, %2 what it says
 inline constexpr StringId kCsvLineRemedy = 7501; // %1 line, %2 what it says, %3 the remedy

@@ -11,16 +11,23 @@
 #include "MessageBoxPrompter.h"
 #include "ModalScript.h"
 #include "OptionUnit.h"
+#include "ProgrammingFile.h"
 #include "QtFileChooser.h"
 #include "ShellRules.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,6 +124,12 @@ private slots:
             for (int id = cmd::kAni; id <= cmd::kTwoToneTable; ++id)
                 QVERIFY2(m_frame->action(id)->isEnabled() == r.enabled.contains(id),
                          qPrintable(QString::number(r.unit) + m_frame->action(id)->text()));
+            // What an unavailable command shows on the status line when pointed at.
+            const QString why = m_frame->action(cmd::kTwoTone)->statusTip();
+            QVERIFY2(r.unit == OptionUnit::k2Tone || why.contains("not available with this option"),
+                     qPrintable(why));
+            QCOMPARE(m_frame->action(cmd::kPagingCode)->statusTip().contains("DTMF board"),
+                     r.dtmfAbsent);
             QVERIFY(m_frame->action(cmd::kUpload)->isEnabled());
             QVERIFY(m_frame->action(cmd::kToolbarDownload)->isEnabled());
         }
@@ -203,6 +216,58 @@ private slots:
             if (!saveAs.isEmpty())
                 QCOMPARE(QFileInfo(target).size(), 520);
         }
+    }
+
+    // The smallest window shows the eight channels of a bank without a vertical scroll bar and
+    // the header's values whole; dragged column widths come back from the ini.
+    void defaultSizeShowsAWholeBank() {
+        m_context.simulated = true;
+        m_frame->refresh(kHintRebuild);
+        m_frame->resize(kMinWindowWidth, kMinWindowHeight);
+        QCoreApplication::processEvents();
+        auto* grid = m_frame->view()->findChild<QTableView*>();
+        QVERIFY(!grid->verticalScrollBar()->isVisible());
+        const int lastRow = grid->model()->rowCount() - 1;
+        QCOMPARE(lastRow, 7);
+        QVERIFY(grid->visualRect(grid->model()->index(lastRow, 0)).bottom() <
+                grid->viewport()->height());
+        for (QLineEdit* field : m_frame->view()->findChildren<QLineEdit*>()) {
+            if (field->text().isEmpty() || !field->isReadOnly())
+                continue;
+            QCOMPARE(field->cursorPosition(), 0);
+            QVERIFY2(field->width() >= field->fontMetrics().horizontalAdvance(field->text()),
+                     qPrintable(field->text()));
+        }
+        grid->horizontalHeader()->resizeSection(int(Column::Receive), 150);
+        m_frame->action(cmd::kAppExit)->trigger();
+        QCOMPARE(QSettings(m_context.configPath, QSettings::IniFormat).value("ITEM/WIDTH2").toInt(),
+                 150);
+        m_context.config = AppConfig::read(m_context.configPath);
+        CMainFrame again(*m_doc, m_context);
+        QCOMPARE(again.view()->findChild<QTableView*>()->columnWidth(int(Column::Receive)), 150);
+    }
+
+    // The channel operations sit in the Edit menu; Open from bank B shows bank A's first cell.
+    void editMenuAndOpenFromBankB() {
+        QMenu* edit = m_frame->menuBar()->actions().at(1)->menu();
+        emit edit->aboutToShow(); // the menus are filled when first shown
+        for (QAction* action : m_frame->view()->channelActions())
+            QVERIFY(edit->actions().contains(action));
+        const QString path = m_dir->filePath(QStringLiteral("plan.q7m"));
+        QVERIFY(writeFreshImageFile(path.toStdString(), kVhf));
+        m_frame->view()->setBank(kBankB);
+        m_frame->view()->setCurrentCell(4, Column::Receive);
+        QVERIFY(m_frame->view()->findChild<QTableView*>()->hasFocus()); // from the start
+        test::ModalScript script;
+        script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, path); });
+        QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(script.done());
+        QTRY_COMPARE(m_doc->fileName(), path.toStdString());
+        QCOMPARE(m_frame->view()->bank(), int(kBankA));
+        QCOMPARE(m_frame->view()->currentChannel(), 0);
+        QCOMPARE(m_frame->view()->currentColumn(), Column::Channel);
+        // The window's focus stays on the grid (offscreen, activation need not come back).
+        QCOMPARE(m_frame->focusWidget(), m_frame->view()->findChild<QTableView*>());
     }
 
     void openOfAWrongFileShowsItsMessage() {

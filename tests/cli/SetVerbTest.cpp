@@ -79,4 +79,36 @@ TEST_F(SetVerbTest, RefusalsAndUsage) {
 }
 
 } // namespace
+// The clamp into the band and the step grid are never silent: one warning line names what was
+// typed, the band and what was stored; the file keeps the clamped value.
+TEST_F(SetVerbTest, ClampAndStepGridAreAnnounced) {
+    const std::string path = file("vhf.q7m").string();
+    ASSERT_EQ(run({"new", "-o", path}).status, 0);
+    const std::string out = file("out.q7m").string();
+    struct Case {
+        const char* typed;
+        const char* stored;
+        const char* err; // the whole of stderr
+    };
+    const Case cases[] = {
+        {"0", "134.00000", "Ch 1 Receive: warning: 0 is outside 134–174 MHz: stored 134.00000\n"},
+        {"100", "134.00000",
+         "Ch 1 Receive: warning: 100 is outside 134–174 MHz: stored 134.00000\n"},
+        {"14652", "174.00000",
+         "Ch 1 Receive: warning: 14652 is outside 134–174 MHz: stored 174.00000\n"},
+        {"9999", "174.00000",
+         "Ch 1 Receive: warning: 9999 is outside 134–174 MHz: stored 174.00000\n"},
+        {"146.943", "146.94375",
+         "Ch 1 Receive: warning: Receive stored as 146.94375 MHz: nearest 6.25 kHz step\n"},
+        {"146.52", "146.52000", ""},
+    };
+    for (const auto& c : cases) {
+        const auto r = run({"set", path, "1", "Receive", c.typed, "-o", out});
+        EXPECT_EQ(r.status, 0) << c.typed;
+        EXPECT_EQ(r.err, c.err) << c.typed;
+        const std::string channels = run({"channels", out}).out;
+        EXPECT_EQ(channels.substr(0, channels.find('\n')).substr(6, 9), c.stored) << c.typed;
+    }
+}
+
 } // namespace mz58

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace mz58 {
 namespace {
 
@@ -56,7 +58,12 @@ TEST(ChannelEditing, CycleCell) {
     const Case cases[] = {
         {"not in use: Width does nothing", notInUse, 3, Column::Width, EditResult::Ignored, "W"},
         {"not in use: Chn puts it in use", notInUse, 3, Column::Channel, EditResult::Done, ""},
-        {"first channel stays in use, still marked", {}, 0, Column::Channel, EditResult::Done, ""},
+        {"first channel stays in use, and says so",
+         {},
+         0,
+         Column::Channel,
+         EditResult::Ignored,
+         ""},
         {"Transmit toggles the inhibit", {}, 3, Column::Transmit, EditResult::Done, "---.-----"},
         {"type 0: Dec beeps", {}, 3, Column::DecodeTone, EditResult::Refused, "-----"},
         {"CTCSS: Dec opens the list", ctcss, 3, Column::DecodeTone, EditResult::OpenList, " 77.0"},
@@ -105,20 +112,29 @@ TEST(ChannelEditing, FrequencyEntry) {
         std::string text;
         EditResult::Kind kind;
         std::string rx, tx; // cell texts afterwards
+        std::string said;   // the warnings of a done edit, one a line
     };
     const Case cases[] = {
         {"RX with offset 0", kVhf, 0.0, Column::Receive, false, "145.525", EditResult::Done,
-         "145.52500", "145.52500"},
+         "145.52500", "145.52500", ""},
         {"UHF RX with offset 5", kUhf, 5.0, Column::Receive, false, "440.000", EditResult::Done,
-         "440.00000", "445.00000"},
+         "440.00000", "445.00000", ""},
         {"TX keeps the inhibit", kVhf, 0.0, Column::Transmit, true, "146.000", EditResult::Done,
-         "150.00000", "---.-----"},
+         "150.00000", "---.-----", ""},
         {"no number changes nothing", kVhf, 0.0, Column::Receive, false, "  . ",
-         EditResult::Ignored, "150.00000", "150.00000"},
+         EditResult::Ignored, "150.00000", "150.00000", ""},
         {"0 is clamped to the band", kVhf, 0.0, Column::Receive, false, "0", EditResult::Done,
-         "134.00000", "134.00000"},
+         "134.00000", "134.00000", "0 is outside 134–174 MHz: stored 134.00000\n"},
+        {"TX clamped too", kVhf, 0.0, Column::Transmit, false, " 14652", EditResult::Done,
+         "150.00000", "174.00000", "14652 is outside 134–174 MHz: stored 174.00000\n"},
+        {"RX + offset past the edge", kUhf, 5.0, Column::Receive, false, "510", EditResult::Done,
+         "510.00000", "512.00000",
+         "Transmit 515.00000 (Receive + local offset) is outside 400–512 MHz: stored "
+         "512.00000\n"},
+        {"step grid moves RX", kVhf, 0.0, Column::Receive, false, "146.943", EditResult::Done,
+         "146.94375", "146.94375", "Receive stored as 146.94375 MHz: nearest 6.25 kHz step\n"},
         {"a frequency the channel cannot hold", kVhf, 0.0, Column::Receive, false, "146.94",
-         EditResult::Refused, "150.00000", "150.00000"},
+         EditResult::Refused, "150.00000", "150.00000", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,6 +150,11 @@ TEST(ChannelEditing, FrequencyEntry) {
         EXPECT_EQ(cellText(channel, 0, Column::Transmit), c.tx);
         if (c.kind == EditResult::Refused) {
             EXPECT_NE(text(result).find("146.94"), std::string::npos) << text(result);
+        } else {
+            std::string said;
+            for (const UserMessage& m : result.messages())
+                said += messageText(m) + "\n";
+            EXPECT_EQ(said, c.said);
         }
     }
 }
@@ -215,7 +236,54 @@ TEST(ChannelEditing, ChannelCopySource) {
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(channelCopySource(c.text, c.bank, c.target), c.source) << c.text;
+        EXPECT_EQ(channelCopySource(c.text, c.bank, c.target).source, c.source) << c.text;
+    // The copied "Chn" text still on the clipboard names the copied channel, in either bank;
+    // another text is read as before.
+    const CopiedChannel copiedA3{"  3", 2};
+    EXPECT_EQ(channelCopySource("  3", kBankB, 12, &copiedA3).source, 2);
+    EXPECT_EQ(channelCopySource("3", kBankB, 12, &copiedA3).source, 10);
+    EXPECT_TRUE(channelCopySource("  3", kBankA, 2, &copiedA3).refusal);
+}
+
+// A block is all or nothing: the first refused cell is named and nothing changes.
+TEST(ChannelEditing, BlockPaste) {
+    EXPECT_EQ(splitCellBlock("a\tb\rc\td\r\n"), (CellBlock{{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(splitCellBlock("x"), (CellBlock{{"x"}}));
+    std::array<ChannelEntry, kChannelCount> entries{};
+    entries[5].inUse = 0;
+    const std::array columns{Column::Receive, Column::Transmit, Column::Width};
+    struct Case {
+        const char* name;
+        std::string text;
+        int first;
+        bool done;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"two rows", "145.500\t146.100\tN\r145.525\t145.525\tW", 1, true, ""},
+        {"a row on a channel not in use", "145.500\r145.525", 4, false, ""},
+        {"a width that is no width", "145.500\t146.100\tX", 1, false, "\"X\""},
+        {"past the bank's end", "145.5\r145.5", 7, false, "past the end of bank A"},
+        {"past the last column", "1\t2\t3\t4", 1, false, "past the last column"},
+        {"a clamp is said", "14652", 1, true, "stored 174.00000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto changed = entries;
+        const auto result = pasteCellBlock(changed, splitCellBlock(c.text), c.first,
+                                           kChannelsPerBank - 1, columns, contextFor());
+        EXPECT_EQ(result.done, c.done);
+        const std::string said = result.why ? messageText(*result.why) : std::string();
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        if (!c.done) {
+            EXPECT_EQ(std::memcmp(&changed, &entries, sizeof entries), 0);
+        }
+    }
+    auto changed = entries;
+    ASSERT_TRUE(
+        pasteCellBlock(changed, splitCellBlock(cases[0].text), 1, 7, columns, contextFor()).done);
+    EXPECT_EQ(cellText(changed[2], 0, Column::Transmit), "145.52500");
+    EXPECT_EQ(changed[1].narrow, 1);
 }
 
 TEST(ChannelEditing, CopyOnlyShownGroups) {

@@ -6,6 +6,7 @@
 #include "RecordingPrompter.h"
 #include "TestImages.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
@@ -15,9 +16,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <set>
 
@@ -73,6 +77,8 @@ struct ShownView {
         tester = std::make_unique<QAbstractItemModelTester>(
             grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
+    // The window goes after the document: an open editor must not commit into it then.
+    ~ShownView() { view->discardEditor(); }
     const ImageState& state() const { return doc.state(); }
     // The changes the view made to the document.
     std::size_t steps() const { return doc.history().stepCount() - baseSteps; }
@@ -112,6 +118,28 @@ struct ShownView {
 };
 
 using CellSet = std::set<std::pair<int, int>>;
+
+// Channels that differ from each other (receive frequency, squelch), so that a move shows.
+ImageState distinctChannels() {
+    ImageState state = test::freshState();
+    for (int k = 0; k < kChannelCount; ++k) {
+        ChannelEntry& e = state.channels.entries[static_cast<std::size_t>(k)];
+        e.rxFrequency = e.txFrequency = 14500000 + static_cast<Frequency>(k) * 2500;
+        e.squelchLevel = k % 13;
+    }
+    ImageCodec::encodeAll(state);
+    return state;
+}
+
+// `state` with channel `to` holding what `from` held in `before`; the position keeps its type.
+void putChannel(ImageState& state, const ImageState& before, int to, int from) {
+    auto& target = state.channels.entries[static_cast<std::size_t>(to)];
+    const int type = target.channelType;
+    target = from < 0 ? ChannelEntry{} : before.channels.entries[static_cast<std::size_t>(from)];
+    if (from < 0)
+        target.inUse = 0;
+    target.channelType = type;
+}
 
 } // namespace
 
@@ -421,11 +449,19 @@ private slots:
         QTest::keyClick(shown.grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(shown.prompter.calls.size(), std::size_t{1});
         QCOMPARE(shown.prompter.calls[0].id, 53);
-        QCOMPARE(shown.prompter.calls[0].args, (std::vector<std::string>{"  3", "  5"}));
+        QCOMPARE(shown.prompter.calls[0].args, (std::vector<std::string>{" A3", "A5"}));
         const ChannelEntry& target = shown.state().channels.entries[4];
         QCOMPARE(target.rxFrequency, 14552500u);
         QCOMPARE(target.squelchLevel, 9);
         QCOMPARE(target.narrow, 0); // its column is hidden
+        // The copied cell still on the clipboard names A3 while bank B is on show.
+        shown.view->setBank(kBankB);
+        shown.view->setCurrentCell(2, Column::Channel);
+        QTest::keyClick(shown.grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shown.prompter.calls.back().args, (std::vector<std::string>{" A3", "B3"}));
+        QCOMPARE(shown.state().channels.entries[10].squelchLevel, 9);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("  3"));
+        QVERIFY(shown.grid()->hasFocus());
     }
 
     void copyAndPasteCells() {
@@ -442,6 +478,264 @@ private slots:
         shown.view->setCurrentCell(6, Column::Squelch);
         shown.view->findChild<QMenu*>()->actions().at(1)->trigger(); // the context menu's Paste
         QCOMPARE(shown.state().channels.entries[6].squelchLevel, 12);
+    }
+
+    // Each channel operation from its key (or its menu entry) moves whole channels, keeps every
+    // other byte, is one undo step, and undo gives the image back byte for byte.
+    void channelOperations() {
+        const struct {
+            const char* name;
+            QKeySequence key; // empty: the context menu's entry `menuEntry`
+            int menuEntry;
+            Column column;
+            std::vector<std::pair<int, int>> moves; // channel <- channel before (-1: cleared)
+            int rowAfter;
+        } cases[] = {
+            {"Delete on Chn clears",
+             QKeySequence(Qt::Key_Delete),
+             0,
+             Column::Channel,
+             {{2, -1}},
+             2},
+            {"Insert shifts down",
+             QKeySequence(Qt::Key_Insert),
+             0,
+             Column::Receive,
+             {{2, -1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {7, 6}},
+             2},
+            {"Ctrl+Del shifts up",
+             QKeySequence(Qt::CTRL | Qt::Key_Delete),
+             0,
+             Column::Squelch,
+             {{2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, -1}},
+             2},
+            {"Ctrl+Up",
+             QKeySequence(Qt::CTRL | Qt::Key_Up),
+             0,
+             Column::Receive,
+             {{1, 2}, {2, 1}},
+             1},
+            {"Ctrl+Down",
+             QKeySequence(Qt::CTRL | Qt::Key_Down),
+             0,
+             Column::Receive,
+             {{3, 2}, {2, 3}},
+             3},
+            {"swap with bank B",
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+             0,
+             Column::Receive,
+             {{10, 2}, {2, 10}},
+             2},
+            {"copy to bank B from the menu", {}, 6, Column::Receive, {{10, 2}}, 2},
+        };
+        for (const auto& c : cases) {
+            const ImageState before = distinctChannels();
+            ShownView shown(before);
+            shown.prompter.answer = Answer::Yes; // the last channel may fall off
+            shown.view->setCurrentCell(2, c.column);
+            if (c.key.isEmpty())
+                shown.view->channelActions().at(c.menuEntry)->trigger();
+            else
+                QTest::keySequence(shown.grid(), c.key);
+            ImageState expected = before;
+            for (const auto& [to, from] : c.moves)
+                putChannel(expected, before, to, from);
+            ImageCodec::encodeAll(expected);
+            QVERIFY2(shown.state().image == expected.image, c.name);
+            QVERIFY2(shown.steps() == 1, c.name);
+            QVERIFY2(shown.view->currentChannel() == c.rowAfter, c.name);
+            QVERIFY2(shown.view->currentColumn() == c.column, c.name);
+            QVERIFY2(shown.grid()->hasFocus(), c.name);
+            shown.doc.undo();
+            QVERIFY2(shown.state().image == before.image, c.name);
+            shown.doc.redo();
+            QVERIFY2(shown.state().image == expected.image, c.name);
+        }
+    }
+
+    void channelOperationsThatDoNothingSayWhy() {
+        ImageState plan = distinctChannels();
+        plan.channels.entries[1].inUse = 0;
+        ImageCodec::encodeAll(plan);
+        const struct {
+            const char* name;
+            int row;
+            QKeySequence key;
+            const char* said;
+        } cases[] = {
+            {"first of the bank", 0, QKeySequence(Qt::CTRL | Qt::Key_Up), "first channel"},
+            {"last of the bank", 7, QKeySequence(Qt::CTRL | Qt::Key_Down), "last channel"},
+            {"A1 must stay in use", 0, QKeySequence(Qt::CTRL | Qt::Key_Delete), "stay in use"},
+            {"insert answered No", 3, QKeySequence(Qt::Key_Insert), ""},
+        };
+        for (const auto& c : cases) {
+            ShownView shown(plan);
+            shown.prompter.answer = Answer::No;
+            QSignalSpy status(shown.view, &CMZ58View::statusMessage);
+            shown.view->setCurrentCell(c.row, Column::Receive);
+            QTest::keySequence(shown.grid(), c.key);
+            QVERIFY2(shown.steps() == 0 && shown.state().image == plan.image, c.name);
+            QVERIFY2(shown.view->currentChannel() == c.row && shown.grid()->hasFocus(), c.name);
+            if (*c.said)
+                QVERIFY2(status.size() == 1 && status[0][0].toString().contains(c.said), c.name);
+            else
+                QVERIFY2(shown.prompter.calls.size() == 1 &&
+                             shown.prompter.calls[0].args == std::vector<std::string>{"A8"},
+                         c.name);
+        }
+    }
+
+    // A copied block pastes back as a block, one step; a block with one bad cell changes
+    // nothing and names that cell.
+    void blockPasteIsAllOrNothing() {
+        const ImageState before = distinctChannels();
+        ShownView shown(before);
+        QTableView* grid = shown.grid();
+        grid->selectionModel()->select(
+            QItemSelection(grid->model()->index(0, col(Column::Receive)),
+                           grid->model()->index(1, col(Column::Squelch))),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        shown.view->setCurrentCell(4, Column::Receive);
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shown.steps(), std::size_t{1});
+        for (int c = col(Column::Receive); c <= col(Column::Squelch); ++c) {
+            QCOMPARE(grid->model()->index(4, c).data(), grid->model()->index(0, c).data());
+            QCOMPARE(grid->model()->index(5, c).data(), grid->model()->index(1, c).data());
+        }
+        QCOMPARE(shown.state().channels.entries[6].squelchLevel, 6);
+        shown.doc.undo();
+        QVERIFY(shown.state().image == before.image);
+
+        QSignalSpy status(shown.view, &CMZ58View::statusMessage);
+        QGuiApplication::clipboard()->setText("145.500\t145.500\r146.9x\t146.900\r");
+        shown.view->setCurrentCell(1, Column::Receive);
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(shown.state().image == before.image);
+        QCOMPARE(shown.doc.history().stepCount(), shown.baseSteps + 1); // the undone step only
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(status[0][0].toString(), QString("Ch A3 Receive: not a frequency: \"146.9x\""));
+    }
+
+    // Every key and paste that changes nothing says why on the status line; the clamp into the
+    // band and the step grid say what was stored.
+    void everythingSaysWhy() {
+        ImageState plan = test::freshState();
+        plan.channels.entries[3].inUse = 0;
+        ImageCodec::encodeAll(plan);
+        const struct {
+            const char* name;
+            int row;
+            Column column;
+            const char* keys; // typed, then Enter; empty: `key`
+            Qt::Key key;
+            const char* clipboard; // pasted when given
+            const char* said;
+        } cases[] = {
+            {"Space on a channel not in use", 3, Column::Width, "", Qt::Key_Space, nullptr,
+             "Ch A4 is not in use"},
+            {"typing into a channel not in use", 3, Column::Receive, "", Qt::Key_1, nullptr,
+             "type a Receive frequency"},
+            {"F2 without the bank key", 0, Column::Width, "", Qt::Key_F2, nullptr, "bank key"},
+            {"F3 on no DCS", 0, Column::DecodeTone, "", Qt::Key_F3, nullptr, "inverts a DCS"},
+            {"Delete off the Chn cell", 0, Column::Width, "", Qt::Key_Delete, nullptr,
+             "Chn cell clears"},
+            {"Space on the first channel's Chn", 0, Column::Channel, "", Qt::Key_Space, nullptr,
+             "first channel"},
+            {"an empty clipboard", 0, Column::Width, "", Qt::Key_unknown, "", "holds no text"},
+            {"a typed clamp", 0, Column::Receive, "14652", Qt::Key_unknown, nullptr,
+             "14652 is outside 134–174 MHz: stored 174.00000"},
+            {"a pasted move onto the grid", 0, Column::Transmit, "", Qt::Key_unknown, "146.943",
+             "Transmit stored as 146.94375 MHz: nearest 6.25 kHz step"},
+        };
+        for (const auto& c : cases) {
+            ShownView shown(plan);
+            QSignalSpy status(shown.view, &CMZ58View::statusMessage);
+            shown.view->setCurrentCell(c.row, c.column);
+            if (c.clipboard) {
+                QGuiApplication::clipboard()->setText(c.clipboard);
+                QTest::keyClick(shown.grid(), Qt::Key_V, Qt::ControlModifier);
+            } else if (*c.keys) {
+                QTest::keyClick(shown.grid(), c.keys[0]);
+                QTest::keyClicks(shown.editor(), c.keys + 1);
+                QTest::keyClick(shown.editor(), Qt::Key_Return);
+            } else {
+                QTest::keyClick(shown.grid(), c.key);
+            }
+            QVERIFY2(status.size() == 1, c.name);
+            QVERIFY2(status[0][0].toString().contains(QString::fromUtf8(c.said)),
+                     qPrintable(status[0][0].toString()));
+            QVERIFY2(shown.grid()->hasFocus(), c.name);
+        }
+    }
+
+    // The context menu and the insert question (real windows) leave the focus on the cell.
+    void focusComesBackAfterTheMenuAndTheQuestion() {
+        ShownView shown(state);
+        shown.view->setPrompter(nullptr); // message boxes
+        shown.view->setCurrentCell(5, Column::Squelch);
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box && box->text().contains("Ch A8");
+            if (box)
+                QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        });
+        QTest::keyClick(shown.grid(), Qt::Key_Insert);
+        QVERIFY(asked);
+        QCOMPARE(shown.steps(), std::size_t{0});
+        QCOMPARE(shown.window.focusWidget(), shown.grid());
+        QCOMPARE(shown.view->currentChannel(), 5);
+        QCOMPARE(shown.view->currentColumn(), Column::Squelch);
+
+        auto* menu = shown.view->findChild<QMenu*>();
+        QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Escape); });
+        emit shown.grid()->customContextMenuRequested(shown.cellCentre(5, Column::Squelch));
+        QTRY_VERIFY(!menu->isVisible());
+        // Offscreen, the window need not be activated again: its focus widget is what counts.
+        QCOMPARE(shown.window.focusWidget(), shown.grid());
+        QCOMPARE(shown.view->currentChannel(), 5);
+    }
+
+    // Columns fit their captions and values, take dragged widths, explain themselves, and "Chn"
+    // stays in view when the grid scrolls sideways.
+    void columnsPeopleCanRead() {
+        ShownView shown(state);
+        QTableView* grid = shown.grid();
+        const QFontMetrics metrics = grid->fontMetrics();
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (grid->isColumnHidden(c))
+                continue;
+            const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(grid->columnWidth(c) > metrics.horizontalAdvance(caption),
+                     qPrintable(caption));
+            QVERIFY2(grid->columnWidth(c) >
+                         metrics.horizontalAdvance(grid->model()->index(0, c).data().toString()),
+                     qPrintable(caption));
+            const QString tip =
+                grid->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+            QVERIFY2(tip.contains(caption) && tip.contains('\n'), qPrintable(tip));
+        }
+        QSignalSpy dragged(shown.view, &CMZ58View::columnWidthsChanged);
+        grid->horizontalHeader()->resizeSection(col(Column::Transmit), 140);
+        QCOMPARE(dragged.size(), 1);
+        QCOMPARE(shown.view->userColumnWidths()[col(Column::Transmit)], 140);
+
+        shown.window.resize(640, 430);
+        QCoreApplication::processEvents();
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+        QVERIFY(grid->horizontalScrollBar()->value() > 0);
+        auto* fixed = grid->findChild<QTableView*>();
+        QVERIFY(fixed && fixed->isVisible());
+        QCOMPARE(fixed->columnWidth(0), grid->columnWidth(0));
+        QCOMPARE(fixed->x(), grid->frameWidth());
+        const QRect cell = fixed->visualRect(fixed->model()->index(3, 0));
+        QTest::mouseClick(fixed->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(shown.view->currentChannel(), 3);
+        QCOMPARE(shown.view->currentColumn(), Column::Channel);
+        QTest::mouseDClick(fixed->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(shown.state().channels.entries[3].inUse, 0);
     }
 };
 

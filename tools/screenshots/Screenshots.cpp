@@ -39,6 +39,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -214,6 +215,45 @@ void editing(const QDir& out, bool& ok) {
          out.filePath("dcs-list.png"), ok);
 }
 
+// The main window at its smallest (and default) size, the grid's context menu, and a block
+// paste that was refused as a whole.
+void channelGrid(CMainFrame& frame, const QDir& out, bool& ok) {
+    frame.resize(kMinWindowWidth, kMinWindowHeight);
+    frame.activateWindow();
+    ok &= QTest::qWaitForWindowActive(&frame);
+    auto* view = frame.findChild<CMZ58View*>();
+    auto* grid = view->findChild<QTableView*>();
+    QCoreApplication::processEvents();
+    grid->setFocus();
+    view->setCurrentCell(2, Column::Receive);
+    ok &= save(&frame, out.filePath(QStringLiteral("grid-default-size.png")));
+
+    // The menu reaches below the window: the picture holds both.
+    auto* menu = view->findChild<QMenu*>();
+    view->setCurrentCell(0, Column::Channel);
+    emit grid->customContextMenuRequested(grid->visualRect(grid->currentIndex()).center());
+    QCoreApplication::processEvents();
+    const QPoint menuAt = frame.mapFromGlobal(menu->pos());
+    const QRect both = frame.rect().united(QRect(menuAt, menu->size()));
+    QPixmap shot(both.size());
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(-both.topLeft(), frame.grab());
+    painter.drawPixmap(menuAt - both.topLeft(), menu->grab());
+    painter.end();
+    ok &= shot.save(out.filePath(QStringLiteral("grid-context-menu.png")));
+    menu->hide();
+    frame.activateWindow();
+    ok &= QTest::qWaitForWindowActive(&frame);
+    grid->setFocus();
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("145.500\t145.500\r146.9x\t146.900"));
+    view->setCurrentCell(1, Column::Receive);
+    view->paste();
+    QCoreApplication::processEvents();
+    ok &= save(&frame, out.filePath(QStringLiteral("grid-refused-paste.png")));
+}
+
 // The CHIRP CSV import preview: a club's repeater sheet on a VHF document (rows that go in,
 // rows the radio cannot hold, rows for which no channel is left), and a UHF list that only
 // another step pair would hold.
@@ -364,6 +404,10 @@ int main(int argc, char* argv[]) {
                                out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
             ok &= saveEditMenu(frame, doc,
                                out.filePath(QStringLiteral("edit-menu-undo-%1.png").arg(language)));
+            frame.resize(kMinWindowWidth, kMinWindowHeight);
+            QCoreApplication::processEvents();
+            ok &= save(&frame,
+                       out.filePath(QStringLiteral("grid-default-size-%1.png").arg(language)));
             // The dialogs, the help and the dealer's windows in the language, in OUTPUT_DIR/LANG.
             const QDir translatedOut(out.filePath(language));
             if (!QDir().mkpath(translatedOut.filePath(QStringLiteral("dialogs"))))
@@ -412,6 +456,7 @@ int main(int argc, char* argv[]) {
         dialogs(QDir(out.filePath(QStringLiteral("dialogs"))), ok);
         editing(out, ok);
         importPreviews(out, ok);
+        channelGrid(frame, out, ok);
         helpWindows(out, ok);
         dealersBench(out, dir.path(), ok);
         while (doc.canUndo())

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTableView>
+
+namespace mz58 {
+
+// The channel grid's table: its first column ("Chn") stays in view while the other columns
+// scroll sideways. A second view of the same model and selection shows just that column over
+// the left edge of the table; it never takes the focus, so keys always reach the table.
+class ChannelTableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ChannelTableView(QWidget* parent = nullptr);
+
+    // The view that holds the fixed first column (over the table's own first column).
+    QTableView* fixedColumnView() const { return m_fixed; }
+    // Fits the fixed column to the table's first column, its header and the rows; called after
+    // a model, header or geometry change.
+    void updateFixedColumn();
+
+    void setModel(QAbstractItemModel* model) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void updateGeometries() override;
+
+private:
+    QTableView* m_fixed = nullptr;
+};
+
+} // namespace mz58
