@@ -2,6 +2,7 @@
 
 #include "CallCodeSettings.h"
 #include "ProgrammingFile.h"
+#include "UsabilityWarnings.h"
 
 #include <utility>
 
@@ -69,6 +70,7 @@ bool CMZ58Doc::loadFile(const fs::path& path) {
     cacheCallFlags();
     titleChanged();
     updateViews(kHintRebuild);
+    tellUsabilityWarnings(m_prompter, m_state);
     return true;
 }
 
@@ -158,6 +160,7 @@ void CMZ58Doc::applyUpload(const RadioImage& radio) {
     cacheCallFlags();
     titleChanged();
     updateViews(kHintRebuild);
+    tellUsabilityWarnings(m_prompter, m_state);
 }
 
 void CMZ58Doc::applyDownload(const ImageState& sent) {

@@ -23,6 +23,21 @@ inline constexpr StringId kFileReadOnly = 49;
 inline constexpr StringId kAskToSave = 61699;
 // Messages of this program beyond the radio's original texts.
 inline constexpr StringId kOffsetReplaced = 7001;
+// Values of an opened file or of the radio that the radio cannot use (7200..7219).
+inline constexpr StringId kUnusableValues = 7200;
+inline constexpr StringId kRxOutsideBand = 7201;
+inline constexpr StringId kTxOutsideBand = 7202;
+inline constexpr StringId kRxDefaultNotHeld = 7203;
+inline constexpr StringId kTxDefaultNotHeld = 7204;
+inline constexpr StringId kRxNotHeld = 7205;
+inline constexpr StringId kTxNotHeld = 7206;
+inline constexpr StringId kDecodeToneBeyondList = 7207;
+inline constexpr StringId kEncodeToneBeyondList = 7208;
+inline constexpr StringId kPowerLevelBeyondList = 7209;
+inline constexpr StringId kBusyLockoutBeyondList = 7210;
+inline constexpr StringId kChannelTypeBeyondList = 7211;
+inline constexpr StringId kOffsetBeyondBand = 7212;
+inline constexpr StringId kMoreLinesInDetails = 7213;
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.
@@ -31,7 +46,8 @@ std::string_view stringText(StringId id);
 // An English gloss of a message for command-line users; empty when there is none.
 std::string_view stringGloss(StringId id);
 
-// Replaces "%1" and "%2" in a message with the given arguments.
+// Replaces "%1".."%9" in a message with the given arguments, in one pass (an argument that
+// holds "%2" stays as it is).
 std::string formatMessage(std::string_view text, std::span<const std::string> args);
 
 enum class Buttons { Ok, YesNo, YesNoCancel };
@@ -45,6 +61,8 @@ struct UserMessage {
     std::vector<std::string> args;
     std::string detail;
     Icon icon = Icon::Error;
+    // Messages listed under the text, one a line (several findings shown together).
+    std::vector<UserMessage> lines = {};
 };
 
 // The message's text with its arguments filled in.

@@ -403,6 +403,58 @@ constexpr StringEntry kStrings[] = {
     {3708, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Channel Type\n<SELECT>"), ""},
     {7001, MZ58_TRANSLATE_NOOP("mz58::StringTable", "默认差频 %1 MHz 无效, 已改为 %2 MHz"),
      "the file's local offset is not a usable value; it was replaced"},
+    // Values the radio cannot use, found when a file is opened or the radio is read
+    {7200,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Some values cannot be used by the radio. They are shown as stored and "
+                         "nothing was changed:"),
+     ""},
+    {7201, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Ch %1 Receive: %2 MHz is outside %3 MHz"), ""},
+    {7202, MZ58_TRANSLATE_NOOP("mz58::StringTable", "Ch %1 Transmit: %2 MHz is outside %3 MHz"),
+     ""},
+    {7203,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Receive: no frequency is stored; the band default %2 MHz that is "
+                         "shown cannot be held on the %3 kHz step"),
+     ""},
+    {7204,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Transmit: no frequency is stored; the band default %2 MHz that is "
+                         "shown cannot be held on the %3 kHz step"),
+     ""},
+    {7205,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Receive: %2 MHz cannot be held on the %3 kHz step"),
+     ""},
+    {7206,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Transmit: %2 MHz cannot be held on the %3 kHz step"),
+     ""},
+    {7207,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Decode tone: %2 number %3 is not in the list of %4"),
+     ""},
+    {7208,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Encode tone: %2 number %3 is not in the list of %4"),
+     ""},
+    {7209,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Power level: stored value %2 is not in the list"),
+     ""},
+    {7210,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Busy lockout: stored value %2 is not in the list"),
+     ""},
+    {7211,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Ch %1 Channel type: stored value %2 is not in the list"),
+     ""},
+    {7212,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "Local offset: %1 MHz moves every transmit frequency outside %2 MHz"),
+     ""},
+    {7213, MZ58_TRANSLATE_NOOP("mz58::StringTable", "... and %1 more (see the details)"), ""},
     {59143, MZ58_TRANSLATE_NOOP("mz58::StringTable", "[ Key Operation ]"),
      ""}, // default text of the tip bar's right pane
     {61699, MZ58_TRANSLATE_NOOP("mz58::StringTable", "是否保存对 %1 的更改?"), "save the changes?"},
@@ -439,7 +491,7 @@ std::string formatMessage(std::string_view text, std::span<const std::string> ar
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
             const std::size_t n = static_cast<std::size_t>(text[i + 1] - '1');
             if (n < args.size())
                 result += args[n];

@@ -21,12 +21,25 @@ inline QString uiText(StringId id) {
                         : QCoreApplication::translate(kStringTableContext, text.c_str());
 }
 
-// A message with its "%1"/"%2" arguments filled in, translated before the arguments go in.
+// A message with its "%1".."%9" arguments filled in, translated before the arguments go in;
+// one pass, so an argument that holds "%2" stays as it is. A placeholder without its argument
+// is left as it is.
 inline QString uiMessage(StringId id, std::span<const std::string> args = {}) {
-    QString text = uiText(id);
-    for (std::size_t i = 0; i < args.size() && i < 2; ++i)
-        text.replace(QStringLiteral("%%1").arg(i + 1), QString::fromStdString(args[i]));
-    return text;
+    const QString text = uiText(id);
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const char16_t next = i + 1 < text.size() ? text.at(i + 1).unicode() : u'\0';
+        const auto n = static_cast<std::size_t>(next - u'1');
+        if (c == u'%' && next >= u'1' && next <= u'9' && n < args.size()) {
+            result += QString::fromStdString(args[n]);
+            ++i;
+        } else {
+            result += text.at(i);
+        }
+    }
+    return result;
 }
 
 } // namespace mz58

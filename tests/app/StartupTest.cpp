@@ -2,6 +2,7 @@
 #include "CMZ58Doc.h"
 #include "CMainFrame.h"
 #include "CPasswordDlg.h"
+#include "ImageCodec.h"
 #include "ModalScript.h"
 #include "SingleInstance.h"
 
@@ -139,6 +140,42 @@ private slots:
         QTRY_VERIFY(script.done());
         QCOMPARE(script.texts.value(0), QStringLiteral("文件无法打开.\n文件格式错误或不支持"));
         QCOMPARE(app->document()->fileName(), std::string("<none>"));
+    }
+
+    // A file with values the radio cannot use opens as it is, with one box that names them.
+    void unusableValuesAreNamedInOneBox() {
+        QByteArray bytes(520, '\0');
+        {
+            ImageState uhf;
+            ImageCodec::makeNewImage(uhf, kUhf);
+            std::copy(uhf.image.begin(), uhf.image.end(), bytes.begin());
+        }
+        for (int channel : {11, 13}) {
+            const int record = int(kFirstRecord + kChannelRecordSize * channel);
+            bytes[record + 1] = char(bytes[record + 1] | 0x80);
+            bytes[record + 6] = char(0xFE);
+            bytes[record + 7] = char(0xE4);
+        }
+        const QString path = m_dir->filePath(QStringLiteral("odd.q7m"));
+        QFile odd(path);
+        QVERIFY(odd.open(QIODevice::WriteOnly));
+        odd.write(bytes);
+        odd.close();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        auto app = makeApp({path});
+        QVERIFY(app->InitInstance());
+        QTRY_VERIFY(script.done());
+        QCOMPARE(script.texts.size(), 1);
+        QVERIFY2(script.texts[0].endsWith(QStringLiteral(
+                     ":\n\nCh 12 Receive: 1269.20000 MHz is outside 400\u2013512 MHz\n"
+                     "Ch 14 Receive: 1269.20000 MHz is outside 400\u2013512 MHz")),
+                 qPrintable(script.texts[0]));
+        QCOMPARE(app->document()->fileName(), path.toStdString());
+        QVERIFY(!app->document()->IsModified());
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(app->document()->state().image.data()), 512),
+            bytes.left(512));
     }
 
     void simulatorSwitchLeadsComOneToTheSimulatedRadio() {
