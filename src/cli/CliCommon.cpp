@@ -39,6 +39,8 @@ Answer StreamPrompter::ask(StringId id, std::span<const std::string> args, Butto
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;
+    case Buttons::OkCancel:
+        return Answer::Cancel;
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::YesNoCancel:

@@ -38,6 +38,8 @@ inline constexpr StringId kBusyLockoutBeyondList = 7210;
 inline constexpr StringId kChannelTypeBeyondList = 7211;
 inline constexpr StringId kOffsetBeyondBand = 7212;
 inline constexpr StringId kMoreLinesInDetails = 7213;
+// The key-function dialog's OK, when it goes back to bank A's reset channel table.
+inline constexpr StringId kKeyFunctionResetsChannels = 7220;
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.
@@ -50,7 +52,7 @@ std::string_view stringGloss(StringId id);
 // holds "%2" stays as it is).
 std::string formatMessage(std::string_view text, std::span<const std::string> args);
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { Error, Warning, Question, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 

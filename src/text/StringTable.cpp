@@ -455,6 +455,11 @@ constexpr StringEntry kStrings[] = {
                          "Local offset: %1 MHz moves every transmit frequency outside %2 MHz"),
      ""},
     {7213, MZ58_TRANSLATE_NOOP("mz58::StringTable", "... and %1 more (see the details)"), ""},
+    // Settings dialogs
+    {7220,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable",
+                         "This resets the channel types and scan membership of all 16 channels"),
+     ""},
     {59143, MZ58_TRANSLATE_NOOP("mz58::StringTable", "[ Key Operation ]"),
      ""}, // default text of the tip bar's right pane
     {61699, MZ58_TRANSLATE_NOOP("mz58::StringTable", "是否保存对 %1 的更改?"), "save the changes?"},

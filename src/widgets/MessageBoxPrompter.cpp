@@ -11,6 +11,8 @@ namespace {
 
 QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
     switch (buttons) {
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel:
