@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Commands.h"
+#include "ImageCodec.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -74,6 +75,13 @@ public:
 
     // Opens a file named outside the Open dialog (command line, recent files, drop).
     bool openNamedFile(const QString& path);
+    // Opens a file that a later start handed over, as openNamedFile() does, once no modal
+    // window (a dialog, a question, a transfer) and no printing is in the way.
+    void openHandedFile(const QString& path);
+    // Changes kept by an earlier ending replace the document's state as one edit.
+    void applyRecoveredChanges(ImageState recovered);
+    // What a close writes to the configuration: the window size and the column groups.
+    void writeConfigurationAtExit();
 
 protected:
     bool event(QEvent* event) override;
@@ -93,6 +101,7 @@ private:
     void rebuildRecentMenu();
     void showHexView();
     void onChannelEdited();
+    void openHandedFiles();
 
     CMZ58Doc& m_doc;
     AppContext& m_context;
@@ -104,6 +113,9 @@ private:
     QMenu* m_recentMenu = nullptr;
     QHash<int, QAction*> m_actions;
     QStringList m_recentFiles;
+    // Files handed over by later starts, waiting for the modal window in the way to close.
+    QStringList m_handedFiles;
+    QTimer* m_handedFileTimer = nullptr;
     ReportPrinting* m_printing = nullptr;
 };
 

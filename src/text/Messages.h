@@ -40,6 +40,9 @@ inline constexpr StringId kOffsetBeyondBand = 7212;
 inline constexpr StringId kMoreLinesInDetails = 7213;
 // The key-function dialog's OK, when it goes back to bank A's reset channel table.
 inline constexpr StringId kKeyFunctionResetsChannels = 7220;
+// The start after an ending without a user to ask: %1 when the changes were kept.
+inline constexpr StringId kOpenRecoveredChanges = 7230;
+inline constexpr StringId kStepRecovered = 7231; // the recovered changes as one undo step
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.

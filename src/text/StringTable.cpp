@@ -460,6 +460,11 @@ constexpr StringEntry kStrings[] = {
      MZ58_TRANSLATE_NOOP("mz58::StringTable",
                          "This resets the channel types and scan membership of all 16 channels"),
      ""},
+    // Start-up
+    {7230,
+     MZ58_TRANSLATE_NOOP("mz58::StringTable", "Unsaved changes from %1 were recovered. Open them?"),
+     ""},
+    {7231, MZ58_TRANSLATE_NOOP("mz58::StringTable", "recovered changes"), ""},
     {59143, MZ58_TRANSLATE_NOOP("mz58::StringTable", "[ Key Operation ]"),
      ""}, // default text of the tip bar's right pane
     {61699, MZ58_TRANSLATE_NOOP("mz58::StringTable", "是否保存对 %1 的更改?"), "save the changes?"},

@@ -47,10 +47,12 @@ Answer answerOf(int button) {
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
-    case QMessageBox::Cancel:
-        return Answer::Cancel;
-    default:
+    case QMessageBox::Ok:
         return Answer::Ok;
+    default:
+        // Cancel, and a box that ended without a button (the program is ending): nothing that
+        // a question would allow goes ahead.
+        return Answer::Cancel;
     }
 }
 

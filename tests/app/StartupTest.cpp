@@ -4,6 +4,8 @@
 #include "CPasswordDlg.h"
 #include "ImageCodec.h"
 #include "ModalScript.h"
+#include "ProgrammingFile.h"
+#include "Recovery.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -29,6 +31,7 @@ private:
         options.arguments = arguments;
         options.imageDir = m_dir->path().toStdString();
         options.instanceName = instanceName();
+        options.recoveryDir = m_dir->filePath(QStringLiteral("recovery"));
         return std::make_unique<CMZ58App>(options);
     }
     QString instanceName() const {
@@ -185,6 +188,38 @@ private slots:
         QVERIFY(QFileInfo::exists(QString::fromStdString(app->context().simulatorPort)));
         QVERIFY(app->mainFrame()->windowTitle().contains(QStringLiteral("模拟电台")));
         QVERIFY(!app->context().maintenance);
+    }
+
+    // Changes kept by an ending without a user: the next start names when they were kept; Yes
+    // opens their file with the changes applied and unsaved, No discards them.
+    void recoveredChangesAreOffered_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void recoveredChangesAreOffered() {
+        QFETCH(bool, yes);
+        const QString path = m_dir->filePath(QStringLiteral("work.q7m"));
+        ImageState state;
+        ImageCodec::makeNewImage(state, kVhf);
+        QVERIFY(WriteProgrammingFile(path.toStdString(), state.image, 0.0).ok());
+        state.channels.entries[2].scanMember ^= 1;
+        ImageCodec::encodeAll(state);
+        const QString folder = m_dir->filePath(QStringLiteral("recovery"));
+        QVERIFY(recovery::write(folder, state, path.toStdString(),
+                                QDateTime(QDate(2026, 12, 7), QTime(10, 41, 5))));
+        test::ModalScript script;
+        script.answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+        QTRY_VERIFY(script.done());
+        QCOMPARE(
+            script.texts.value(0),
+            QStringLiteral("Unsaved changes from 2026-12-07 10:41 were recovered. Open them?"));
+        QVERIFY(!recovery::newest(folder));
+        QCOMPARE(app->document()->IsModified(), yes);
+        QCOMPARE(app->document()->fileName() == path.toStdString(), yes);
+        QCOMPARE(app->document()->state().image == state.image, yes);
     }
 
     void secondInstanceExitsAndRaisesTheFirst() {
