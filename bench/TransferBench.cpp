@@ -1,5 +1,6 @@
-// Measures read and write against mz58-radiosim at real pace next to their wire-time limit,
-// and the CPU the program uses while it waits for a silent radio.
+// Measures read and write against mz58-radiosim at real pace next to their wire-time limit
+// (also behind USB adapters that deliver received bytes every 1, 4 or 16 ms), a write into
+// several radios on one cable, and the CPU the program uses while it waits for a silent radio.
 
 #include "CSerialPort.h"
 #include "ChildProcess.h"
@@ -7,6 +8,7 @@
 #include "ImageCodec.h"
 #include "LinkMessages.h"
 #include "ProgrammingFile.h"
+#include "RadioBatch.h"
 #include "TransferWorker.h"
 
 #include <algorithm>
@@ -29,7 +31,7 @@ using Clock = std::chrono::steady_clock;
 constexpr double kByteSeconds = 11.0 / 4800.0;
 constexpr int kRuns = 3;
 
-class WatchingObserver final : public TransferObserver {
+class WatchingObserver final : public BatchObserver {
 public:
     std::atomic<bool> waitingForPowerCycle{false};
     void setCaption(StringId) override {}
@@ -41,6 +43,12 @@ public:
     }
     void showMessage(StringId, std::span<const std::string>, Icon) override {}
     void done(const TransferResult&) override {}
+    void radioStarting(int, int) override {}
+    void radioFinished(const BatchRadioReport& report) override {
+        if (!report.result.succeeded())
+            ++failed;
+    }
+    int failed = 0;
 };
 
 double seconds(Clock::duration d) {
@@ -144,6 +152,76 @@ int main() {
     }
     report("read (UploadThreadProc)", reads, readLimit);
     report("write (DownloadThreadProc+backup)", writes, writeLimit);
+
+    // Behind a USB adapter: its latency timer hands the echoes over in batches.
+    sim.reset();
+    std::printf("\nwrites behind an adapter that delivers received bytes every L ms:\n");
+    for (const int latency : {0, 1, 4, 16}) {
+        std::string adapterPort;
+        auto adapter = startSim(
+            dir, radioFile, {"--pace", "real", "--latency", std::to_string(latency)}, adapterPort);
+        if (!adapter)
+            return 1;
+        const PortOpener behind = [&adapterPort]() -> PortOpenResult {
+            return OpenRadioPort(adapterPort);
+        };
+        std::vector<double> times;
+        for (int run = 0; run < kRuns; ++run) {
+            ImageState state = radio;
+            DownloadOptions options;
+            options.backupDirectory = dir / "backups";
+            const auto start = Clock::now();
+            const TransferResult r = DownloadThreadProc({}, behind, state, options, observer);
+            times.push_back(seconds(Clock::now() - start));
+            if (!r.succeeded()) {
+                std::cerr << "write at " << latency << " ms latency failed\n";
+                return 1;
+            }
+        }
+        char what[48];
+        std::snprintf(what, sizeof what, "write, adapter latency %2d ms", latency);
+        report(what, times, writeLimit);
+    }
+
+    // A dealer's bench: one file into N radios, each switched on P ms after the last.
+    constexpr int kBenchRadios = 3;
+    constexpr int kPowerOnMs = 1000;
+    std::string benchPort;
+    auto bench =
+        startSim(dir, radioFile,
+                 {"--pace", "real", "--radios", std::to_string(kBenchRadios), "--serial-base",
+                  "100001", "--power-on-after", std::to_string(kPowerOnMs)},
+                 benchPort);
+    if (!bench)
+        return 1;
+    BatchOptions batch;
+    batch.count = kBenchRadios;
+    batch.download.backupDirectory = dir / "backups";
+    batch.log = dir / "bench.csv";
+    batch.fileName = radioFile.string();
+    WatchingObserver batchObserver;
+    const auto batchStart = Clock::now();
+    const BatchSummary summary = writeRadioBatch(
+        {}, [&benchPort]() -> PortOpenResult { return OpenRadioPort(benchPort); }, radio, batch,
+        batchObserver);
+    const double total = seconds(Clock::now() - batchStart);
+    if (summary.written != kBenchRadios) {
+        std::cerr << "the several-radio write failed\n";
+        return 1;
+    }
+    // Each later radio: its power-on, then 0x50, 0x20 and its echo, 550 ms, 0x70 and its echo.
+    const double powerOnWaits =
+        (kBenchRadios - 1) *
+        (kPowerOnMs / 1000.0 + clone::kPauseBeforeWakeUpMs / 1000.0 + 5 * kByteSeconds);
+    std::printf("\n%d radios on one cable, switched on %d ms apart: %.3f s\n", kBenchRadios,
+                kPowerOnMs, total);
+    std::printf("  %d x one-radio limit %.3f s + power-on waits %.3f s = %.3f s   ratio %.3f\n",
+                kBenchRadios, writeLimit, powerOnWaits, kBenchRadios * writeLimit + powerOnWaits,
+                (total - powerOnWaits) / (kBenchRadios * writeLimit));
+    bench.reset();
+    sim = startSim(dir, radioFile, {"--pace", "real"}, port);
+    if (!sim)
+        return 1;
 
     // The whole command, process start to exit.
     std::vector<double> cliReads;

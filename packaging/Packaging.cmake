@@ -4,7 +4,7 @@
 
 include(GNUInstallDirs)
 
-set(MZ58_APP_ID io.github.mz58win.MZ58Win)
+set(MZ58_APP_ID io.github.mz58win.mz58win)
 set(MZ58_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(TARGETS mz58 mz58-radiosim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -50,7 +50,8 @@ install(FILES ${MZ58_GZ_DIR}/changelog.Debian.gz ${MZ58_PACKAGING_DIR}/copyright
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mz58win)
 set(CPACK_PACKAGE_VENDOR "MZ58Win developers")
-set(CPACK_PACKAGE_CONTACT "MZ58Win developers <mz58win@example.org>")
+set(CPACK_PACKAGE_CONTACT "MZ58Win developers <mz58win@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/mz58win/mz58win)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for the QM-610 hand-held radio")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "MZ58Win reads the configuration of a QM-610 VHF or UHF hand-held radio over a
@@ -66,8 +67,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (standard buttons, file dialog) in the language mz58win is translated to.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own texts (standard buttons, file, print and page dialogs) in the window's language;
+# the libraries found by shlibdeps are added to this.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -30,8 +30,8 @@ dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
 
 echo "== desktop-file-validate, appstreamcli validate"
-desktop-file-validate packaging/io.github.mz58win.MZ58Win.desktop
-appstreamcli validate --no-net packaging/io.github.mz58win.MZ58Win.metainfo.xml
+desktop-file-validate packaging/io.github.mz58win.mz58win.desktop
+appstreamcli validate --no-net packaging/io.github.mz58win.mz58win.metainfo.xml
 
 echo "== lintian"
 lintian --fail-on error --suppress-tags "${LINTIAN_SUPPRESS:-}" "$deb"
@@ -49,9 +49,9 @@ fi
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall /tmp/mz58win_*.deb
     cd /tmp && mz58 new -o x.q7m && mz58 info x.q7m && mz58 --help
     ls -l /usr/bin/mz58 /usr/bin/mz58-radiosim \
-          /usr/share/applications/io.github.mz58win.MZ58Win.desktop \
-          /usr/share/icons/hicolor/scalable/apps/io.github.mz58win.MZ58Win.svg \
-          /usr/share/metainfo/io.github.mz58win.MZ58Win.metainfo.xml \
+          /usr/share/applications/io.github.mz58win.mz58win.desktop \
+          /usr/share/icons/hicolor/scalable/apps/io.github.mz58win.mz58win.svg \
+          /usr/share/metainfo/io.github.mz58win.mz58win.metainfo.xml \
           /lib/udev/rules.d/60-mz58-programming-cable.rules \
           /usr/share/man/man1/mz58.1.gz /usr/share/man/man1/mz58win.1.gz \
           /usr/share/man/man1/mz58-radiosim.1.gz

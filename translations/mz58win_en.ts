@@ -23,6 +23,11 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Copyright © 2026 The MZ58Win developers.
+This program is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mz58::CAccessGaugeDlg</name>
@@ -282,7 +287,7 @@
     </message>
     <message>
         <source>Common Proglams</source>
-        <translation type="unfinished"></translation>
+        <translation>Common Problems</translation>
     </message>
     <message>
         <source>确定</source>
@@ -341,6 +346,10 @@
         <source>%1（模拟电台）</source>
         <translation>%1 (simulated radio)</translation>
     </message>
+    <message>
+        <source>Channels of bank %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mz58::CMainFrame</name>
@@ -395,10 +404,6 @@
     <message>
         <source>&amp;R打印设置...</source>
         <translation>P&amp;rint Setup...</translation>
-    </message>
-    <message>
-        <source>打印到PDF文件... (Print to PDF)</source>
-        <translation>Print to PDF...</translation>
     </message>
     <message>
         <source>Import CHIRP CSV...</source>
@@ -486,11 +491,11 @@
     </message>
     <message>
         <source>&amp;U读取</source>
-        <translation>&amp;Upload</translation>
+        <translation>&amp;Read from radio</translation>
     </message>
     <message>
         <source>&amp;D写入</source>
-        <translation>&amp;Download</translation>
+        <translation>&amp;Write to radio</translation>
     </message>
     <message>
         <source>&amp;C信道类型</source>
@@ -514,11 +519,11 @@
     </message>
     <message>
         <source>读取</source>
-        <translation>Upload</translation>
+        <translation>Read from radio</translation>
     </message>
     <message>
         <source>写入</source>
-        <translation>Download</translation>
+        <translation>Write to radio</translation>
     </message>
     <message>
         <source>关于MZ58</source>
@@ -553,15 +558,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>C&amp;hannel type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -594,6 +591,110 @@
     <message>
         <source>电台原有数据已备份 (radio backup): %1</source>
         <translation>The radio&apos;s previous data was backed up: %1</translation>
+    </message>
+    <message>
+        <source>&amp;U撤消 %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;R重做 %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;W宽/窄</source>
+        <translation>&amp;Wide/Narrow</translation>
+    </message>
+    <message>
+        <source>&amp;F频率</source>
+        <translation>&amp;Frequency</translation>
+    </message>
+    <message>
+        <source>&amp;B副载波</source>
+        <translation>Su&amp;b Audio</translation>
+    </message>
+    <message>
+        <source>&amp;S省电</source>
+        <translation>Power &amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;P功率</source>
+        <translation>&amp;Power</translation>
+    </message>
+    <message>
+        <source>&amp;C扫描</source>
+        <translation>S&amp;can</translation>
+    </message>
+    <message>
+        <source>&amp;QGS集群</source>
+        <translation>&amp;QGS Group Scan</translation>
+    </message>
+    <message>
+        <source>&amp;T发射超时</source>
+        <translation>&amp;Time-out Timer</translation>
+    </message>
+    <message>
+        <source>&amp;U静噪</source>
+        <translation>Sq&amp;uelch</translation>
+    </message>
+    <message>
+        <source>&amp;ANI双音多频</source>
+        <translation>&amp;ANI DTMF</translation>
+    </message>
+    <message>
+        <source>&amp;E加密功能</source>
+        <translation>&amp;Encryption</translation>
+    </message>
+    <message>
+        <source>&amp;K繁忙信道锁定</source>
+        <translation>Busy Channel Loc&amp;kout</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge/Sig双音多频呼叫</source>
+        <translation>Pa&amp;ge/Sig DTMF Call</translation>
+    </message>
+    <message>
+        <source>&amp;H钟频偏移</source>
+        <translation>Clock S&amp;hift</translation>
+    </message>
+    <message>
+        <source>&amp;O通讯圈外提示</source>
+        <translation>&amp;Out-of-Range Alert</translation>
+    </message>
+    <message>
+        <source>&amp;D打印到PDF文件... (Print to PDF)</source>
+        <translation>Print to P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CHIRP CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CHIRP CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;U撤消</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;R重做</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Channel type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;File</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1106,7 @@
     </message>
     <message>
         <source>QGS集群</source>
-        <translation type="unfinished"></translation>
+        <translation>QGS Group Scan</translation>
     </message>
     <message>
         <source>发射超时</source>
@@ -1049,18 +1150,37 @@
     </message>
 </context>
 <context>
+    <name>mz58::ChannelGridModel</name>
+    <message>
+        <source>%1, Ch %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel not in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mz58::HelpWindow</name>
     <message>
         <source>后退</source>
-        <translation>Back</translation>
+        <translation>&amp;Back</translation>
     </message>
     <message>
         <source>前进</source>
-        <translation>Forward</translation>
+        <translation>&amp;Forward</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation>Contents</translation>
+        <translation>&amp;Contents</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -1205,11 +1325,11 @@ File Name = %1</translation>
     </message>
     <message>
         <source>读取功能</source>
-        <translation>Read</translation>
+        <translation>Read from radio</translation>
     </message>
     <message>
         <source>写入功能</source>
-        <translation>Write</translation>
+        <translation>Write to radio</translation>
     </message>
     <message>
         <source>关闭并重新开启设备</source>
@@ -1251,39 +1371,14 @@ File Name = %1</translation>
 </translation>
     </message>
     <message>
-        <source>   (3) Upload (read) the radio before you write to it:<byte value="xd"/>
-       the upload presets the frequency band and the<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>       optional keypad settings for that radio and<byte value="xd"/>
        unlocks the option-specific parts of the software.<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>        To upload from the radio:<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>       Connect the programming cable between the USB<byte value="xd"/>
-       port (through its USB-serial adapter) and the<byte value="xd"/>
-       radio&apos;s multi-function jack, then choose Upload<byte value="xd"/>
-       in the Radio menu.<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>       Follow the instructions on the screen. The<byte value="xd"/>
        radio&apos;s LED blinks red and the screen shows a<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>       counting bar while the upload runs. Wait until<byte value="xd"/>
-       the upload is complete.<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1296,11 +1391,6 @@ File Name = %1</translation>
     <message>
         <source>         mode and let it finish its self-test, so that<byte value="xd"/>
          it recognises the new unit. Otherwise the<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>         upload may carry the wrong configuration.<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1323,12 +1413,6 @@ File Name = %1</translation>
    group (sudo adduser $USER dialout, then log out and<byte value="xd"/>
    in again) or install MZ58Win&apos;s udev rule for the<byte value="xd"/>
    adapter.<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>   Software conflicts: other programs that open the same<byte value="xd"/>
-   serial device can prevent an upload or download, even<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1693,6 +1777,182 @@ File Name = %1</translation>
     <message>
         <source>是否保存对 %1 的更改?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>   (3) Read the radio before you write to it: reading<byte value="xd"/>
+       presets the frequency band and the<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>        To read the radio:<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>       Connect the programming cable between the USB<byte value="xd"/>
+       port (through its USB-serial adapter) and the<byte value="xd"/>
+       radio&apos;s multi-function jack, then choose &quot;读取&quot;<byte value="xd"/>
+       in the Radio menu.<byte value="xd"/>
+</source>
+        <translation>       Connect the programming cable between the USB<byte value="xd"/>
+       port (through its USB-serial adapter) and the<byte value="xd"/>
+       radio&apos;s multi-function jack, then choose &quot;Read<byte value="xd"/>
+       from radio&quot; in the Radio menu.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>       counting bar while the radio is read. Wait until<byte value="xd"/>
+       the read is complete.<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>         read may carry the wrong configuration.<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Software conflicts: other programs that open the same<byte value="xd"/>
+   serial device can block reading or writing, even<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read from radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typing in Ch %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change to Ch %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paste into Ch %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCS inversion in Ch %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy of Ch %1 to Ch %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hardware settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scan settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power save settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ANI settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paging codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-tone settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2-tone table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a frequency: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no frequency in &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel has no tone type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a tone of the channel&apos;s tone type: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a call code: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call code %1 is not defined for this radio; the channel keeps its code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX %1 MHz cannot be stored in a channel on the %2 kHz step: the radio would read it back as %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX %1 MHz cannot be stored in a channel on the %2 kHz step: the radio would read it back as %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel copy takes a channel number in &quot;Chn&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel is not in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a squelch level 0..12: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no encryption device is fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the out-of-range alert needs a DCS channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no value of this column</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -3,12 +3,17 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace mz58 {
 namespace {
 
 const QString kInitialize = QStringLiteral("Initialize");
 const QString kItem = QStringLiteral("ITEM");
 const QString kPorts = QStringLiteral("Ports");
+const QString kTransfer = QStringLiteral("Transfer");
+constexpr int kMaxSeveralRadios = 999;
+const QString kLanguage = QStringLiteral("Language");
 
 QString itemKey(int group) {
     return QStringLiteral("ITEM%1").arg(group);
@@ -49,6 +54,7 @@ AppConfig AppConfig::read(const QString& path) {
     config.comPort = validComPort(settings.value(QStringLiteral("COM_PORT"), 1).toInt());
     config.cx = validWindowWidth(settings.value(QStringLiteral("CX"), kMinWindowWidth).toInt());
     config.cy = validWindowHeight(settings.value(QStringLiteral("CY"), kMinWindowHeight).toInt());
+    config.language = settings.value(kLanguage).toString();
     settings.endGroup();
 
     settings.beginGroup(kItem);
@@ -63,6 +69,15 @@ AppConfig AppConfig::read(const QString& path) {
         auto& device = config.ports.devices[static_cast<std::size_t>(n - 1)];
         device = settings.value(key, QString::fromStdString(device)).toString().toStdString();
     }
+    settings.endGroup();
+
+    settings.beginGroup(kTransfer);
+    config.showWritePreview = settings.value(QStringLiteral("WritePreview"), 1).toInt() != 0;
+    config.writeWhenUnchanged = settings.value(QStringLiteral("WriteUnchanged"), 1).toInt() != 0;
+    config.severalRadios =
+        std::clamp(settings.value(QStringLiteral("SeveralRadios"), config.severalRadios).toInt(), 1,
+                   kMaxSeveralRadios);
+    config.severalRadiosLog = settings.value(QStringLiteral("SeveralRadiosLog")).toString();
     settings.endGroup();
     return config;
 }
@@ -88,9 +103,29 @@ void AppConfig::writeAtExit(const QString& path) const {
     writeColumnGroupsTo(settings, columnGroups);
 }
 
+void AppConfig::writeTransferSettings(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kTransfer);
+    setValue(settings, QStringLiteral("WritePreview"), showWritePreview ? 1 : 0);
+    setValue(settings, QStringLiteral("WriteUnchanged"), writeWhenUnchanged ? 1 : 0);
+    setValue(settings, QStringLiteral("SeveralRadios"), severalRadios);
+    setValue(settings, QStringLiteral("SeveralRadiosLog"), severalRadiosLog);
+    settings.endGroup();
+}
+
 void AppConfig::writeColumnGroups(const QString& path) const {
     QSettings settings(path, QSettings::IniFormat);
     writeColumnGroupsTo(settings, columnGroups);
+}
+
+void AppConfig::writeLanguage(const QString& path) const {
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(kInitialize);
+    if (language.isEmpty())
+        settings.remove(kLanguage);
+    else
+        setValue(settings, kLanguage, language);
+    settings.endGroup();
 }
 
 } // namespace mz58

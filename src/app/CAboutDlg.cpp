@@ -48,6 +48,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     addLine(kIdProduct, tr("QM-610 编程软件"))->setFont(typewriterFont(10));
     addLine(kIdPurpose, tr("读取电台的信道和参数, 在电脑上编辑, 再写回电台."));
     addLine(kIdHelpHint, tr("按 F1 打开帮助主题."));
+    QLabel* licence = addLine(
+        kIdLicence, tr("Copyright © 2026 The MZ58Win developers.\n"
+                       "This program is free software under the GNU General Public License, "
+                       "version 3 or any later version (GPL-3.0-or-later). It comes with "
+                       "ABSOLUTELY NO WARRANTY."));
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(Qt::Horizontal, this);
     auto* ok = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);

@@ -13,6 +13,7 @@ public:
     static constexpr int kIdProduct = 1007;
     static constexpr int kIdPurpose = 1008;
     static constexpr int kIdHelpHint = 1009;
+    static constexpr int kIdLicence = 1010;
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

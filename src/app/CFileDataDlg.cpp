@@ -25,6 +25,7 @@ CFileDataDlg::CFileDataDlg(const RadioImage& image, QWidget* parent) : QDialog(p
     setWindowTitle(tr("File Data"));
 
     auto* grid = new QTableView(this);
+    grid->setAccessibleName(windowTitle());
     setControlId(grid, kIdGrid);
     grid->setModel(new ImageDumpModel(image, grid));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

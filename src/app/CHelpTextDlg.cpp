@@ -54,6 +54,7 @@ CHelpTextDlg::CHelpTextDlg(Mode mode, QWidget* parent) : QDialog(parent), m_mode
     auto* text = new QPlainTextEdit(this);
     setControlId(text, kIdText);
     text->setReadOnly(true);
+    text->setAccessibleName(windowTitle());
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

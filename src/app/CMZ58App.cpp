@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 #include <string>
@@ -92,7 +91,6 @@ bool CMZ58App::InitInstance() {
     m_context.config.writeStartup(m_context.configPath);
 
     m_context.maintenance = isMaintenanceSwitch(plain);
-    m_context.printerName = QPrinterInfo::defaultPrinterName();
     if (m_context.maintenance) {
         CPasswordDlg password;
         m_context.maintenance = password.exec() == QDialog::Accepted &&
@@ -109,8 +107,6 @@ bool CMZ58App::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
     m_prompter.setParent(m_frame.get());
     m_chooser.setParent(m_frame.get());
-    m_doc->onUpdateViews = [frame = m_frame.get()](int hint) { frame->refresh(hint); };
-    m_doc->onTitleChanged = [frame = m_frame.get()] { frame->updateTitle(); };
     connect(m_instance, &SingleInstance::activationRequested, m_frame.get(), &CMainFrame::activate);
     connect(m_instance, &SingleInstance::fileHandedOver, m_frame.get(),
             &CMainFrame::openHandedFile);

@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppTranslations.h"
 #include "CAboutDlg.h"
 #include "CFileDataDlg.h"
 #include "CHelpTextDlg.h"
@@ -10,6 +11,7 @@
 #include "HelpWindow.h"
 #include "ReportPrinting.h"
 #include "ShellRules.h"
+#include "UiText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -27,6 +30,8 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace mz58 {
 namespace {
@@ -46,7 +51,7 @@ constexpr int kContentsContexts[] = {0x5E81B, 0x5E81C, 0x5E81D, 0x5E81E, 0x1E143
 CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_context(context) {
     setObjectName(QStringLiteral("CMainFrame"));
-    m_view = new CMZ58View(m_doc.state(), this);
+    m_view = new CMZ58View(m_doc, this);
     setCentralWidget(m_view);
     m_printing = new ReportPrinting(m_doc, m_context, this);
 
@@ -58,15 +63,17 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
 
     connect(m_view, &CMZ58View::hexViewRequested, this, &CMainFrame::showHexView);
     connect(m_view, &CMZ58View::helpRequested, this, &CMainFrame::onHelpContext);
-    connect(m_view, &CMZ58View::modified, this, &CMainFrame::onChannelEdited);
     connect(m_view, &CMZ58View::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(m_printing, &ReportPrinting::printerChanged, this, &CMainFrame::updateHeaderInfo);
     connect(m_printing, &ReportPrinting::previewClosed, m_view, &CMZ58View::relayout);
+    QTimer::singleShot(kIdleWorkDelayMs, m_printing, &ReportPrinting::queryDefaultPrinter);
 
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_view->setColumnGroupShown(g, m_context.config.columnGroups[static_cast<std::size_t>(g)] !=
                                            0);
+    const int language = static_cast<int>(languageFromKey(m_context.config.language));
+    m_actions.value(cmd::kLanguageSystem + language)->setChecked(true);
 
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     resize(m_context.config.cx, m_context.config.cy);
@@ -88,12 +95,24 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     m_handedFileTimer->setInterval(kHandedFileRetryMs);
     connect(m_handedFileTimer, &QTimer::timeout, this, &CMainFrame::openHandedFiles);
 
+    // The window shows the document: every change of it refreshes the window.
+    m_doc.onUpdateViews = [this](int hint) { refresh(hint); };
+    m_doc.onTitleChanged = [this] { updateTitle(); };
+    m_doc.onHistoryChanged = [this] { updateUndoActions(); };
+    m_doc.onShowPlace = [this](const EditPlace& place) { m_view->showPlace(place); };
+
     updateHeaderInfo();
     updateTitle();
     updateActions();
+    updateUndoActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    m_doc.onUpdateViews = nullptr;
+    m_doc.onTitleChanged = nullptr;
+    m_doc.onHistoryChanged = nullptr;
+    m_doc.onShowPlace = nullptr;
+}
 
 void CMainFrame::createStatusBar() {
     m_idleLabel = new QLabel(idleText(), statusBar());
@@ -132,6 +151,7 @@ void CMainFrame::refresh(int hint) {
         break;
     case kHintHeader:
         updateHeaderInfo();
+        m_view->onUpdate(kHintHeader);
         break;
     case kHintBandChange:
         m_view->setBank(kBankA);
@@ -141,6 +161,7 @@ void CMainFrame::refresh(int hint) {
         updateActions();
         break;
     default:
+        m_view->onUpdate(hint);
         break;
     }
 }
@@ -163,16 +184,52 @@ void CMainFrame::updateActions() {
             it.value()->setChecked(m_view->isColumnGroupShown(id - cmd::kColumnGroupFirst));
             continue;
         }
+        if (id == cmd::kEditUndo || id == cmd::kEditRedo)
+            continue; // the history decides these
         it.value()->setEnabled(isCommandEnabled(id, unit, devices.dtmfAbsent != 0));
     }
 }
 
 void CMainFrame::updateTitle() {
-    QString title = QString::fromStdString(m_doc.title()) + QStringLiteral(" - ");
+    // "[*]" shows the modified mark where the platform puts it.
+    QString title = QString::fromStdString(m_doc.title()) + QStringLiteral("[*] - ");
     title += m_context.maintenance ? tr("MZ58Win for QM-610(M)") : tr("MZ58Win for QM-610");
     if (m_context.simulated)
         title += QStringLiteral(" — ") + tr("模拟电台 (simulated radio)");
     setWindowTitle(title);
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::updateUndoActions() {
+    const struct {
+        QAction* action;
+        bool available;
+        const char* text;
+        const EditName* name;
+    } entries[] = {
+        {action(cmd::kEditUndo), m_doc.canUndo(), QT_TR_NOOP("&U撤消 %1"),
+         m_doc.canUndo() ? &m_doc.undoName() : nullptr},
+        {action(cmd::kEditRedo), m_doc.canRedo(), QT_TR_NOOP("&R重做 %1"),
+         m_doc.canRedo() ? &m_doc.redoName() : nullptr},
+    };
+    for (const auto& e : entries) {
+        if (!e.action)
+            continue;
+        e.action->setEnabled(e.available);
+        e.action->setText(e.name ? tr(e.text).arg(uiMessage(e.name->id, e.name->args))
+                                 : tr(e.text).arg(QString()).trimmed());
+    }
+}
+
+// Undo while the in-cell editor is open takes back the typing: the editor closes unapplied.
+void CMainFrame::onUndo(int) {
+    if (!m_view->discardEditor())
+        m_doc.undo();
+}
+
+void CMainFrame::onRedo(int) {
+    m_view->discardEditor();
+    m_doc.redo();
 }
 
 void CMainFrame::activate() {
@@ -185,6 +242,38 @@ void CMainFrame::activate() {
         modal->raise();
         modal->activateWindow();
     }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::retranslate() {
+    retranslateActions();
+    updateUndoActions();
+    updateTitle();
+    if (m_idleLabel)
+        m_idleLabel->setText(idleText());
+}
+
+void CMainFrame::onLanguage(int id) {
+    const auto language = static_cast<Language>(id - cmd::kLanguageSystem);
+    m_actions.value(id)->setChecked(true);
+    m_context.config.language = languageKey(language);
+    m_context.config.writeLanguage(m_context.configPath);
+    // Every open window gets a LanguageChange event and puts up its texts anew; dialogs are
+    // made afresh each time they open.
+    installTranslations(*qApp, languageLocale(language));
+}
+
+void CMainFrame::onMenuBar(int) {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (menus.isEmpty())
+        return;
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menus.front());
 }
 
 // A dialog's F1 reaches the main window as a help request; the help window opens over the
@@ -226,10 +315,7 @@ void CMainFrame::writeConfigurationAtExit() {
 }
 
 void CMainFrame::applyRecoveredChanges(ImageState recovered) {
-    m_doc.state() = std::move(recovered);
-    m_doc.SetModifiedFlag();
-    refresh(kHintRebuild);
-    updateTitle();
+    (void)m_doc.commitEdit(std::move(recovered), {msg::kStepRecovered, {}}, {}, kHintRebuild);
 }
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
@@ -247,18 +333,36 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls())
+    // Local files only: a link from a web page is no file to open.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() &&
+        std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-        // Opened after the drop has finished, so that the source is not kept waiting.
-        const QString path = urls.front().toLocalFile();
-        QTimer::singleShot(0, this, [this, path] { openNamedFile(path); });
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    if (urls.size() > 1) {
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::warning(this, QCoreApplication::applicationName(),
+                                 tr("Drop one file at a time: a programming file to open it, "
+                                    "or a CHIRP CSV channel list to import it."));
+        });
+        return;
     }
+    // Opened after the drop has finished, so that the source is not kept waiting.
+    const QString path = urls.front().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openDroppedFile(path); });
+}
+
+void CMainFrame::openDroppedFile(const QString& path) {
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        importCsvFile(path);
+    else
+        openNamedFile(path);
 }
 
 bool CMainFrame::openNamedFile(const QString& path) {
@@ -404,7 +508,6 @@ void CMainFrame::onNotAvailable(int id) {
 }
 
 void CMainFrame::showHexView() {
-    ImageCodec::encodeAll(m_doc.state());
     CFileDataDlg dialog(m_doc.state().image, this);
     dialog.exec();
 }

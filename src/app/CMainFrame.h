@@ -33,15 +33,19 @@ public:
     // Applies the availability row of the option unit and the column-group check marks.
     void updateActions();
     void updateTitle();
+    // The Edit menu's undo and redo entries: enabled with the name of the step they take.
+    void updateUndoActions();
     // Brings the window to the front (a second start asked for it).
     void activate();
+    // Work that waits until the window is up: the menus' entries, the default printer's name.
+    static constexpr int kIdleWorkDelayMs = 100;
+    // Adds the menus' entries; done once, shortly after the window is up or when a menu opens.
+    void fillMenus();
 
     [[nodiscard]] QAction* action(int id) const { return m_actions.value(id); }
     [[nodiscard]] CMZ58View* view() const { return m_view; }
-    [[nodiscard]] QToolBar* toolBar() const { return m_toolBar; }
     [[nodiscard]] QString clockPaneText() const;
     [[nodiscard]] QString idleText() const;
-    [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
 
     // Command handlers; each receives its command id.
     void onFileNew(int id);
@@ -58,6 +62,9 @@ public:
     void onColumnGroup(int id);
     void onUpload(int id);
     void onDownload(int id);
+    void onCompareWithRadio(int id);
+    void onWriteSeveralRadios(int id);
+    void onShowWritePreview(int id);
     void onHelpFinder(int id);
     void onHelpContext(int contextNumber);
     void onHelpText(int id);
@@ -66,10 +73,16 @@ public:
     void onSettingsDialog(int id);
     void onComPort(int id);
     void onColumnDisplay(int id);
+    void onUndo(int id);
+    void onRedo(int id);
     void onCopy(int id);
     void onPaste(int id);
     void onImportCsv(int id);
     void onExportCsv(int id);
+    // View > Language: the choice is kept in the configuration and applies at once.
+    void onLanguage(int id);
+    // F10: the menu bar takes the keyboard, its first menu open.
+    void onMenuBar(int id);
     // Entries whose dialogs come later: a short message.
     void onNotAvailable(int id);
 
@@ -82,9 +95,16 @@ public:
     void applyRecoveredChanges(ImageState recovered);
     // What a close writes to the configuration: the window size and the column groups.
     void writeConfigurationAtExit();
+    // Previews the CHIRP CSV `path` and imports what the user accepts as one undo step;
+    // true when the preview was accepted.
+    bool importCsvFile(const QString& path);
+    // A dropped file: a .csv is previewed for import, anything else opened as a programming
+    // file, whose size check refuses what is none.
+    void openDroppedFile(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -92,6 +112,9 @@ protected:
 
 private:
     void createActions();
+    // The texts, tips and icons of every command in the current language.
+    void retranslateActions();
+    void retranslate();
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -102,6 +125,8 @@ private:
     void showHexView();
     void onChannelEdited();
     void openHandedFiles();
+    // The document's name as the transfer windows show it.
+    QString documentNameForTransfers() const;
 
     CMZ58Doc& m_doc;
     AppContext& m_context;
@@ -111,7 +136,9 @@ private:
     QLabel* m_clockLabel = nullptr;
     QTimer* m_clockTimer = nullptr;
     QMenu* m_recentMenu = nullptr;
+    bool m_menusFilled = false;
     QHash<int, QAction*> m_actions;
+    QHash<Menu, QMenu*> m_menus;
     QStringList m_recentFiles;
     // Files handed over by later starts, waiting for the modal window in the way to close.
     QStringList m_handedFiles;

@@ -12,6 +12,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent) {
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("password"));
     m_edit->setEchoMode(QLineEdit::Password);
+    m_edit->setAccessibleName(windowTitle()); // the dialog has no label: its caption names it
     auto* ok = new QPushButton(tr("确定"), this);
     auto* cancel = new QPushButton(tr("取消"), this);
     ok->setDefault(true);

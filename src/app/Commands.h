@@ -16,7 +16,6 @@ inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kFilePrintSetup = 57606;
 inline constexpr int kFilePrint = 57607;
-inline constexpr int kFilePrintDirect = 57608;
 inline constexpr int kFilePrintPreview = 57609;
 inline constexpr int kFileMruFirst = 57616;
 inline constexpr int kAppExit = 57665;
@@ -25,8 +24,8 @@ inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditCut = 57635;
 inline constexpr int kEditPaste = 57637;
 inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kHelpFinder = 57667;
-inline constexpr int kHelp = 57670;
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
 inline constexpr int kColumnGroupFirst = 32800;
@@ -49,9 +48,30 @@ inline constexpr int kFilePrintPdf = 32900;
 // Our own: channel plans in the CSV format of CHIRP.
 inline constexpr int kFileImportCsv = 32901;
 inline constexpr int kFileExportCsv = 32902;
+// Our own: the dealer's bench in the Radio menu.
+inline constexpr int kCompareWithRadio = 32903;
+inline constexpr int kWriteSeveralRadios = 32904;
+inline constexpr int kShowWritePreview = 32905;
+// Our own: View > Language (the system's, Chinese, English) and F10 for the menu bar.
+inline constexpr int kLanguageSystem = 32910;
+inline constexpr int kLanguageChinese = 32911;
+inline constexpr int kLanguageEnglish = 32912;
+inline constexpr int kMenuBar = 32913;
 } // namespace cmd
 
-enum class Menu { File, Edit, View, Columns, Settings, Signalling, Radio, ChannelType, Help, None };
+enum class Menu {
+    File,
+    Edit,
+    View,
+    Columns,
+    Language,
+    Settings,
+    Signalling,
+    Radio,
+    ChannelType,
+    Help,
+    None
+};
 
 // One command: its id, where it sits, its text (the translation source), its shortcuts
 // (portable key texts separated by ';') and its handler, which receives the id.

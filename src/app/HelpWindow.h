@@ -2,9 +2,15 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QPushButton;
 class QTextBrowser;
 
 namespace mz58 {
+
+// A help page with its "{{context|source text}}" markers replaced by the translated texts.
+QString withUiTexts(const QString& page);
 
 // Opens (or raises) the one help window at the topic of `contextNumber`; unknown numbers show
 // the contents.
@@ -24,12 +30,17 @@ public:
     void showTopic(int contextNumber);
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     friend void showHelpTopic(QWidget* parent, int contextNumber);
     void moveTo(QWidget* host);
     void updateTitle();
+    void retranslate();
 
     QTextBrowser* m_browser;
+    std::array<QPushButton*, 4> m_buttons{};
 };
 
 } // namespace mz58

@@ -5,10 +5,12 @@
 #include "ShellRules.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <array>
@@ -18,6 +20,29 @@ namespace mz58 {
 namespace {
 
 using F = CMainFrame;
+
+// The column-group entries of the View menu, by group: the group names of the grid's layout,
+// each with a mnemonic of its own.
+const std::array<const char*, kColumnGroupCount>& columnGroupMenuTexts() {
+    static const std::array<const char*, kColumnGroupCount> texts{
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&W宽/窄"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&F频率"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&B副载波"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&S省电"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&P功率"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C扫描"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&QGS集群"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&T发射超时"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&U静噪"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&ANI双音多频"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&E加密功能"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&K繁忙信道锁定"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "Pa&ge/Sig双音多频呼叫"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&H钟频偏移"),
+        QT_TRANSLATE_NOOP("mz58::CMainFrame", "&O通讯圈外提示"),
+    };
+    return texts;
+}
 
 std::vector<CommandEntry> buildTable() {
     std::vector<CommandEntry> t{
@@ -36,34 +61,47 @@ std::vector<CommandEntry> buildTable() {
         {cmd::kFilePrintSetup, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&R打印设置..."),
          "", &F::onPrintSetup},
         {cmd::kFilePrintPdf, Menu::File,
-         QT_TRANSLATE_NOOP("mz58::CMainFrame", "打印到PDF文件... (Print to PDF)"), "",
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "&D打印到PDF文件... (Print to PDF)"), "",
          &F::onPrintPdf},
         {cmd::kFileImportCsv, Menu::File,
-         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Import CHIRP CSV..."), "", &F::onImportCsv, true},
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Import CHIRP CSV..."), "", &F::onImportCsv, true},
         {cmd::kFileExportCsv, Menu::File,
-         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Export CHIRP CSV..."), "", &F::onExportCsv},
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Export CHIRP CSV..."), "", &F::onExportCsv},
         {cmd::kComPort, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C串口设置"), "",
          &F::onComPort, true},
-        {cmd::kAppExit, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&X退出"), "", &F::onExit,
-         true},
+        {cmd::kAppExit, Menu::File, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&X退出"), "Ctrl+Q",
+         &F::onExit, true},
+        {cmd::kEditUndo, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&U撤消"),
+         "Ctrl+Z;Alt+Backspace", &F::onUndo},
+        {cmd::kEditRedo, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&R重做"),
+         "Ctrl+Y;Ctrl+Shift+Z", &F::onRedo},
         {cmd::kEditCopy, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C复制\tCtrl+C"),
-         "Ctrl+C;Ctrl+Ins", &F::onCopy},
+         "Ctrl+C;Ctrl+Ins", &F::onCopy, true},
         {cmd::kEditPaste, Menu::Edit, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&P粘贴\tCtrl+V"),
          "Ctrl+V;Shift+Ins", &F::onPaste},
         {cmd::kEditCut, Menu::None, "", "Ctrl+X;Shift+Del", &F::onNotAvailable},
-        {cmd::kEditUndo, Menu::None, "", "Ctrl+Z;Alt+Backspace", &F::onNotAvailable},
         {cmd::kViewToolbar, Menu::View, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&T工具栏"), "",
          &F::onToggleToolbar},
         {cmd::kViewStatusBar, Menu::View, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&S状态栏"), "",
          &F::onToggleStatusBar},
         {cmd::kColumnDisplay, Menu::Columns, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&V选择显示"),
          "", &F::onColumnDisplay},
+        // The languages: the system's, or one chosen here (a language's own name is never
+        // translated).
+        {cmd::kLanguageSystem, Menu::Language, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&System"), "",
+         &F::onLanguage},
+        {cmd::kLanguageChinese, Menu::Language, "中文 (&C)", "", &F::onLanguage},
+        {cmd::kLanguageEnglish, Menu::Language, "&English", "", &F::onLanguage},
+        // F10 opens the menu bar, as the status line says.
+        {cmd::kMenuBar, Menu::None, "", "F10", &F::onMenuBar},
     };
-    // The column groups' texts come from the grid's layout (translation context of the grid).
+    // The column groups in their menu order, each with its mnemonic (the group names come from
+    // the grid's layout, which has none).
     bool first = true;
     for (const int group : columnGroupMenuOrder()) {
         t.push_back({cmd::kColumnGroupFirst + group, Menu::Columns,
-                     columnGroupMenuText(group).data(), "", &F::onColumnGroup, first});
+                     columnGroupMenuTexts()[static_cast<std::size_t>(group)], "", &F::onColumnGroup,
+                     first});
         first = false;
     }
     const CommandEntry rest[] = {
@@ -95,6 +133,15 @@ std::vector<CommandEntry> buildTable() {
          &F::onUpload},
         {cmd::kDownload, Menu::Radio, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&D写入"), "",
          &F::onDownload},
+        {cmd::kCompareWithRadio, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Compare with radio..."), "",
+         &F::onCompareWithRadio, true},
+        {cmd::kWriteSeveralRadios, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Write to &several radios..."), "",
+         &F::onWriteSeveralRadios},
+        {cmd::kShowWritePreview, Menu::Radio,
+         QT_TRANSLATE_NOOP("mz58::CMainFrame", "Show changes &before writing"), "",
+         &F::onShowWritePreview, true},
         {cmd::kChannelType, Menu::ChannelType, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&C信道类型"),
          "", &F::onSettingsDialog},
         {cmd::kHelpFinder, Menu::Help, QT_TRANSLATE_NOOP("mz58::CMainFrame", "&H帮助主题"), "",
@@ -151,6 +198,17 @@ QHash<int, QIcon> toolbarIcons() {
     return icons;
 }
 
+// The strip draws reading and writing as the glyphs 读 and 写, which only a Chinese reader
+// takes in at a glance; in any other language these two buttons show pictures (the desktop
+// theme's, else our own).
+QIcon transferIcon(int id) {
+    const bool read = id == cmd::kToolbarUpload;
+    const QIcon fallback(read ? QStringLiteral(":/icons/read-from-radio.png")
+                              : QStringLiteral(":/icons/write-to-radio.png"));
+    return QIcon::fromTheme(
+        read ? QStringLiteral("document-import") : QStringLiteral("document-export"), fallback);
+}
+
 } // namespace
 
 std::span<const CommandEntry> commandTable() {
@@ -175,7 +233,9 @@ const char* menuTitle(Menu menu) {
     case Menu::Radio:
         return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Radio");
     case Menu::ChannelType:
-        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "C&hannel type");
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Channel type");
+    case Menu::Language:
+        return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Language");
     case Menu::Help:
         return QT_TRANSLATE_NOOP("mz58::CMainFrame", "&Help");
     default:
@@ -188,25 +248,16 @@ std::span<const int> toolbarCommands() {
 }
 
 void CMainFrame::createActions() {
-    const QHash<int, QIcon> icons = toolbarIcons();
+    auto* languages = new QActionGroup(this);
     for (const CommandEntry& entry : commandTable()) {
         auto* action = new QAction(this);
         action->setData(entry.id);
-        const bool columnGroup = entry.id >= cmd::kColumnGroupFirst &&
-                                 entry.id < cmd::kColumnGroupFirst + kColumnGroupCount;
-        if (entry.text[0] != '\0')
-            action->setText(columnGroup
-                                ? QCoreApplication::translate(kChannelGridContext, entry.text)
-                                : tr(entry.text));
         QList<QKeySequence> keys;
         for (const QString& key :
              QString::fromLatin1(entry.shortcuts).split(u';', Qt::SkipEmptyParts))
             keys.append(QKeySequence(key, QKeySequence::PortableText));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        // The status line shows what a command does while the pointer rests on it.
-        action->setStatusTip(action->text().section(u'\t', 0, 0).remove(u'&'));
-        action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->statusTip());
         const auto handler = entry.handler;
         const int id = entry.id;
         connect(action, &QAction::triggered, this, [this, handler, id] { (this->*handler)(id); });
@@ -217,25 +268,72 @@ void CMainFrame::createActions() {
             action->setCheckable(true);
             action->setChecked(true);
         }
-        if (const auto icon = icons.constFind(entry.id); icon != icons.constEnd())
-            action->setIcon(*icon);
+        if (entry.id == cmd::kShowWritePreview) {
+            action->setCheckable(true);
+            action->setChecked(m_context.config.showWritePreview);
+        }
+        if (entry.menu == Menu::Language) {
+            action->setCheckable(true);
+            languages->addAction(action);
+        }
         addAction(action); // shortcuts work even for commands without a menu entry
         m_actions.insert(entry.id, action);
     }
+    retranslateActions();
 }
 
+void CMainFrame::retranslateActions() {
+    for (const CommandEntry& entry : commandTable()) {
+        QAction* action = m_actions.value(entry.id);
+        if (!action || entry.text[0] == '\0')
+            continue;
+        action->setText(tr(entry.text));
+        // The status line shows what a command does while the pointer rests on it.
+        action->setStatusTip(action->text().section(u'\t', 0, 0).remove(u'&'));
+        action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->statusTip());
+    }
+    const QHash<int, QIcon> icons = toolbarIcons();
+    const bool chineseGlyphs = tr("读取") == QStringLiteral("读取");
+    for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon) {
+        const bool transfer =
+            icon.key() == cmd::kToolbarUpload || icon.key() == cmd::kToolbarDownload;
+        m_actions.value(icon.key())
+            ->setIcon(transfer && !chineseGlyphs ? transferIcon(icon.key()) : icon.value());
+    }
+    for (auto menu = m_menus.cbegin(); menu != m_menus.cend(); ++menu)
+        menu.value()->setTitle(tr(menuTitle(menu.key())));
+    if (m_recentMenu)
+        m_recentMenu->setTitle(tr("Recent &File"));
+    if (m_toolBar)
+        m_toolBar->setWindowTitle(tr("工具栏"));
+}
+
+// The menu bar shows its titles at once; the entries are added once, shortly after the window is
+// up or when a menu is about to open, whichever comes first, so that they cost nothing before the
+// first paint. Shortcuts work from the start: every action belongs
+// to the window.
 void CMainFrame::createMenus() {
-    QHash<Menu, QMenu*> menus;
     const Menu order[] = {Menu::File,       Menu::Edit,  Menu::View,        Menu::Settings,
                           Menu::Signalling, Menu::Radio, Menu::ChannelType, Menu::Help};
-    for (Menu menu : order)
-        menus.insert(menu, menuBar()->addMenu(tr(menuTitle(menu))));
-    // The column groups are a submenu of View.
-    menus.insert(Menu::Columns, menus.value(Menu::View)->addMenu(tr(menuTitle(Menu::Columns))));
-    menus.value(Menu::View)->insertSeparator(menus.value(Menu::Columns)->menuAction());
+    for (Menu menu : order) {
+        QMenu* shown = menuBar()->addMenu(tr(menuTitle(menu)));
+        connect(shown, &QMenu::aboutToShow, this, &CMainFrame::fillMenus);
+        m_menus.insert(menu, shown);
+    }
+    QTimer::singleShot(kIdleWorkDelayMs, this, &CMainFrame::fillMenus);
+}
+
+void CMainFrame::fillMenus() {
+    if (m_menusFilled)
+        return;
+    m_menusFilled = true;
+    // The column groups and the languages are submenus of View.
+    QMenu* view = m_menus.value(Menu::View);
+    for (Menu sub : {Menu::Columns, Menu::Language})
+        m_menus.insert(sub, view->addMenu(tr(menuTitle(sub))));
 
     for (const CommandEntry& entry : commandTable()) {
-        QMenu* menu = menus.value(entry.menu);
+        QMenu* menu = m_menus.value(entry.menu);
         if (!menu)
             continue;
         if (entry.separatorBefore)
@@ -243,9 +341,11 @@ void CMainFrame::createMenus() {
         menu->addAction(m_actions.value(entry.id));
         if (entry.id == cmd::kComPort) {
             menu->addSeparator();
-            m_recentMenu = menu->addMenu(tr("Recent File"));
+            m_recentMenu = menu->addMenu(tr("Recent &File"));
         }
     }
+    view->insertSeparator(m_menus.value(Menu::Columns)->menuAction());
+    rebuildRecentMenu();
 }
 
 void CMainFrame::createToolBar() {

@@ -5,71 +5,84 @@
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "ChirpCsv.h"
+#include "ChirpImportDialog.h"
 #include "MessageBoxPrompter.h"
 #include "ProgrammingFile.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace mz58 {
 namespace {
 
-using DialogRunner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+using DialogRunner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
 
+// A dialog command, the dialog it runs and the name of its undo step.
 struct SettingsCommand {
     int id;
     DialogRunner run;
+    StringId stepName;
 };
 
 constexpr SettingsCommand kSettingsCommands[] = {
-    {cmd::kHardware, runHardwareDialog},
-    {cmd::kOptions, runOptionsDialog},
-    {cmd::kScan, runScanDialog},
-    {cmd::kPowerSave, runPowerSaveDialog},
-    {cmd::kKeyFunction, runKeyFunctionDialog},
-    {cmd::kMarketNumber, runMarketNumberDialog},
-    {cmd::kOtherFunctions, runOtherFunctionsDialog},
-    {cmd::kChannelType, runChannelTypeDialog},
-    {cmd::kAni, runAniDialog},
-    {cmd::kDtmf, runDtmfDialog},
-    {cmd::kPagingCode, runPagingCodeDialog},
-    {cmd::kTwoTone, runTwoToneParamDialog},
-    {cmd::kTwoToneTable, runTwoToneTableDialog},
+    {cmd::kHardware, runHardwareDialog, msg::kStepHardware},
+    {cmd::kOptions, runOptionsDialog, msg::kStepOptions},
+    {cmd::kScan, runScanDialog, msg::kStepScan},
+    {cmd::kPowerSave, runPowerSaveDialog, msg::kStepPowerSave},
+    {cmd::kKeyFunction, runKeyFunctionDialog, msg::kStepKeyFunction},
+    {cmd::kMarketNumber, runMarketNumberDialog, msg::kStepSerialNumber},
+    {cmd::kOtherFunctions, runOtherFunctionsDialog, msg::kStepOtherFunctions},
+    {cmd::kChannelType, runChannelTypeDialog, msg::kStepChannelTypes},
+    {cmd::kAni, runAniDialog, msg::kStepAni},
+    {cmd::kDtmf, runDtmfDialog, msg::kStepDtmf},
+    {cmd::kPagingCode, runPagingCodeDialog, msg::kStepPagingCodes},
+    {cmd::kTwoTone, runTwoToneParamDialog, msg::kStepTwoTone},
+    {cmd::kTwoToneTable, runTwoToneTableDialog, msg::kStepTwoToneTable},
 };
+
+// A channel list is a few kilobytes; anything far larger is no channel list.
+constexpr qint64 kLargestChannelList = 4 * 1024 * 1024;
+constexpr int kStatusMessageMs = 5000;
 
 } // namespace
 
 void CMainFrame::onSettingsDialog(int id) {
-    DialogRunner run = nullptr;
-    for (const auto& command : kSettingsCommands) {
-        if (command.id == id)
-            run = command.run;
-    }
-    if (!run)
+    const auto command = std::ranges::find(kSettingsCommands, id, &SettingsCommand::id);
+    if (command == std::end(kSettingsCommands))
         return;
     DialogContext context;
     context.maintenanceMode = m_context.maintenance;
     context.currentBank = m_view->bank();
     context.documentModified = m_doc.IsModified();
     context.saveChangesFirst = [this] { return m_doc.SaveModified(); };
-    const DialogOutcome outcome = run(this, m_doc.state(), context);
-    if (outcome.modified)
-        m_doc.SetModifiedFlag();
+    const EditPlace place = m_view->place();
+    DialogOutcome outcome = command->run(this, m_doc.state(), context);
+    if (!outcome.accepted())
+        return;
     if (outcome.currentBank != m_view->bank())
         m_view->setBank(outcome.currentBank);
-    if (outcome.refreshHint == kHintBandChange)
-        m_doc.ChangeBand(); // loads or writes the new band's default image, then refreshes
+    const EditName name{command->stepName, {}};
+    if (outcome.refreshHint == kHintBandChange) // loads or writes the new band's default image
+        m_doc.ChangeBand(std::move(*outcome.state), name, place);
     else
-        refresh(outcome.refreshHint);
+        m_doc.commitEdit(std::move(*outcome.state), name, place, outcome.refreshHint);
 }
 
 void CMainFrame::onComPort(int) {
-    if (!runComPortDialog(this, m_context.config.comPort, m_context.config.ports))
+    // In the demonstration COM1 leads to the simulated radio, for the cable test too.
+    const auto cableDevice = [this](int number, const std::string& shown) {
+        return m_context.simulated && number == 1 ? m_context.simulatorPort : shown;
+    };
+    if (!runComPortDialog(this, m_context.config.comPort, m_context.config.ports, cableDevice))
         return;
     m_context.config.writeStartup(m_context.configPath);
     refresh(kHintHeader);
@@ -96,44 +109,61 @@ void CMainFrame::onPaste(int) {
     m_view->paste();
 }
 
-void CMainFrame::onChannelEdited() {
-    m_doc.SetModifiedFlag();
-}
-
 void CMainFrame::onImportCsv(int) {
     const QString path = QFileDialog::getOpenFileName(this, tr("Import CHIRP CSV..."), {},
                                                       tr("CHIRP CSV (*.csv);;*"), nullptr,
                                                       QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importCsvFile(path);
+}
+
+bool CMainFrame::importCsvFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         MessageBoxPrompter(this).tell(UserMessage{
             msg::kFileOpenError, {path.toStdString()}, file.errorString().toStdString()});
-        return;
+        return false;
+    }
+    if (file.size() > kLargestChannelList) {
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+                             tr("%1 is too large for a channel list.").arg(path));
+        return false;
     }
     const QByteArray bytes = file.readAll();
-    ImageCodec::encodeAll(m_doc.state());
-    const ChirpImportResult result = importChirpCsv(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), m_doc.state());
-    const QString report = QString::fromStdString(importReportText(result));
-    if (result.applied()) {
-        m_doc.SetModifiedFlag();
-        refresh(kHintRebuild);
-        QMessageBox::information(
-            this, QCoreApplication::applicationName(),
-            tr("%n channel(s) imported.", nullptr, static_cast<int>(result.imported.size())) +
-                (report.isEmpty() ? QString() : QStringLiteral("\n\n") + report));
-        return;
+    const QString name = QFileInfo(path).fileName();
+    auto choice = runChirpImportDialog(
+        this, m_doc.state(), std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        name);
+    if (!choice)
+        return false;
+    EditPlace place = m_view->place();
+    if (!choice->channels.empty()) {
+        place.channel = choice->channels.front() - 1;
+        place.bank = place.channel / kChannelsPerBank;
+        place.column = -1;
     }
-    QMessageBox::warning(this, QCoreApplication::applicationName(),
-                         tr("Nothing was imported.") + QStringLiteral("\n\n") + report);
+    const int count = static_cast<int>(choice->channels.size());
+    if (m_doc.commitEdit(std::move(choice->state), {msg::kStepImport, {name.toStdString()}}, place,
+                         kHintRebuild))
+        statusBar()->showMessage(tr("%n channel(s) imported from %1", nullptr, count).arg(name),
+                                 kStatusMessageMs);
+    else
+        statusBar()->showMessage(
+            tr("The channels already hold what %1 holds: nothing changed").arg(name),
+            kStatusMessageMs);
+    return true;
 }
 
 void CMainFrame::onExportCsv(int) {
-    QString path =
-        QFileDialog::getSaveFileName(this, tr("Export CHIRP CSV..."), {}, tr("CHIRP CSV (*.csv)"),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+    // Beside the document, named after it, when it has a file.
+    const QFileInfo document(QString::fromStdString(m_doc.fileName()));
+    const QString proposed =
+        document.isAbsolute()
+            ? document.dir().filePath(document.completeBaseName() + QStringLiteral(".csv"))
+            : QString();
+    QString path = QFileDialog::getSaveFileName(this, tr("Export CHIRP CSV..."), proposed,
+                                                tr("CHIRP CSV (*.csv)"), nullptr,
+                                                QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
@@ -143,7 +173,7 @@ void CMainFrame::onExportCsv(int) {
         MessageBoxPrompter(this).tell(written);
         return;
     }
-    statusBar()->showMessage(tr("Exported %1").arg(path), 5000);
+    statusBar()->showMessage(tr("Exported %1").arg(path), kStatusMessageMs);
 }
 
 } // namespace mz58

@@ -58,7 +58,6 @@ QWidget* ReportPrinting::parentWidget() const {
 }
 
 static CReportPrinter prepareReport(CMZ58Doc& doc) {
-    ImageCodec::encodeAll(doc.state());
     CReportPrinter report;
     report.Prepare(doc.state(), doc.fileName());
     return report;
@@ -109,6 +108,11 @@ void ReportPrinting::setup() {
     m_context.printerName = QPrinterInfo::defaultPrinterName();
     if (printer().outputFormat() == QPrinter::NativeFormat)
         m_context.printerName = printer().printerName();
+    emit printerChanged();
+}
+
+void ReportPrinting::queryDefaultPrinter() {
+    m_context.printerName = QPrinterInfo::defaultPrinterName();
     emit printerChanged();
 }
 

@@ -25,6 +25,9 @@ public:
     void print();
     void preview();
     void setup();
+    // The system's default printer for the header, asked for once the window is up (the print
+    // system may take a while to answer).
+    void queryDefaultPrinter();
     void printToPdf();
 
     QPrinter& printer();

@@ -31,14 +31,22 @@ constexpr Verb kVerbs[]{
     {"read", verbRead,
      "read     --port DEVICE -o FILE          read the radio into a programming file"},
     {"write", verbWrite,
-     "write    --port DEVICE FILE [--maintenance] [--backup-dir DIR]   write FILE into the radio"},
-    {"verify", verbVerify, "verify   --port DEVICE FILE             compare the radio with FILE"},
+     "write    --port DEVICE FILE [--radios N [--log LOG.csv]] [--maintenance] [--backup-dir "
+     "DIR]\n"
+     "                                         write FILE into the radio, or into N radios in "
+     "turn"},
+    {"verify", verbVerify,
+     "verify   --port DEVICE FILE [--maintenance]   compare the radio with FILE"},
+    {"cable-test", verbCableTest,
+     "cable-test --port DEVICE                check the programming cable without a radio"},
+    {"ports", verbPorts,
+     "ports                                   the serial devices found, and COM1..COM4"},
     {"diff", verbDiff,
      "diff     A.q7m B.q7m                    what differs, as cells and settings"},
     {"export-csv", verbExportCsv,
      "export-csv FILE [-o OUT.csv]            the channels as a CHIRP CSV"},
     {"import-csv", verbImportCsv,
-     "import-csv FILE IN.csv [-o OUT] [--skip-invalid]   channels from a CHIRP CSV"},
+     "import-csv FILE IN.csv [-o OUT] [--skip-invalid] [--at N]   channels from a CHIRP CSV"},
 };
 
 void printUsage(std::ostream& os) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <ostream>
@@ -15,9 +16,10 @@ namespace {
 
 constexpr std::string_view kOutput = "-o";
 constexpr std::string_view kSkipInvalid = "--skip-invalid";
+constexpr std::string_view kAt = "--at";
 constexpr std::string_view kExportUsage = "usage: mz58 export-csv FILE [-o OUT.csv]";
 constexpr std::string_view kImportUsage =
-    "usage: mz58 import-csv FILE IN.csv [-o OUT] [--skip-invalid]";
+    "usage: mz58 import-csv FILE IN.csv [-o OUT] [--skip-invalid] [--at N]";
 
 // A channel plan is a few kilobytes; anything far larger is no channel plan.
 constexpr std::streamoff kLargestCsv = 4 * 1024 * 1024;
@@ -70,12 +72,20 @@ int verbExportCsv(std::span<const std::string> args, Io& io) {
 
 int verbImportCsv(std::span<const std::string> args, Io& io) {
     constexpr std::array<std::string_view, 1> flags{kSkipInvalid};
-    constexpr std::array<std::string_view, 1> valued{kOutput};
+    constexpr std::array<std::string_view, 2> valued{kOutput, kAt};
     const auto parsed = Arguments::parse(args, flags, valued, io);
     if (!parsed)
         return kExitUsage;
     if (parsed->positional().size() != 2)
         return usageError(io, kImportUsage);
+    int startChannel = 0; // by Location
+    if (const auto at = parsed->value(kAt)) {
+        const auto end = at->data() + at->size();
+        const auto [ptr, ec] = std::from_chars(at->data(), end, startChannel);
+        if (at->empty() || ec != std::errc{} || ptr != end || startChannel < 1 ||
+            startChannel > kChannelCount)
+            return usageError(io, "mz58 import-csv: --at takes a channel 1..16");
+    }
     const std::string& file = parsed->positional()[0];
     const std::string& csvPath = parsed->positional()[1];
 
@@ -88,7 +98,7 @@ int verbImportCsv(std::span<const std::string> args, Io& io) {
         return kExitFailure;
 
     const auto policy = parsed->has(kSkipInvalid) ? InvalidRows::Skip : InvalidRows::Refuse;
-    const ChirpImportResult result = importChirpCsv(*csv, state, policy);
+    const ChirpImportResult result = importChirpCsv(*csv, state, policy, startChannel);
     std::istringstream report(importReportText(result));
     for (std::string line; std::getline(report, line);)
         io.err << "mz58: " << csvPath << ": " << line << '\n';

@@ -6,25 +6,46 @@
 #include "LinkMessages.h"
 #include "ProgrammingFile.h"
 #include "RadioBackup.h"
+#include "RadioBatch.h"
+#include "RadioComparison.h"
 #include "TransferWorker.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <mutex>
 #include <ostream>
+#include <thread>
 
 namespace mz58::cli {
 namespace {
 
 constexpr int kProgressBarWidth = 32;
 
-// Shows a transfer's progress on one terminal line and its result through the prompter.
-class CliObserver final : public TransferObserver {
+// Shows a transfer's progress on one terminal line and its result through the prompter; in a
+// batch, one line on stdout for each radio.
+class CliObserver final : public BatchObserver {
 public:
     CliObserver(Io& io, Prompter& prompter) : m_io(io), m_prompter(prompter) {}
+
+    void radioStarting(int index, int count) override {
+        std::lock_guard lock(m_mutex);
+        endLine();
+        m_range = 0;
+        m_position = 0;
+        m_status = 0;
+        if (index > 1)
+            m_io.err << "mz58: radio " << index << " of " << count << ": "
+                     << stringText(msg::kStatusSwitchOnNext) << '\n';
+    }
+    void radioFinished(const BatchRadioReport& report) override {
+        std::lock_guard lock(m_mutex);
+        endLine();
+        m_io.out << batchLine(report) << std::endl;
+    }
 
     void setCaption(StringId id) override {
         update([&] { m_caption = id; });
@@ -183,20 +204,75 @@ int verbRead(std::span<const std::string> args, Io& io) {
     return kExitFailure;
 }
 
+namespace {
+
+constexpr int kMaxRadios = 999;
+
+std::optional<int> radioCount(const std::string& text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 1 || value > kMaxRadios)
+        return std::nullopt;
+    return value;
+}
+
+// Writes the file into N radios on the same cable; exit 1 when any radio failed.
+int writeSeveralRadios(const std::string& port, const ImageState& state, const BatchOptions& batch,
+                       Io& io, Prompter& prompter) {
+    CliObserver observer(io, prompter);
+    BatchSummary summary;
+    {
+        InterruptCancels interrupts;
+        std::stop_source stop;
+        std::atomic<bool> finished{false};
+        std::jthread runner([&] {
+            summary = writeRadioBatch(stop.get_token(), portAt(port), state, batch, observer);
+            finished = true;
+        });
+        // The batch ends on its own; meanwhile Ctrl-C cancels it at its next cancel check.
+        while (!finished) {
+            if (g_interrupted)
+                stop.request_stop();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    if (!summary.logError.empty())
+        io.err << "mz58: the log could not be written: " << summary.logError << '\n';
+    if (summary.cancelled)
+        io.err << "mz58: cancelled\n";
+    else if (summary.portFailed)
+        io.err << "mz58: the port failed: the remaining radios were not written\n";
+    io.err << "mz58: " << summary.written << " of " << batch.count << " radios written, "
+           << summary.failed << " failed\n";
+    const bool allWritten = summary.written == batch.count;
+    return allWritten ? kExitOk : kExitFailure;
+}
+
+} // namespace
+
 int verbWrite(std::span<const std::string> args, Io& io) {
     constexpr std::array<std::string_view, 1> flags{"--maintenance"};
-    constexpr std::array<std::string_view, 2> valued{"--port", "--backup-dir"};
+    constexpr std::array<std::string_view, 4> valued{"--port", "--backup-dir", "--radios", "--log"};
+    constexpr std::string_view usage = "usage: mz58 write --port DEVICE FILE [--radios N [--log "
+                                       "LOG.csv]] [--maintenance] [--backup-dir DIR]";
     const auto parsed = Arguments::parse(args, flags, valued, io);
     if (!parsed)
         return kExitUsage;
     const auto port = parsed->value("--port");
     if (!port || parsed->positional().size() != 1)
-        return usageError(
-            io, "usage: mz58 write --port DEVICE FILE [--maintenance] [--backup-dir DIR]");
+        return usageError(io, usage);
+    std::optional<int> radios = 1;
+    if (const auto count = parsed->value("--radios"))
+        radios = radioCount(*count);
+    if (!radios)
+        return usageError(io, "--radios needs a number of radios from 1 to 999");
+    if (parsed->has("--log") && !parsed->has("--radios"))
+        return usageError(io, usage);
 
     StreamPrompter prompter(io.err);
+    const std::string& file = parsed->positional().front();
     ImageState state;
-    if (!showStatus(OpenProgrammingFile(parsed->positional().front(), state), prompter))
+    if (!showStatus(OpenProgrammingFile(file, state), prompter))
         return kExitFailure;
     ImageCodec::encodeAll(state);
 
@@ -204,6 +280,16 @@ int verbWrite(std::span<const std::string> args, Io& io) {
     options.maintenance = parsed->has("--maintenance");
     options.backupDirectory =
         parsed->value("--backup-dir").value_or(defaultBackupDirectory().string());
+
+    if (parsed->has("--radios")) {
+        BatchOptions batch;
+        batch.count = *radios;
+        batch.download = options;
+        batch.fileName = file;
+        if (const auto log = parsed->value("--log"))
+            batch.log = *log;
+        return writeSeveralRadios(*port, state, batch, io, prompter);
+    }
 
     CliObserver observer(io, prompter);
     TransferWorker worker;
@@ -220,13 +306,14 @@ int verbWrite(std::span<const std::string> args, Io& io) {
 }
 
 int verbVerify(std::span<const std::string> args, Io& io) {
+    constexpr std::array<std::string_view, 1> flags{"--maintenance"};
     constexpr std::array<std::string_view, 1> valued{"--port"};
-    const auto parsed = Arguments::parse(args, {}, valued, io);
+    const auto parsed = Arguments::parse(args, flags, valued, io);
     if (!parsed)
         return kExitUsage;
     const auto port = parsed->value("--port");
     if (!port || parsed->positional().size() != 1)
-        return usageError(io, "usage: mz58 verify --port DEVICE FILE");
+        return usageError(io, "usage: mz58 verify --port DEVICE FILE [--maintenance]");
 
     StreamPrompter prompter(io.err);
     const std::string& file = parsed->positional().front();
@@ -239,24 +326,17 @@ int verbVerify(std::span<const std::string> args, Io& io) {
     if (!radio)
         return kExitFailure;
 
-    // What a write of the file to this radio would have sent.
-    takeRadioAlignment(state, *radio);
-    int differences = 0;
-    for (std::size_t i = 0; i < kImageSize; ++i) {
-        if (state.image[i] == (*radio)[i])
-            continue;
-        char line[48];
-        std::snprintf(line, sizeof line, "0x%03zX: radio %02X, file %02X\n", i, (*radio)[i],
-                      state.image[i]);
-        io.out << line;
-        ++differences;
+    // What a write of the file to this radio would have sent, next to what the radio holds.
+    takeRadioData(state, *radio, parsed->has("--maintenance"));
+    const RadioComparison comparison = compareWithRadio(*radio, state);
+    if (comparison.same()) {
+        io.out << "radio matches " << file << '\n';
+        return kExitOk;
     }
-    if (differences != 0) {
-        prompter.tell(msg::kRadioDiffers, std::to_string(differences));
-        return kExitFailure;
-    }
-    prompter.tell(msg::kRadioEqual, file, Icon::Information);
-    return kExitOk;
+    for (const auto& line : comparison.lines)
+        io.out << line << '\n';
+    prompter.tell(msg::kRadioDiffers, std::to_string(comparison.lines.size()));
+    return kExitFailure;
 }
 
 } // namespace mz58::cli

@@ -60,12 +60,13 @@ int verbSet(std::span<const std::string> args, Io& io) {
         const std::string where = "Ch " + std::to_string(channelNumber) + " " +
                                   std::string(columnCaption(*column, state.optionUnit.type));
         const EditResult result = pasteIntoCell(channel, *column, paste.text, context);
+        const std::string message = result.message ? messageText(*result.message) : std::string();
         if (!result.done()) {
-            io.err << where << ": \"" << paste.text << "\" refused: " << result.message << '\n';
+            io.err << where << ": \"" << paste.text << "\" refused: " << message << '\n';
             return kExitFailure;
         }
-        if (!result.message.empty())
-            io.err << where << ": warning: " << result.message << '\n';
+        if (!message.empty())
+            io.err << where << ": warning: " << message << '\n';
     }
     return showStatus(SaveProgrammingFile(output, state), prompter) ? kExitOk : kExitFailure;
 }

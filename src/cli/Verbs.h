@@ -1,6 +1,9 @@
 #pragma once
 
 #include "CliCommon.h"
+#include "ComPorts.h"
+
+#include <filesystem>
 
 #include <span>
 #include <string>
@@ -21,5 +24,11 @@ int verbVerify(std::span<const std::string> args, Io& io);
 int verbExportCsv(std::span<const std::string> args, Io& io);
 int verbImportCsv(std::span<const std::string> args, Io& io);
 int verbDiff(std::span<const std::string> args, Io& io);
+int verbCableTest(std::span<const std::string> args, Io& io);
+int verbPorts(std::span<const std::string> args, Io& io);
+
+// The device of each COM number as the window application's configuration file holds it
+// (section "Ports"); the defaults where the file or a key is missing.
+ComPortMap readComPortMap(const std::filesystem::path& ini);
 
 } // namespace mz58::cli

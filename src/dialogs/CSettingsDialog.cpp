@@ -3,6 +3,7 @@
 #include "CFieldCombo.h"
 #include "CFieldEdit.h"
 #include "ControlId.h"
+#include "FocusOrder.h"
 #include "HelpRequest.h"
 #include "UiText.h"
 
@@ -77,9 +78,6 @@ CSettingsDialog::~CSettingsDialog() {
 void CSettingsDialog::setOkButtonText(const QString& text) {
     m_ok->setText(text);
 }
-void CSettingsDialog::setCancelButtonText(const QString& text) {
-    m_cancel->setText(text);
-}
 
 StringId CSettingsDialog::ShowTip(StringId id) {
     const StringId previous = m_lastTip;
@@ -110,6 +108,8 @@ int CSettingsDialog::helpContextOf(const QWidget* control) const {
 
 void CSettingsDialog::registerControl(QWidget* control, int id) {
     setControlId(control, id);
+    // A screen reader says the tip that the bar shows for the control.
+    control->setAccessibleDescription(uiText(id).simplified());
     // The dialog is as wide as the longest tip of its controls, so no tip is cut.
     const QString tip = uiText(id).section(QLatin1Char('\n'), 0, 0);
     const int width = m_panes[0]->fontMetrics().horizontalAdvance(tip) + 16;
@@ -172,9 +172,9 @@ void CSettingsDialog::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CSettingsDialog::reject() {
-    onCancel();
-    QDialog::reject();
+void CSettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    applyLayoutFocus(this);
 }
 
 void fillCombo(QComboBox* combo, const QStringList& texts, int index) {

@@ -43,7 +43,6 @@ public:
 
     int resourceId() const { return m_resourceId; }
     QPushButton* okButton() const { return m_ok; }
-    QPushButton* cancelButton() const { return m_cancel; }
 
     // The help context of a control; 0 (the default) uses the dialog's context.
     static void setHelpContext(QWidget* control, int context);
@@ -58,14 +57,13 @@ protected:
     QGridLayout* grid() const { return m_grid; }
     // OK acts only from its own button (a click, or Enter/Space while it has the focus).
     void setOkButtonText(const QString& text);
-    void setCancelButtonText(const QString& text);
 
     // The work of OK; return false to keep the dialog open. Default: accept.
     virtual bool onOk() { return true; }
-    virtual void onCancel() {}
 
-    void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab follows the layout and the first enabled field has the focus (not OK).
+    void showEvent(QShowEvent* event) override;
 
 private:
     void focusMoved(QWidget* now);

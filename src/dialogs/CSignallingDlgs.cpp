@@ -77,7 +77,6 @@ bool CAniDlg::onOk() {
     takeEntry(findControl<QComboBox>(this, 3003), ani.speed);
     if (m_code->committed)
         ani.code = dr::aniCodeOfText(m_code->text().toStdString());
-    m_modified = m_code->committed || ani != m_opened;
     dr::writeAni(m_work.image, ani);
     return true;
 }
@@ -105,7 +104,6 @@ bool CDtmfDlg::onOk() {
     takeEntry(findControl<QComboBox>(this, 3101), dtmf.speed);
     takeEntry(findControl<QComboBox>(this, 3102), dtmf.answerBack);
     takeEntry(findControl<QComboBox>(this, 3103), dtmf.callCount);
-    m_modified = dtmf != m_opened;
     dtmf.encode(m_work.image, m_work.optionUnit.type);
     return true;
 }
@@ -166,7 +164,6 @@ bool CPagingCodeDlg::onOk() {
         return false;
     }
     m_table = table;
-    m_modified = result.modified;
     return true;
 }
 
@@ -194,7 +191,6 @@ bool CTwoToneParamDlg::onOk() {
     const int format = findControl<QComboBox>(this, 3404)->currentIndex();
     const bool userDefined = format < 0 ? m_work.twoToneUserDefined : format == 1;
     m_formatChanged = dr::writeTwoToneParams(m_work, params, userDefined);
-    m_modified = m_formatChanged || params != m_opened;
     return true;
 }
 
@@ -297,7 +293,7 @@ bool CTwoToneTableDlg::onOk() {
         rows[r].edit1 = {row.edits[0]->text().toStdString(), row.edits[0]->committed};
         rows[r].edit2 = {row.edits[1]->text().toStdString(), row.edits[1]->committed};
     }
-    m_modified = dr::writeTwoToneTable(m_work, m_table, rows);
+    dr::writeTwoToneTable(m_work, m_table, rows);
     return true;
 }
 

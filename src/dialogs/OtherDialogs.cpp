@@ -1,7 +1,9 @@
 #include "OtherDialogs.h"
 
+#include "CableTest.h"
 #include "ControlId.h"
 #include "HelpRequest.h"
+#include "UiText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,8 +11,10 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPortInfo>
@@ -22,9 +26,11 @@ namespace {
 constexpr int kFirstPortButton = 3601;
 }
 
-CComPortDlg::CComPortDlg(int comPort, const ComPortMap& ports, QWidget* parent)
+CComPortDlg::CComPortDlg(int comPort, const ComPortMap& ports, QWidget* parent,
+                         CableDevice cableDevice)
     : CSettingsDialog(174, tr("串口设置"), parent),
-      m_selection(comPort >= 1 && comPort <= kComPortCount ? comPort - 1 : 0) {
+      m_selection(comPort >= 1 && comPort <= kComPortCount ? comPort - 1 : 0),
+      m_cableDevice(std::move(cableDevice)) {
     setOkButtonText(tr("确定"));
     auto* intro = new QLabel(tr("选择串行口"), this);
     setControlId(intro, 3610);
@@ -62,6 +68,64 @@ CComPortDlg::CComPortDlg(int comPort, const ComPortMap& ports, QWidget* parent)
     grid()->addWidget(group, 1, 0);
     m_buttons->button(m_selection)->setChecked(true);
     connect(m_buttons, &QButtonGroup::idClicked, this, [this](int id) { m_selection = id; });
+
+    // The cable test: a few bytes out and their echo back, no radio needed.
+    m_testButton = new QPushButton(tr("&Test cable"), this);
+    m_testButton->setAutoDefault(false);
+    m_testButton->setToolTip(tr("Sends a few bytes on the selected port and expects the "
+                                "programming cable to echo them. No radio is needed."));
+    m_testResult = new QLabel(this);
+    m_testResult->setWordWrap(true);
+    m_testResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_testResult->setAccessibleName(tr("Cable test result"));
+    auto* testRow = new QHBoxLayout;
+    testRow->addWidget(m_testButton);
+    testRow->addWidget(m_testResult, 1);
+    grid()->addLayout(testRow, 2, 0);
+    connect(m_testButton, &QPushButton::clicked, this, &CComPortDlg::testCable);
+}
+
+CComPortDlg::~CComPortDlg() = default;
+
+void CComPortDlg::testCable() {
+    if (m_testing)
+        return;
+    const int number = m_selection + 1;
+    const std::string shown = ports().devices[static_cast<std::size_t>(m_selection)];
+    const std::string device = m_cableDevice ? m_cableDevice(number, shown) : shown;
+    m_testing = true;
+    m_testButton->setEnabled(false);
+    m_testResult->setStyleSheet(QString());
+    m_testResult->setText(tr("Testing the cable on %1...").arg(QString::fromStdString(shown)));
+    if (m_tester.joinable())
+        m_tester.join();
+    QPointer<CComPortDlg> self(this);
+    m_tester = std::jthread([self, device, shown] {
+        CableTestResult result = mz58::testCable(device);
+        // The user knows the port by the name the dialog shows.
+        const std::string args[] = {shown};
+        QString text = uiMessage(result.message, args);
+        if (!result.ok && !result.detail.empty())
+            text += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, ok = result.ok, text] {
+                if (self)
+                    self->showCableTest(ok, text);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CComPortDlg::showCableTest(bool ok, const QString& text) {
+    m_testing = false;
+    m_testButton->setEnabled(true);
+    m_testResult->setText(text);
+    m_testResult->setStyleSheet(ok ? QString() : QStringLiteral("color: #b00000"));
+}
+
+QString CComPortDlg::cableTestText() const {
+    return m_testResult->text();
 }
 
 ComPortMap CComPortDlg::ports() const {

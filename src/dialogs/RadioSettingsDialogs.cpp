@@ -55,7 +55,6 @@ CFieldCombo* CImageSettingsDialog::bindCombo(int id, const QString& label, const
         if (index < 0)
             return; // no selection keeps the field
         store(index);
-        m_modified = true;
     });
     return combo;
 }
@@ -73,7 +72,6 @@ CFieldEdit* CImageSettingsDialog::bindEdit(int id, const QString& label, int fil
             return;
         edit->committed = false;
         edit->setText(take(edit->text()));
-        m_modified = true;
     };
     connect(edit, &CFieldEdit::enterPressed, this, takeValue);
     connect(edit, &CFieldEdit::focusLost, this, takeValue);
@@ -150,7 +148,6 @@ void CHardwareDlg::bandChosen(int band) {
         return;
     }
     m_bandChanged = true;
-    m_modified = true;
     ImageCodec::changeBand(m_work, band);
     m_offset = m_work.localOffset;
     showFields();
@@ -329,7 +326,7 @@ bool CChannelTypeDlg::onOk() {
     std::array<int, 8> types{};
     for (std::size_t i = 0; i < types.size(); ++i)
         types[i] = m_rows[i]->currentIndex();
-    m_modified = dr::writeChannelTypes(m_work, m_bank, types);
+    dr::writeChannelTypes(m_work, m_bank, types);
     return true;
 }
 

@@ -23,11 +23,10 @@ public:
     CImageSettingsDialog(int resourceId, const QString& caption, const ImageState& state,
                          const DialogContext& ctx, QWidget* parent);
     const ImageState& work() const { return m_work; }
-    bool modified() const { return m_modified; }
     int currentBank() const { return m_bank; }
 
 protected:
-    // A combo whose user choice stores the entry through `store` and marks the document.
+    // A combo whose user choice stores the entry through `store`.
     CFieldCombo* bindCombo(int id, const QString& label, const QStringList& texts, int entry,
                            std::function<void(int)> store);
     // A combo over an integer field: it shows the field's value and stores the user's choice.
@@ -44,7 +43,6 @@ protected:
 
     ImageState m_work;
     DialogContext m_ctx;
-    bool m_modified = false;
     int m_bank = 0;
 };
 

@@ -6,84 +6,86 @@
 namespace mz58 {
 namespace {
 
-enum class AfterClose { DecodeAll, DecodeOnOk, Nothing };
+enum class AfterClose { DecodeAll, Nothing };
 
-// The frame's common steps around a dialog on a copy of the state: encode all before it
-// opens; OK takes over the copy; then decode all as the dialog needs it.
-// `hintOf(dialog)` gives the refresh hint after OK.
+// A dialog on a copy of the state; OK hands the copy back, decoded again as the dialog needs
+// it. `hintOf(dialog)` gives the refresh hint after OK.
 template <class Dialog, class HintOf>
-DialogOutcome runOnCopyWith(QWidget* parent, ImageState& state, const DialogContext& ctx,
+DialogOutcome runOnCopyWith(QWidget* parent, const ImageState& state, const DialogContext& ctx,
                             AfterClose after, HintOf hintOf) {
-    ImageCodec::encodeAll(state);
     Dialog dialog(state, ctx, parent);
     DialogOutcome outcome;
     outcome.currentBank = ctx.currentBank;
-    outcome.accepted = dialog.exec() == QDialog::Accepted;
-    outcome.modified = dialog.modified();
-    const int hint = outcome.accepted ? hintOf(dialog) : 0;
-    if (outcome.accepted) {
-        state = dialog.work();
-        outcome.currentBank = dialog.currentBank();
-    }
-    if (after == AfterClose::DecodeAll || (after == AfterClose::DecodeOnOk && outcome.accepted))
-        ImageCodec::decodeAll(state);
-    outcome.refreshHint = after == AfterClose::DecodeOnOk && !outcome.accepted ? 0 : hint;
+    if (dialog.exec() != QDialog::Accepted)
+        return outcome;
+    outcome.refreshHint = hintOf(dialog);
+    outcome.currentBank = dialog.currentBank();
+    outcome.state = dialog.work();
+    if (after == AfterClose::DecodeAll)
+        ImageCodec::decodeAll(*outcome.state);
     return outcome;
 }
 
 template <class Dialog>
-DialogOutcome runOnCopy(QWidget* parent, ImageState& state, const DialogContext& ctx,
+DialogOutcome runOnCopy(QWidget* parent, const ImageState& state, const DialogContext& ctx,
                         AfterClose after, int hint) {
     return runOnCopyWith<Dialog>(parent, state, ctx, after, [hint](const Dialog&) { return hint; });
 }
 
 } // namespace
 
-DialogOutcome runHardwareDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runHardwareDialog(QWidget* parent, const ImageState& state,
+                                const DialogContext& ctx) {
     return runOnCopyWith<CHardwareDlg>(
         parent, state, ctx, AfterClose::DecodeAll, [](const CHardwareDlg& dialog) {
             return dialog.bandChanged() ? 4 : dialog.changed() ? 2 : 0;
         });
 }
 
-DialogOutcome runScanDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runScanDialog(QWidget* parent, const ImageState& state, const DialogContext& ctx) {
     return runOnCopy<CScanDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
 }
 
-DialogOutcome runPowerSaveDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runPowerSaveDialog(QWidget* parent, const ImageState& state,
+                                 const DialogContext& ctx) {
     return runOnCopy<CPowerSaveDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
 }
 
-DialogOutcome runOptionsDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runOptionsDialog(QWidget* parent, const ImageState& state, const DialogContext& ctx) {
     constexpr std::size_t kOptionByte = 26;
-    const auto before = state.image[kOptionByte];
     auto outcome = runOnCopy<COptionsDlg>(parent, state, ctx, AfterClose::DecodeAll, 0);
-    if (state.image[kOptionByte] != before || state.optionUnitChanged) {
-        state.optionUnitChanged = false;
+    if (outcome.state && (outcome.state->image[kOptionByte] != state.image[kOptionByte] ||
+                          outcome.state->optionUnitChanged)) {
+        outcome.state->optionUnitChanged = false;
         outcome.refreshHint = 1;
     }
     return outcome;
 }
 
-DialogOutcome runKeyFunctionDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runKeyFunctionDialog(QWidget* parent, const ImageState& state,
+                                   const DialogContext& ctx) {
     return runOnCopy<CKeyFunctionDlg>(parent, state, ctx, AfterClose::DecodeAll, 1);
 }
 
-DialogOutcome runMarketNumberDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
+DialogOutcome runMarketNumberDialog(QWidget* parent, const ImageState& state,
+                                    const DialogContext& ctx) {
     return runOnCopy<CMarketNumberDlg>(parent, state, ctx, AfterClose::Nothing, 1);
 }
 
-DialogOutcome runOtherFunctionsDialog(QWidget* parent, ImageState& state,
+DialogOutcome runOtherFunctionsDialog(QWidget* parent, const ImageState& state,
                                       const DialogContext& ctx) {
     return runOnCopy<COtherFunctionsDlg>(parent, state, ctx, AfterClose::DecodeAll, 2);
 }
 
-DialogOutcome runChannelTypeDialog(QWidget* parent, ImageState& state, const DialogContext& ctx) {
-    return runOnCopy<CChannelTypeDlg>(parent, state, ctx, AfterClose::DecodeOnOk, 1);
+DialogOutcome runChannelTypeDialog(QWidget* parent, const ImageState& state,
+                                   const DialogContext& ctx) {
+    return runOnCopy<CChannelTypeDlg>(parent, state, ctx, AfterClose::DecodeAll, 1);
 }
 
-bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports) {
-    CComPortDlg dialog(comPort, ports, parent);
+bool runComPortDialog(
+    QWidget* parent, int& comPort, ComPortMap& ports,
+    std::function<std::string(int number, const std::string& shown)> cableDevice) {
+    CComPortDlg dialog(comPort, ports, parent, std::move(cableDevice));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     comPort = dialog.selection() + 1;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -24,38 +25,47 @@ struct DialogContext {
     std::function<bool()> saveChangesFirst;
 };
 
-// What the frame does after a settings dialog: refresh the views with `refreshHint` (0 = none,
-// 1 = everything, 2 = the grid's settings-dependent cells, 4 = the band changed), set the
-// document's modified flag when `modified`, show `currentBank`.
+// What a settings dialog hands back. After OK, `state` is the whole state as the dialog left it,
+// for the caller to commit through the document (which records a change only when something
+// differs) and to refresh the views with `refreshHint` (0 = the changed cells, 1 = everything,
+// 2 = the information header too, 4 = the band changed: the caller runs the band change);
+// `currentBank` is the bank to show. After Cancel there is no state and nothing to do.
 struct DialogOutcome {
-    bool accepted = false;
-    bool modified = false;
+    std::optional<ImageState> state;
     int refreshHint = 0;
     int currentBank = 0;
+
+    [[nodiscard]] bool accepted() const { return state.has_value(); }
 };
 
-// Each runs its dialog modally with the frame's common steps around it: encode all before it
-// opens, then the dialog works on a copy of the state and OK hands back what it writes; Cancel
-// changes no byte. After the dialog:
-// - hardware: OK encodes all; either way decode all; hint 4 after a band change, else 2 when a
-//   value changed, else 0.
-// - scan, power save, other functions: decode all; hint 0 (other functions: 2).
+// Each runs its dialog modally on a copy of `state`, which must be encoded (the document keeps
+// it so); OK hands back what the dialog wrote, Cancel nothing. After OK:
+// - hardware: decode all; hint 4 after a band change, else 2 when a value changed, else 0.
+// - scan, power save: decode all; hint 0. Other functions: decode all; hint 2.
 // - options: decode all; hint 1 when byte 26 changed or the option unit changed.
 // - key function: decode all; hint 1; bank A becomes current when the key leaves bank B.
 // - market number: no decode; hint 1.
-// - channel type: on OK decode all and hint 1; after Cancel nothing.
-DialogOutcome runHardwareDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runScanDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runPowerSaveDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runOptionsDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runKeyFunctionDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runMarketNumberDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runOtherFunctionsDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
-DialogOutcome runChannelTypeDialog(QWidget* parent, ImageState& state, const DialogContext& ctx);
+// - channel type: decode all; hint 1.
+DialogOutcome runHardwareDialog(QWidget* parent, const ImageState& state, const DialogContext& ctx);
+DialogOutcome runScanDialog(QWidget* parent, const ImageState& state, const DialogContext& ctx);
+DialogOutcome runPowerSaveDialog(QWidget* parent, const ImageState& state,
+                                 const DialogContext& ctx);
+DialogOutcome runOptionsDialog(QWidget* parent, const ImageState& state, const DialogContext& ctx);
+DialogOutcome runKeyFunctionDialog(QWidget* parent, const ImageState& state,
+                                   const DialogContext& ctx);
+DialogOutcome runMarketNumberDialog(QWidget* parent, const ImageState& state,
+                                    const DialogContext& ctx);
+DialogOutcome runOtherFunctionsDialog(QWidget* parent, const ImageState& state,
+                                      const DialogContext& ctx);
+DialogOutcome runChannelTypeDialog(QWidget* parent, const ImageState& state,
+                                   const DialogContext& ctx);
 
 // The serial port: `comPort` 1..4 and the device behind each COM number. True on OK; the
 // caller stores both in the configuration ("Ports" section) and shows the port.
-bool runComPortDialog(QWidget* parent, int& comPort, ComPortMap& ports);
+// `cableDevice` names the device a cable test of a COM number opens (CComPortDlg::CableDevice).
+bool runComPortDialog(
+    QWidget* parent, int& comPort, ComPortMap& ports,
+    std::function<std::string(int number, const std::string& shown)> cableDevice = {});
 
 // The 15 column-group flags of the grid. True on OK (the caller rebuilds the grid); the caller
 // writes the flags to the configuration either way.

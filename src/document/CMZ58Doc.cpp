@@ -1,9 +1,10 @@
 #include "CMZ58Doc.h"
 
-#include "CallCodeSettings.h"
 #include "ProgrammingFile.h"
 #include "UsabilityWarnings.h"
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -13,40 +14,49 @@ namespace mz58 {
 CMZ58Doc::CMZ58Doc(Prompter& prompter, FileChooser& chooser, fs::path imageDir)
     : m_prompter(prompter), m_chooser(chooser), m_imageDir(std::move(imageDir)) {
     ImageCodec::resetAll(m_state);
+    startAfresh(m_state);
 }
 
 void CMZ58Doc::OnNewDocument() {
-    m_modified = false;
-    m_fileName = kNoFileName;
+    m_name = {kNoFileName, false};
     CreateDocumentData();
     updateViews(kHintRebuild);
 }
 
 void CMZ58Doc::CreateDocumentData() {
-    m_state = ImageState{};
-    ImageCodec::resetAll(m_state);
-    m_loaded = false;
+    ImageState state;
+    ImageCodec::resetAll(state);
+    bool loaded = false;
 
-    if (m_fileName == kNoFileName) {
+    if (m_name.fileName == kNoFileName) {
         for (int index = 0; index < 3; ++index) {
             if (const auto found = FindDefaultImage(index, m_imageDir)) {
-                m_fileName = found->string();
+                m_name.fileName = found->string();
                 break;
             }
         }
-        if (m_fileName == kNoFileName) {
+        if (m_name.fileName == kNoFileName) {
             // No default image anywhere: the fresh VHF image becomes one.
-            m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(kVhf), m_state));
-            m_fileName = kNoFileName;
+            m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(kVhf), state));
         }
     }
-    if (m_fileName != kNoFileName && CheckFile(m_fileName) == FileCheck::Readable) {
-        const Status opened = OpenProgrammingFile(m_fileName, m_state);
+    if (m_name.fileName != kNoFileName && CheckFile(m_name.fileName) == FileCheck::Readable) {
+        const Status opened = OpenProgrammingFile(m_name.fileName, state);
         m_prompter.tell(opened);
-        m_loaded = opened.ok();
+        loaded = opened.ok();
     }
-    cacheCallFlags();
+    m_name.loaded = loaded;
+    startAfresh(std::move(state));
     titleChanged();
+}
+
+void CMZ58Doc::startAfresh(ImageState state) {
+    ImageCodec::encodeAll(state);
+    m_state = std::move(state);
+    m_history.reset(DocumentSnapshot::of(m_state));
+    m_saved = {m_history.current(), m_name};
+    if (onHistoryChanged)
+        onHistoryChanged();
 }
 
 bool CMZ58Doc::checkBeforeOpen(const fs::path& path) {
@@ -63,11 +73,8 @@ bool CMZ58Doc::loadFile(const fs::path& path) {
     m_prompter.tell(opened);
     if (!opened.ok())
         return false;
-    m_state = std::move(loaded);
-    m_fileName = path.string();
-    m_loaded = true;
-    m_modified = false;
-    cacheCallFlags();
+    m_name = {path.string(), true};
+    startAfresh(std::move(loaded));
     titleChanged();
     updateViews(kHintRebuild);
     tellUsabilityWarnings(m_prompter, m_state);
@@ -103,24 +110,24 @@ bool CMZ58Doc::saveTo(const fs::path& path) {
     if (IsDefaultImageName(path) && m_prompter.ask(msg::kConfirmWriteDefault, {}, Buttons::YesNo,
                                                    Icon::Question) != Answer::Yes)
         return false;
-    ImageCodec::encodeAll(m_state);
     if (name.empty() || name == kNoFileName) {
         m_prompter.tell(msg::kFileOpenError, name);
         return false;
     }
+    // The state is always encoded: what is saved is what the views show.
     if (const Status written = WriteProgrammingFile(path, m_state.image, m_state.localOffset);
         !written.ok()) {
         m_prompter.tell(written);
         return false;
     }
-    m_modified = false;
-    m_fileName = name;
+    m_name.fileName = name;
+    m_saved = {m_history.current(), m_name};
     titleChanged();
     return true;
 }
 
 bool CMZ58Doc::OnFileSave() {
-    return saveTo(m_fileName);
+    return saveTo(m_name.fileName);
 }
 
 bool CMZ58Doc::OnFileSaveAs() {
@@ -132,78 +139,147 @@ bool CMZ58Doc::OnFileSaveAs() {
 }
 
 bool CMZ58Doc::SaveModified() {
-    if (!m_modified)
+    if (!IsModified())
         return true;
-    const std::string name = m_fileName;
+    const std::string name = m_name.fileName;
     switch (m_prompter.ask(msg::kAskToSave, std::span<const std::string>(&name, 1),
                            Buttons::YesNoCancel, Icon::Question)) {
     case Answer::Yes:
         return OnFileSaveAs();
     case Answer::No:
-        m_modified = false;
         return true;
     default:
         return false;
     }
 }
 
-ImageState CMZ58Doc::prepareDownload() {
-    ImageCodec::encodeAll(m_state);
-    return m_state;
+bool CMZ58Doc::IsModified() const {
+    return !(m_history.current() == m_saved.snapshot && m_name == m_saved.name);
 }
 
-void CMZ58Doc::applyUpload(const RadioImage& radio) {
-    m_state.image = radio;
-    ImageCodec::decodeAll(m_state);
-    m_loaded = false;
-    m_fileName = kNoFileName;
-    cacheCallFlags();
-    titleChanged();
-    updateViews(kHintRebuild);
-    tellUsabilityWarnings(m_prompter, m_state);
+bool CMZ58Doc::commitEdit(ImageState next, const EditName& name, const EditPlace& place, int hint) {
+    ImageCodec::encodeAll(next);
+    if (DocumentSnapshot::of(next) == m_history.current())
+        return false;
+    m_state = std::move(next);
+    recordStep({name, place, hint, nullptr});
+    return true;
 }
 
-void CMZ58Doc::applyDownload(const ImageState& sent) {
-    m_state = sent;
-    ImageCodec::decodeAll(m_state);
-    cacheCallFlags();
-    updateViews(kHintRebuild);
+void CMZ58Doc::recordStep(EditHistory::Step step) {
+    const bool wasModified = IsModified();
+    m_history.record(std::move(step), DocumentSnapshot::of(m_state));
+    changed(m_history.undoStep().hint, wasModified);
 }
 
-void CMZ58Doc::ChangeBand() {
-    const int band = m_state.hardware.band;
-    m_fileName = kNoFileName;
-    bool read = false;
+void CMZ58Doc::ChangeBand(ImageState changed, const EditName& name, const EditPlace& place) {
+    const int band = changed.hardware.band;
+    auto file = std::make_shared<FileChange>();
+    file->nameBefore = m_name;
+    file->nameAfter = {kNoFileName, false};
     if (const auto found = FindDefaultImage(band, m_imageDir)) {
         ImageState loaded;
         ImageCodec::resetAll(loaded);
         const Status opened = OpenProgrammingFile(*found, loaded);
         m_prompter.tell(opened);
         if (opened.ok()) {
-            m_state = std::move(loaded);
-            m_fileName = found->string();
-            read = true;
+            changed = std::move(loaded);
+            file->nameAfter = {found->string(), true};
         }
     }
-    m_loaded = read;
-    if (!read)
-        m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(band), m_state));
-    ImageCodec::decodeAll(m_state);
-    cacheCallFlags();
-    titleChanged();
-    updateViews(kHintBandChange);
+    if (!file->nameAfter.loaded)
+        m_prompter.tell(WriteDefaultImage(m_imageDir / defaultImageName(band), changed));
+    ImageCodec::decodeAll(changed);
+    ImageCodec::encodeAll(changed);
+    m_state = std::move(changed);
+    m_name = file->nameAfter;
+    if (file->nameAfter.loaded) {
+        // The default image just opened is the file the modified mark now compares with.
+        file->savedBefore = m_saved;
+        file->savedAfter = SavedState{DocumentSnapshot::of(m_state), m_name};
+        m_saved = *file->savedAfter;
+    }
+    recordStep({name, place, kHintBandChange, std::move(file)});
 }
 
-void CMZ58Doc::cacheCallFlags() {
-    CallCodeSettings calls;
-    calls.decode(m_state.image);
-    m_callFlags = {};
-    if (m_state.optionUnit.type == OptionUnit::k2Tone) {
-        m_callFlags.twoToneAutoReset = calls.twoToneAutoReset;
-        m_callFlags.twoToneGroupCall = calls.twoToneGroupCall;
-    } else {
-        m_callFlags.answerBack = calls.answerBack;
+void CMZ58Doc::applyUpload(const RadioImage& radio, const EditPlace& place) {
+    ImageState next = m_state;
+    next.image = radio;
+    ImageCodec::decodeAll(next);
+    ImageCodec::encodeAll(next);
+    m_state = std::move(next);
+    auto file = std::make_shared<FileChange>();
+    file->nameBefore = m_name;
+    file->nameAfter = m_name = {kNoFileName, false};
+    recordStep({{msg::kStepRead, {}}, place, kHintRebuild, std::move(file)});
+    tellUsabilityWarnings(m_prompter, m_state);
+}
+
+void CMZ58Doc::applyDownload(const ImageState& sent) {
+    constexpr auto first = static_cast<std::ptrdiff_t>(AlignmentData::kFirstByte);
+    constexpr auto last = static_cast<std::ptrdiff_t>(AlignmentData::kLastTakenByte);
+    const auto takeAlignment = [&](DocumentSnapshot& snapshot) {
+        if (std::equal(sent.image.begin() + first, sent.image.begin() + last + 1,
+                       snapshot.image.begin() + first))
+            return;
+        std::copy(sent.image.begin() + first, sent.image.begin() + last + 1,
+                  snapshot.image.begin() + first);
+        // The channels' own alignment values follow the radio's table.
+        ImageState state;
+        snapshot.restoreInto(state);
+        ImageCodec::encodeAll(state);
+        snapshot = DocumentSnapshot::of(state);
+    };
+    DocumentSnapshot current = m_history.current();
+    takeAlignment(current);
+    if (current == m_history.current())
+        return;
+    m_history.changeEveryState(takeAlignment);
+    takeAlignment(m_saved.snapshot);
+    m_history.current().restoreInto(m_state);
+    updateViews(kHintRebuild);
+}
+
+void CMZ58Doc::undo() {
+    if (!canUndo())
+        return;
+    const bool wasModified = IsModified();
+    const EditHistory::Step& step = m_history.undo();
+    m_history.current().restoreInto(m_state);
+    if (const FileChange* file = step.file.get()) {
+        m_name = file->nameBefore;
+        if (file->savedBefore)
+            m_saved = *file->savedBefore;
     }
+    const EditPlace place = step.place;
+    changed(step.hint, wasModified);
+    if (onShowPlace)
+        onShowPlace(place);
+}
+
+void CMZ58Doc::redo() {
+    if (!canRedo())
+        return;
+    const bool wasModified = IsModified();
+    const EditHistory::Step& step = m_history.redo();
+    m_history.current().restoreInto(m_state);
+    if (const FileChange* file = step.file.get()) {
+        m_name = file->nameAfter;
+        if (file->savedAfter)
+            m_saved = *file->savedAfter;
+    }
+    const EditPlace place = step.place;
+    changed(step.hint, wasModified);
+    if (onShowPlace)
+        onShowPlace(place);
+}
+
+void CMZ58Doc::changed(int hint, bool wasModified) {
+    updateViews(hint);
+    if (IsModified() != wasModified || hint & kHintBandChange || hint & kHintRebuild)
+        titleChanged();
+    if (onHistoryChanged)
+        onHistoryChanged();
 }
 
 void CMZ58Doc::updateViews(int hint) {

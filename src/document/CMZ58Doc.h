@@ -1,45 +1,42 @@
 #pragma once
 
+#include "EditHistory.h"
 #include "FileChooser.h"
 #include "ImageCodec.h"
 #include "Messages.h"
 
 #include <filesystem>
 #include <functional>
-#include <span>
 #include <string>
+#include <utility>
 
 namespace mz58 {
 
-// View refresh hints.
+// View refresh hints. Every change refreshes the grid's changed cells; a hint adds to that.
 enum RefreshHint : int {
-    kHintNothing = 0,
+    kHintNothing = 0,    // the changed cells only
     kHintRebuild = 1,    // rebuild the grid from the channel table (and the header)
-    kHintHeader = 2,     // the information header only
+    kHintHeader = 2,     // the information header
     kHintBandChange = 4, // the band changed: bank A, rebuild, title, availability
 };
 
-// Byte 267 flags cached after every load: with the 2Tone unit its automatic reset and group
-// call, otherwise the DTMF answer back.
-struct OptionUnitCallFlags {
-    int answerBack = 0;
-    int twoToneAutoReset = 0;
-    int twoToneGroupCall = 0;
-    bool operator==(const OptionUnitCallFlags&) const = default;
-};
-
-// The document: owns the image with its kept objects and runs the file commands. Questions
-// and messages go through the Prompter, file choices through the FileChooser; the window
-// learns about changes through the two callbacks.
+// The document: owns the image with its kept objects, runs the file commands and is the one
+// writer of its state. Every change goes through commitEdit(), which records one undo step
+// when something changed. Questions and messages go through the Prompter, file choices
+// through the FileChooser; the window learns about changes through the callbacks.
 class CMZ58Doc {
 public:
     // `imageDir` is where the default images are looked for and written.
     CMZ58Doc(Prompter& prompter, FileChooser& chooser, std::filesystem::path imageDir);
 
-    // Called with a refresh hint whenever the views must update.
+    // Called once after every change of the state with its refresh hint.
     std::function<void(int hint)> onUpdateViews;
-    // Called whenever the title (the current file name) may have changed.
+    // Called whenever the title (the file name or the modified mark) may have changed.
     std::function<void()> onTitleChanged;
+    // Called whenever what undo and redo offer may have changed.
+    std::function<void()> onHistoryChanged;
+    // Called after undo and redo with the place of the change, for the view to show it.
+    std::function<void(const EditPlace&)> onShowPlace;
 
     // A new document at start-up: the first default image found, else a fresh image that is
     // also written as the VHF default image.
@@ -53,43 +50,73 @@ public:
     bool OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();
-    // The save-changes question before New, Open and closing: true to go on. Answering Yes
-    // and then cancelling Save As, or a failed save, does not go on (the changes stay).
+    // The save-changes question before New, Open, a read from the radio and closing: true to
+    // go on. Answering Yes and then cancelling Save As, or a failed save, does not go on.
     bool SaveModified();
 
+    // The one writer of the document's state. `next` is the whole state after the change; it
+    // is encoded here. When it differs from the current state it replaces it, one undo step
+    // named `name` is recorded, the modified mark follows and the views are refreshed with
+    // `hint`. Nothing happens when nothing differs. True when something changed.
+    bool commitEdit(ImageState next, const EditName& name, const EditPlace& place, int hint);
+    // Runs `change` on a copy of the state and commits the copy.
+    template <class Change>
+    bool edit(const EditName& name, const EditPlace& place, int hint, Change&& change) {
+        ImageState next = m_state;
+        std::forward<Change>(change)(next);
+        return commitEdit(std::move(next), name, place, hint);
+    }
+
+    // The band change after the hardware dialog's OK (`changed` is the dialog's state on the
+    // new band): the new band's default image is loaded, or, when there is none, `changed` is
+    // written as it. One undo step either way.
+    void ChangeBand(ImageState changed, const EditName& name, const EditPlace& place);
+
     // Transfers work on a copy (the worker never touches the document).
-    // The image as it goes to the radio: encode all, then a copy of the state.
-    ImageState prepareDownload();
-    // A successful upload only: the radio's image replaces the document's, which is renamed
-    // "<none>" and rebuilt.
-    void applyUpload(const RadioImage& radio);
-    // After a download (whatever its outcome) the copy holds the radio's alignment data.
+    // The image as it goes to the radio.
+    [[nodiscard]] ImageState prepareDownload() const { return m_state; }
+    // A successful read: the radio's image replaces the document's, which is renamed "<none>".
+    // One undo step.
+    void applyUpload(const RadioImage& radio, const EditPlace& place);
+    // After a write (whatever its outcome) the copy holds the radio's alignment data: every
+    // state of the history takes it, so that undo and redo keep the last radio's alignment.
+    // No undo step, and the modified mark stays as it was.
     void applyDownload(const ImageState& sent);
 
-    // The band change: the new band's default image (or a fresh one written as it).
-    void ChangeBand();
+    // Undo and redo move along the history; they never touch the radio.
+    [[nodiscard]] bool canUndo() const { return m_history.canUndo(); }
+    [[nodiscard]] bool canRedo() const { return m_history.canRedo(); }
+    // The name of the step undo or redo would take; only when it can.
+    [[nodiscard]] const EditName& undoName() const { return m_history.undoStep().name; }
+    [[nodiscard]] const EditName& redoName() const { return m_history.redoStep().name; }
+    void undo();
+    void redo();
+    [[nodiscard]] const EditHistory& history() const { return m_history; }
 
-    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
-    [[nodiscard]] bool IsModified() const { return m_modified; }
-    [[nodiscard]] bool isLoaded() const { return m_loaded; }
-    [[nodiscard]] const std::string& fileName() const { return m_fileName; }
+    // Whether the document differs from the file as last saved or opened.
+    [[nodiscard]] bool IsModified() const;
+    [[nodiscard]] bool isLoaded() const { return m_name.loaded; }
+    [[nodiscard]] const std::string& fileName() const { return m_name.fileName; }
     // The title is always the current file name.
-    [[nodiscard]] const std::string& title() const { return m_fileName; }
-    [[nodiscard]] const OptionUnitCallFlags& callFlags() const { return m_callFlags; }
+    [[nodiscard]] const std::string& title() const { return m_name.fileName; }
     [[nodiscard]] const std::filesystem::path& imageDir() const { return m_imageDir; }
 
-    ImageState& state() { return m_state; }
-    const ImageState& state() const { return m_state; }
+    // The state is written only through commitEdit() and the file and transfer commands.
+    [[nodiscard]] const ImageState& state() const { return m_state; }
 
 private:
     // Builds the image for the current file name (a reset image, a file or a default image).
     void CreateDocumentData();
-    // Reads `path` into a new state; on success it replaces the document. The file
-    // functions' messages name `shownName`.
+    // Reads `path` into a new state; on success it replaces the document.
     bool loadFile(const std::filesystem::path& path);
     bool saveTo(const std::filesystem::path& path);
     bool checkBeforeOpen(const std::filesystem::path& path);
-    void cacheCallFlags();
+    // A new document: `state` (encoded here) with no history, saved as it is.
+    void startAfresh(ImageState state);
+    // Records a step from the current state to m_state and tells the views.
+    void recordStep(EditHistory::Step step);
+    // Tells the views after the state, the name or the history changed.
+    void changed(int hint, bool wasModified);
     void updateViews(int hint);
     void titleChanged();
 
@@ -97,10 +124,9 @@ private:
     FileChooser& m_chooser;
     std::filesystem::path m_imageDir;
     ImageState m_state;
-    std::string m_fileName = "<none>";
-    bool m_modified = false;
-    bool m_loaded = false;
-    OptionUnitCallFlags m_callFlags;
+    DocumentName m_name{"<none>", false};
+    EditHistory m_history;
+    SavedState m_saved;
 };
 
 } // namespace mz58

@@ -20,11 +20,18 @@ constexpr int kToneListWidth[] = {100, 50}; // CTCSS, DCS
 constexpr int kValueListWidth = 85;
 constexpr std::string_view kNoToneText = "-----";
 
-EditResult done(std::string warning = {}) {
+EditResult done(std::optional<UserMessage> warning = {}) {
     return {EditResult::Done, std::move(warning)};
 }
-EditResult refused(std::string why = {}) {
+EditResult refused(std::optional<UserMessage> why = {}) {
     return {EditResult::Refused, std::move(why)};
+}
+// A message about a typed or pasted text.
+UserMessage aboutText(StringId id, std::string_view text) {
+    return {id, {std::string(text)}, {}, Icon::Warning};
+}
+UserMessage warning(StringId id) {
+    return {id, {}, {}, Icon::Warning};
 }
 EditResult ignored() {
     return {EditResult::Ignored, {}};
@@ -146,9 +153,9 @@ EditResult pasteChoice(int& field, std::string_view text,
 EditResult pasteFrequency(ChannelEntry& c, Column column, std::string_view text,
                           const EditContext& x) {
     if (!isFrequencyText(text))
-        return refused("not a frequency: \"" + std::string(text) + "\"");
+        return refused(aboutText(msg::kNotAFrequency, text));
     if (!hasNumber(text))
-        return refused("no frequency in \"" + std::string(text) + "\"");
+        return refused(aboutText(msg::kNoFrequencyIn, text));
     ChannelEntry changed = c;
     if (column == Column::Transmit)
         changed.txInhibit = 0;
@@ -160,7 +167,7 @@ EditResult pasteFrequency(ChannelEntry& c, Column column, std::string_view text,
 
 EditResult pasteTone(ChannelEntry& c, Column column, std::string_view text) {
     if (c.toneType != kToneCtcss && c.toneType != kToneDcs)
-        return refused("the channel has no tone type");
+        return refused(warning(msg::kNoToneType));
     const int count = c.toneType == kToneCtcss ? kCtcssCount : kDcsCount;
     for (int index = 0; index <= count; ++index) {
         if (toneText(c.toneType, index) == text) {
@@ -168,7 +175,7 @@ EditResult pasteTone(ChannelEntry& c, Column column, std::string_view text) {
             return done();
         }
     }
-    return refused("not a tone of the channel's tone type: \"" + std::string(text) + "\"");
+    return refused(aboutText(msg::kNotAToneOfType, text));
 }
 
 EditResult pasteCallCode(ChannelEntry& c, std::string_view text, const EditContext& x) {
@@ -178,11 +185,10 @@ EditResult pasteCallCode(ChannelEntry& c, std::string_view text, const EditConte
     }
     const long n = leadingInteger(text);
     if ((n == 0 && text != "0") || n < 0 || n > kCallCodeCount)
-        return refused("not a call code: \"" + std::string(text) + "\"");
+        return refused(aboutText(msg::kNotACallCode, text));
     const int code = n == 0 ? kCallCodeCount : static_cast<int>(n);
     if (!holdsCode(code, x))
-        return done("call code " + std::string(text) +
-                    " is not defined for this radio; the channel keeps its code");
+        return done(aboutText(msg::kCallCodeNotDefined, text));
     c.callCode = code;
     return done();
 }
@@ -310,7 +316,7 @@ EditResult enterFrequency(ChannelEntry& c, Column column, std::string_view text,
                              ? setRxFromText(c, text, x.hardware, x.localOffset)
                              : setTxFromText(c, text, x.hardware);
     if (refusal)
-        return refused(frequencyRefusalText(*refusal));
+        return refused(frequencyRefusalMessage(*refusal));
     return done();
 }
 
@@ -394,9 +400,9 @@ EditResult applyListChoice(ChannelEntry& c, Column column, const SelectionList& 
 EditResult pasteIntoCell(ChannelEntry& c, Column column, std::string_view text,
                          const EditContext& x) {
     if (column == Column::Channel || column == Column::Count)
-        return refused("the channel copy takes a channel number in \"Chn\"");
+        return refused(warning(msg::kCopyNeedsChannel));
     if (c.inUse == 0)
-        return refused("the channel is not in use");
+        return refused(warning(msg::kChannelNotInUse));
     static constexpr std::array<std::string_view, 2> kWidths{"W", "N"};
     static constexpr std::array<std::string_view, 3> kToneTypes{kNoToneText, "CTCSS", "DCS"};
     static constexpr std::array<std::string_view, 2> kPowers{"H", "L"};
@@ -449,7 +455,7 @@ EditResult pasteIntoCell(ChannelEntry& c, Column column, std::string_view text,
     case Column::Squelch: {
         const long level = leadingInteger(text);
         if (level < 0 || level >= kSquelchLevels || (level == 0 && text != "0" && text != " 0"))
-            return refused("not a squelch level 0..12: \"" + std::string(text) + "\"");
+            return refused(aboutText(msg::kNotASquelchLevel, text));
         c.squelchLevel = static_cast<int>(level);
         return done();
     }
@@ -459,7 +465,7 @@ EditResult pasteIntoCell(ChannelEntry& c, Column column, std::string_view text,
     case Column::Encryption:
         // Without the encryption device the flag would not survive the next decode.
         if (x.encryptionDeviceAbsent && text == "v")
-            return refused("no encryption device is fitted");
+            return refused(warning(msg::kNoEncryptionDevice));
         result = pasteFlag(c.encryption, text);
         break;
     case Column::BusyLockout:
@@ -472,14 +478,14 @@ EditResult pasteIntoCell(ChannelEntry& c, Column column, std::string_view text,
         break;
     case Column::OutOfRangeAlert:
         if (c.toneType != kToneDcs)
-            return refused("the out-of-range alert needs a DCS channel");
+            return refused(warning(msg::kAlertNeedsDcs));
         result = pasteFlag(c.outOfRangeAlert, text);
         break;
     default:
         return refused();
     }
-    if (!result.done() && result.message.empty())
-        result.message = "\"" + std::string(text) + "\" is no value of this column";
+    if (!result.done() && !result.message)
+        result.message = aboutText(msg::kNoValueOfColumn, text);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "ChannelGridLayout.h"
 #include "FrequencyRules.h"
 #include "ImageCodec.h"
+#include "Messages.h"
 
 #include <array>
 #include <cstdint>
@@ -40,7 +41,7 @@ struct EditResult {
     };
     Kind kind = Done;
     // Why an edit was refused, or a warning that comes with Done (beep and show it).
-    std::string message;
+    std::optional<UserMessage> message;
 
     bool done() const { return kind == Done; }
 };

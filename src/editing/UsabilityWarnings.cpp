@@ -37,8 +37,10 @@ struct Direction {
     StringId defaultNotHeld;
     StringId notHeld;
 };
-constexpr Direction kReceive{true, msg::kRxOutsideBand, msg::kRxDefaultNotHeld, msg::kRxNotHeld};
-constexpr Direction kTransmit{false, msg::kTxOutsideBand, msg::kTxDefaultNotHeld, msg::kTxNotHeld};
+constexpr Direction kReceive{true, msg::kRxOutsideBand, msg::kRxDefaultNotHeld,
+                             msg::kRxNotHeldOnOpen};
+constexpr Direction kTransmit{false, msg::kTxOutsideBand, msg::kTxDefaultNotHeld,
+                              msg::kTxNotHeldOnOpen};
 
 class Findings {
 public:

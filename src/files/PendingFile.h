@@ -23,7 +23,6 @@ public:
     PendingFile& operator=(const PendingFile&) = delete;
 
     [[nodiscard]] bool ok() const { return !m_temporary.empty(); }
-    const std::filesystem::path& temporaryPath() const { return m_temporary; }
 
     // Writes all of `bytes` into the temporary file and flushes them to the disk.
     [[nodiscard]] bool write(std::string_view bytes);

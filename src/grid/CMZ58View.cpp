@@ -5,6 +5,7 @@
 #include "ChannelRowDelegate.h"
 #include "GroupHeaderView.h"
 #include "MessageBoxPrompter.h"
+#include "UiText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,11 +26,6 @@
 namespace mz58 {
 namespace {
 
-// The refresh hints of the document's views.
-constexpr int kHintRebuild = 1;
-constexpr int kHintHeader = 2;
-constexpr int kHintBandChange = 4;
-
 // The view's margins: the grid and the header end this far inside the view's right and bottom
 // edges.
 constexpr int kEdgeMargin = 15;
@@ -43,9 +39,23 @@ QString fromStd(const std::string& text) {
 // The question of the channel copy.
 constexpr StringId kCopyChannelQuestion = 53;
 
+// The untranslated text of a context-menu entry, kept for a change of language.
+constexpr const char* kSourceTextProperty = "sourceText";
+
+// The name of an undo step in a cell: "Ch 3 Receive".
+EditName cellStepName(StringId id, int channel, Column column, int optionUnitType) {
+    return {id, {std::to_string(channel + 1), std::string(columnCaption(column, optionUnitType))}};
+}
+
+// A channel as the channel copy names it: its bank's letter and its number there ("B3").
+std::string bankChannelLabel(int channel) {
+    return (channel < kChannelsPerBank ? "A" : "B") +
+           std::to_string(channel % kChannelsPerBank + 1);
+}
+
 } // namespace
 
-CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     for (int g = 0; g < kColumnGroupCount; ++g)
         m_groupShown[static_cast<std::size_t>(g)] = columnGroupShownByDefault(g);
 
@@ -60,7 +70,7 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
     m_bankLabel->setFont(bankFont);
 
     m_gridBox = new QGroupBox(this);
-    m_model = new ChannelGridModel(m_state, this);
+    m_model = new ChannelGridModel(m_doc.state(), this);
     m_grid = new QTableView(m_gridBox);
     m_header = new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid);
     m_grid->setHorizontalHeader(m_header);
@@ -94,10 +104,14 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
     m_editor->installEventFilter(this);
 
     m_editMenu = new QMenu(this);
-    connect(m_editMenu->addAction(tr("&C复制\tCtrl+C")), &QAction::triggered, this,
-            &CMZ58View::copy);
-    connect(m_editMenu->addAction(tr("&P粘贴\tCtrl+V")), &QAction::triggered, this,
-            &CMZ58View::paste);
+    const std::pair<const char*, void (CMZ58View::*)()> editEntries[] = {
+        {QT_TR_NOOP("&C复制\tCtrl+C"), &CMZ58View::copy},
+        {QT_TR_NOOP("&P粘贴\tCtrl+V"), &CMZ58View::paste}};
+    for (const auto& [text, slot] : editEntries) {
+        QAction* entry = m_editMenu->addAction(tr(text));
+        entry->setProperty(kSourceTextProperty, QByteArray(text)); // for a change of language
+        connect(entry, &QAction::triggered, this, slot);
+    }
 
     m_ownPrompter = std::make_unique<MessageBoxPrompter>(this);
     m_prompter = m_ownPrompter.get();
@@ -128,12 +142,43 @@ CMZ58View::CMZ58View(ImageState& state, QWidget* parent) : QWidget(parent), m_st
 
 CMZ58View::~CMZ58View() = default;
 
+// Accessibility and a change of language
+void CMZ58View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void CMZ58View::retranslate() {
+    const std::array<QString, HeaderFieldCount> labels = headerLabels();
+    for (std::size_t f = 0; f < labels.size(); ++f)
+        m_fieldLabels[f]->setText(labels[f]);
+    for (QAction* entry : m_editMenu->actions()) {
+        const QByteArray source = entry->property(kSourceTextProperty).toByteArray();
+        if (!source.isEmpty())
+            entry->setText(tr(source.constData()));
+    }
+    m_model->retranslate();
+    refreshHeader();
+    updateGridName();
+}
+
+void CMZ58View::updateGridName() {
+    m_grid->setAccessibleName(
+        tr("Channels of bank %1")
+            .arg(m_model->bank() == kBankB ? QLatin1Char('B') : QLatin1Char('A')));
+}
+// (end of accessibility)
+
+std::array<QString, CMZ58View::HeaderFieldCount> CMZ58View::headerLabels() {
+    return {tr("产品机身号"), tr("工作波段"), tr("产品型号"),
+            tr("FW 版本"),    tr("串行口"),   tr("打印机")};
+}
+
 // Three columns of equal width (serial number and band; model and firmware; port and printer),
 // each with its labels at their own size and the value fields taking the rest.
 QWidget* CMZ58View::createHeader() {
-    const std::array<QString, HeaderFieldCount> labels{
-        tr("产品机身号"), tr("工作波段"), tr("产品型号"), tr("FW 版本"), tr("串行口"), tr("打印机"),
-    };
+    const std::array<QString, HeaderFieldCount> labels = headerLabels();
     auto* header = new QWidget(m_headerBox);
     auto* columns = new QHBoxLayout(header);
     columns->setContentsMargins(0, 0, 0, 0);
@@ -154,6 +199,7 @@ QWidget* CMZ58View::createHeader() {
             value->installEventFilter(this);
             auto* label = new QLabel(labels[field], header);
             label->setBuddy(value);
+            m_fieldLabels[field] = label;
             grid->addWidget(label, row, 0);
             grid->addWidget(value, row, 1);
             m_fields[field] = value;
@@ -173,9 +219,12 @@ void CMZ58View::onUpdate(int hint) {
         setBank(kBankA);
         return;
     }
-    if (hint & kHintRebuild)
+    if (hint & kHintRebuild) {
         rebuild();
-    else if (hint & kHintHeader)
+        return;
+    }
+    m_model->refreshChangedCells();
+    if (hint & kHintHeader)
         refreshHeader();
 }
 
@@ -213,7 +262,7 @@ void CMZ58View::setColumnGroupShown(int group, bool shown) {
 int CMZ58View::currentHelpContext() const {
     const QModelIndex current = m_grid->currentIndex();
     const auto column = static_cast<Column>(current.isValid() ? current.column() : 0);
-    return columnHelpContext(column, m_state.optionUnit.type);
+    return columnHelpContext(column, m_doc.state().optionUnit.type);
 }
 
 void CMZ58View::relayout() {
@@ -236,6 +285,7 @@ void CMZ58View::rebuildView() {
     m_grid->setUpdatesEnabled(false);
     applyColumnWidths();
     m_bankLabel->setText(fromStd(bankLabelText(m_model->bank())));
+    updateGridName();
     refreshHeader();
     m_grid->setCurrentIndex(m_model->index(0, static_cast<int>(Column::Channel)));
     m_grid->setUpdatesEnabled(true);
@@ -246,10 +296,10 @@ void CMZ58View::refreshHeader() {
     if (m_info.simulated)
         port = tr("%1（模拟电台）").arg(port);
     const std::array<QString, HeaderFieldCount> values{
-        fromStd(m_state.serialNumber.digits),
-        fromStd(bandText(m_state.hardware.band)),
+        fromStd(m_doc.state().serialNumber.digits),
+        fromStd(bandText(m_doc.state().hardware.band)),
         fromStd(modelText()),
-        fromStd(firmwareVersionText(m_state.image)),
+        fromStd(firmwareVersionText(m_doc.state().image)),
         port,
         m_info.printerName,
     };
@@ -292,8 +342,8 @@ void CMZ58View::runKeyAction(KeyAction action) {
         emit helpRequested(currentHelpContext());
         break;
     case KeyAction::NextBank:
-        if (bankKeyFitted(m_state.image))
-            setBank(nextBank(bank(), m_state.channels.bankCounts));
+        if (bankKeyFitted(m_doc.state().image))
+            setBank(nextBank(bank(), m_doc.state().channels.bankCounts));
         break;
     case KeyAction::HexView:
         emit hexViewRequested();
@@ -386,8 +436,30 @@ bool CMZ58View::isEditorOpen() const {
     return m_editing;
 }
 
-ChannelEntry& CMZ58View::currentEntry() {
-    return m_state.channels.entries[static_cast<std::size_t>(currentChannel())];
+bool CMZ58View::discardEditor() {
+    const bool open = m_editing;
+    cancelEditor();
+    return open;
+}
+
+EditPlace CMZ58View::place() const {
+    return {bank(), currentChannel(), static_cast<int>(currentColumn())};
+}
+
+void CMZ58View::showPlace(const EditPlace& place) {
+    if (place.bank != bank())
+        setBank(place.bank);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->channelIndex(row) == place.channel) {
+            const int column = place.column >= 0 ? place.column : 0;
+            setCurrentCell(row, static_cast<Column>(column));
+            break;
+        }
+    }
+}
+
+const ChannelEntry& CMZ58View::currentEntry() const {
+    return m_doc.state().channels.entries[static_cast<std::size_t>(currentChannel())];
 }
 
 // The keys of the grid; true when the key was handled (not passed on to the grid).
@@ -461,20 +533,21 @@ void CMZ58View::showEditMenu(const QPoint& position) {
 void CMZ58View::cycleCurrentCell() {
     const int channel = currentChannel();
     const Column column = currentColumn();
-    ChannelEntry& entry = currentEntry();
-    const EditContext context = EditContext::fromState(m_state);
+    ChannelEntry entry = currentEntry();
+    const EditContext context = EditContext::fromState(m_doc.state());
     EditResult result = cycleCell(entry, channel, column, context);
     if (result.kind == EditResult::OpenList) {
         const SelectionList list = selectionList(entry, column, context);
         const std::optional<int> chosen = m_chooseFromList(list);
-        result = applyListChoice(m_state.channels.entries[static_cast<std::size_t>(channel)],
-                                 column, list, chosen);
+        result = applyListChoice(entry, column, list, chosen);
     }
-    applied(result);
+    applyToChannel(channel, column, entry, result, msg::kStepChange);
 }
 
 void CMZ58View::invertCurrentDcs() {
-    applied(invertDcs(currentEntry(), currentColumn()));
+    ChannelEntry entry = currentEntry();
+    const EditResult result = invertDcs(entry, currentColumn());
+    applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepInvertDcs);
 }
 
 void CMZ58View::openEditor(const QString& text, bool selectAll) {
@@ -501,8 +574,10 @@ void CMZ58View::commitEditor() {
     if (m_editor->hasFocus())
         m_grid->setFocus();
     m_editor->hide();
-    ChannelEntry& entry = m_state.channels.entries[static_cast<std::size_t>(m_editChannel)];
-    applied(enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_state)));
+    ChannelEntry entry = m_doc.state().channels.entries[static_cast<std::size_t>(m_editChannel)];
+    const EditResult result =
+        enterFrequency(entry, m_editColumn, text, EditContext::fromState(m_doc.state()));
+    applyToChannel(m_editChannel, m_editColumn, entry, result, msg::kStepTyping);
 }
 
 void CMZ58View::cancelEditor() {
@@ -514,27 +589,29 @@ void CMZ58View::cancelEditor() {
     m_editor->hide();
 }
 
-void CMZ58View::applied(const EditResult& result) {
-    switch (result.kind) {
-    case EditResult::Done:
-        m_model->refreshChangedCells();
-        emit modified();
-        if (!result.message.empty())
-            refuse(result.message);
-        break;
-    case EditResult::Refused:
-        refuse(result.message);
-        break;
-    case EditResult::Ignored:
-    case EditResult::OpenList:
-        break;
+void CMZ58View::applyToChannel(int channel, Column column, const ChannelEntry& entry,
+                               const EditResult& result, StringId stepName) {
+    if (result.done()) {
+        const EditName name =
+            cellStepName(stepName, channel, column, m_doc.state().optionUnit.type);
+        const EditPlace where{bank(), channel, static_cast<int>(column)};
+        m_doc.edit(name, where, kHintNothing, [&](ImageState& next) {
+            next.channels.entries[static_cast<std::size_t>(channel)] = entry;
+        });
     }
+    report(result);
 }
 
-void CMZ58View::refuse(const std::string& why) {
+// A refusal, or a warning that comes with a done edit: a beep and the reason.
+void CMZ58View::report(const EditResult& result) {
+    if (result.kind == EditResult::Refused || (result.done() && result.message))
+        refuse(result.message);
+}
+
+void CMZ58View::refuse(const std::optional<UserMessage>& why) {
     QApplication::beep();
-    if (!why.empty())
-        emit statusMessage(fromStd(why));
+    if (why)
+        emit statusMessage(uiMessage(*why));
     emit refused();
 }
 
@@ -584,8 +661,10 @@ void CMZ58View::paste() {
         pasteChannelCopy(text);
         return;
     }
-    applied(pasteIntoCell(currentEntry(), currentColumn(), text.toStdString(),
-                          EditContext::fromState(m_state)));
+    ChannelEntry entry = currentEntry();
+    const EditResult result = pasteIntoCell(entry, currentColumn(), text.toStdString(),
+                                            EditContext::fromState(m_doc.state()));
+    applyToChannel(currentChannel(), currentColumn(), entry, result, msg::kStepPaste);
 }
 
 // Pasting a channel number into "Chn": after asking, copies that channel's shown columns here.
@@ -600,10 +679,13 @@ void CMZ58View::pasteChannelCopy(const QString& text) {
                                           m_grid->currentIndex().data().toString().toStdString()};
     if (m_prompter->ask(kCopyChannelQuestion, args, Buttons::YesNo, Icon::Question) != Answer::Yes)
         return;
-    auto& entries = m_state.channels.entries;
-    copyChannel(entries[static_cast<std::size_t>(*source)],
-                entries[static_cast<std::size_t>(target)], target, m_groupShown);
-    applied(EditResult{});
+    const EditName name{msg::kStepChannelCopy,
+                        {bankChannelLabel(*source), bankChannelLabel(target)}};
+    m_doc.edit(name, place(), kHintNothing, [&](ImageState& next) {
+        auto& entries = next.channels.entries;
+        copyChannel(entries[static_cast<std::size_t>(*source)],
+                    entries[static_cast<std::size_t>(target)], target, m_groupShown);
+    });
 }
 
 } // namespace mz58

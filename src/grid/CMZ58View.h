@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CMZ58Doc.h"
 #include "ChannelEditing.h"
 #include "ChannelGridLayout.h"
 #include "ImageCodec.h"
@@ -28,9 +29,8 @@ class GroupHeaderView;
 class CMZ58View : public QWidget {
     Q_OBJECT
 public:
-    // Shows and edits the channels of `state`, which the document owns; every edit emits
-    // modified().
-    explicit CMZ58View(ImageState& state, QWidget* parent = nullptr);
+    // Shows the document's channels; every edit goes to the document as one change.
+    explicit CMZ58View(CMZ58Doc& doc, QWidget* parent = nullptr);
     ~CMZ58View() override;
 
     struct HeaderInfo {
@@ -40,8 +40,8 @@ public:
     };
     void setHeaderInfo(const HeaderInfo& info); // refreshes the information header
 
-    // Refresh hints: 0 nothing, 1 rebuild the grid from state.channels (and the header),
-    // 2 the information header only, 4 band change.
+    // After every change of the document: the changed cells, and with hint 1 a rebuild of the
+    // grid (and the header), 2 the information header, 4 bank A after a band change.
     void onUpdate(int hint);
 
     int bank() const; // 0 = bank A, 1 = bank B
@@ -65,6 +65,12 @@ public:
     Column currentColumn() const;
     void setCurrentCell(int row, Column column);
     bool isEditorOpen() const;
+    // Closes the in-cell editor without applying its text; false when it was not open.
+    bool discardEditor();
+    // Where the user is: the bank on show and the current cell.
+    EditPlace place() const;
+    // Shows a place again (after undo and redo): its bank, and its cell current.
+    void showPlace(const EditPlace& place);
 
 public slots:
     // Edit > Copy and Edit > Paste: the grid's cells, or the in-cell editor's text when it has
@@ -76,12 +82,12 @@ signals:
     void hexViewRequested();                 // Shift+F9
     void helpRequested(int contextNumber);   // F1 in the grid or a selection list
     void statusMessage(const QString& text); // why an edit was refused
-    void modified();                         // a channel edit was made: set the modified flag
     void refused();                          // an edit was refused (after the beep)
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     enum class KeyAction { None, Help, NextBank, HexView };
@@ -93,15 +99,22 @@ private:
     void openEditor(const QString& text, bool selectAll);
     void commitEditor();
     void cancelEditor();
-    void applied(const EditResult& result);
-    void refuse(const std::string& why = {});
+    // Commits `entry` as channel `channel` when `result` is done, and says why when it is not.
+    void applyToChannel(int channel, Column column, const ChannelEntry& entry,
+                        const EditResult& result, StringId stepName);
+    void report(const EditResult& result);
+    void refuse(const std::optional<UserMessage>& why = {});
     void pasteChannelCopy(const QString& text);
     QString selectionText() const;
-    ChannelEntry& currentEntry();
+    const ChannelEntry& currentEntry() const;
     static KeyAction keyAction(const QKeyEvent& event, bool inGrid);
     void runKeyAction(KeyAction action);
 
     QWidget* createHeader();
+    // After a change of language: the labels, the grid's captions and spoken names anew.
+    void retranslate();
+    // The table's accessible name: which bank it shows.
+    void updateGridName();
     void rebuild();
     void rebuildView();
     void refreshHeader();
@@ -117,11 +130,13 @@ private:
         PrinterField,
         HeaderFieldCount
     };
+    static std::array<QString, HeaderFieldCount> headerLabels();
 
-    ImageState& m_state;
+    CMZ58Doc& m_doc;
     HeaderInfo m_info;
     std::array<bool, kColumnGroupCount> m_groupShown{};
     std::array<QLineEdit*, HeaderFieldCount> m_fields{};
+    std::array<QLabel*, HeaderFieldCount> m_fieldLabels{};
     QGroupBox* m_headerBox = nullptr;
     QLabel* m_bankLabel = nullptr;
     QGroupBox* m_gridBox = nullptr;

@@ -23,6 +23,7 @@ CSelectionListDlg::CSelectionListDlg(const SelectionList& list, QWidget* parent)
                        : QCoreApplication::translate(kChannelGridContext, list.caption.c_str()));
 
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(windowTitle()); // a screen reader names the list by its caption
     m_list->setFlow(QListView::TopToBottom);
     m_list->setWrapping(true);
     m_list->setResizeMode(QListView::Adjust);

@@ -93,6 +93,19 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case InUseRole:
         return row.inUse;
+    // Accessibility: the cell spoken with its column and channel, and whether that is in use
+    // (which the row's colour shows).
+    case Qt::AccessibleTextRole: {
+        const QString value =
+            QString::fromStdString(row.texts[static_cast<std::size_t>(index.column())]).trimmed();
+        return tr("%1, Ch %2: %3")
+            .arg(columnAccessibleName(index.column()))
+            .arg(index.row() + 1)
+            .arg(value.isEmpty() ? tr("blank") : value);
+    }
+    case Qt::AccessibleDescriptionRole:
+        return row.inUse ? tr("channel in use") : tr("channel not in use");
+    // (end of accessibility)
     default:
         return {};
     }
@@ -107,12 +120,34 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
         return gridText(columnCaption(column, m_optionUnitType));
     case GroupCaptionRole:
         return gridText(columnGroupCaption(column));
+    // Accessibility: both header rows in the column's name, its group's full name as the
+    // description.
+    case Qt::AccessibleTextRole:
+        return columnAccessibleName(section);
+    case Qt::AccessibleDescriptionRole:
+        return gridText(columnGroupMenuText(columnGroup(column)));
+    // (end of accessibility)
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     default:
         return {};
     }
 }
+
+// Accessibility
+QString ChannelGridModel::columnAccessibleName(int column) const {
+    const auto c = static_cast<Column>(column);
+    const QString group = gridText(columnGroupCaption(c));
+    const QString caption = gridText(columnCaption(c, m_optionUnitType));
+    return group.isEmpty() ? caption : group + QLatin1Char(' ') + caption;
+}
+
+void ChannelGridModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+}
+// (end of accessibility)
 
 Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid())

@@ -36,6 +36,12 @@ public:
     // The ChannelTable index of a row's channel.
     int channelIndex(int row) const;
 
+    // Accessibility: what a screen reader says of a column ("Frequency Receive") and of a cell
+    // ("Frequency Receive, Ch 3: 150.00000"), as Qt::AccessibleTextRole gives them.
+    QString columnAccessibleName(int column) const;
+    // After a change of language: every caption and spoken text anew.
+    void retranslate();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -104,12 +104,4 @@ void ChannelTable::clearCodeReferences(int code, RadioImage& image) {
     }
 }
 
-int ChannelTable::bankOfChannel(int channelNumber) const {
-    return channelNumber <= bankCounts[kBankA] ? 1 : 2;
-}
-
-int ChannelTable::numberInBank(int channelNumber) const {
-    return channelNumber <= bankCounts[kBankA] ? channelNumber : channelNumber - bankCounts[kBankA];
-}
-
 } // namespace mz58

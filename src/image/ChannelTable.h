@@ -37,10 +37,6 @@ public:
     // channel's own record.
     void clearCodeReferences(int code, RadioImage& image);
 
-    // Channel numbers 1..16: the bank (1 = A, 2 = B) and the number within it.
-    int bankOfChannel(int channelNumber) const;
-    int numberInBank(int channelNumber) const;
-
     static ChannelRecord record(RadioImage& image, int index);
     static ConstChannelRecord record(const RadioImage& image, int index);
 };

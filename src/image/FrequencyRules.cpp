@@ -126,14 +126,13 @@ std::optional<int> holdingStepSelect(Frequency frequency, int preferred, bool re
     return std::nullopt;
 }
 
-std::string frequencyRefusalText(const FrequencyRefusal& refusal) {
+UserMessage frequencyRefusalMessage(const FrequencyRefusal& refusal) {
     char step[16];
     std::snprintf(step, sizeof step, "%g", refusal.step * 0.01);
-    std::string text = (refusal.receive ? "RX " : "TX ");
-    text += trimmedFrequency(refusal.frequency) + " MHz cannot be stored in a channel on the " +
-            step + " kHz step: the radio would read it back as " +
-            trimmedFrequency(refusal.readBack) + " MHz";
-    return text;
+    return {refusal.receive ? msg::kRxNotHeld : msg::kTxNotHeld,
+            {trimmedFrequency(refusal.frequency), step, trimmedFrequency(refusal.readBack)},
+            {},
+            Icon::Warning};
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Messages.h"
+
 #include "ChannelEntry.h"
 #include "HardwareSettings.h"
 #include "RadioImage.h"
@@ -56,7 +58,7 @@ struct FrequencyRefusal {
 };
 
 // Names the frequency and why it was refused, for the status line and the command line.
-[[nodiscard]] std::string frequencyRefusalText(const FrequencyRefusal& refusal);
+[[nodiscard]] UserMessage frequencyRefusalMessage(const FrequencyRefusal& refusal);
 
 // The RX and TX entries of the grid: the channel takes the typed frequency after clamping,
 // snapping and the clock-harmonic check. Entering RX also sets TX to RX + local offset. A

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CloneProtocol.h"
+#include "LinkProblem.h"
 #include "SerialLink.h"
 
 #include <cstdint>
@@ -29,21 +30,28 @@ public:
     const std::string& devicePath() const { return m_devicePath; }
     // Why Open or Configure failed: the device and the operating system's reason.
     const std::string& lastError() const { return m_lastError; }
+    // The same, as a reason and a hint for the user.
+    const LinkProblem& lastProblem() const { return m_problem; }
 
     [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes) override;
     [[nodiscard]] int ReadByte(std::uint8_t& byte) override;
     [[nodiscard]] int Read(std::span<std::uint8_t> buffer) override;
-    void WaitMs(unsigned ms) override;
     [[nodiscard]] bool lineLost() const override { return m_lineLost; }
+    [[nodiscard]] std::string deviceName() const override { return m_devicePath; }
+    // Waits until the driver has sent every byte written (tcdrain).
+    void Drain() override;
 
 private:
     // Reports and clears line errors counted by the driver since the last check.
     bool takePendingLineError();
     int readWithTimeouts(std::span<std::uint8_t> buffer);
-    bool fail(const char* what, int error);
+    bool fail(const char* what, int error, bool notSerial = false);
+    // Asks the driver to hand received bytes over at once (USB adapters hold them back).
+    void requestLowLatency();
 
     std::string m_devicePath;
     std::string m_lastError;
+    LinkProblem m_problem;
     int m_handle = -1;
     bool m_lineLost = false;
     bool m_hasErrorCounters = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageCodec.h"
+#include "LinkProblem.h"
 #include "RadioImage.h"
 #include "SerialLink.h"
 #include "TransferObserver.h"
@@ -38,6 +39,10 @@ inline constexpr unsigned kPauseBeforeHeaderMs = 110;
 
 inline constexpr int kAckReads = 30;
 
+// The PC's block goes out this many bytes ahead of its echoes: 73 ms of wire time, more than
+// an adapter's latency timer holds back.
+inline constexpr std::size_t kEchoWindow = 32;
+
 inline constexpr int kProgressRange = 512;
 inline constexpr int kProgressStart = 5;
 inline constexpr int kProgressStep = 62;
@@ -53,26 +58,36 @@ std::uint8_t blockChecksum(std::uint8_t header, unsigned length,
 
 } // namespace clone
 
-// The port of one transfer, or why it could not be opened (the device and the reason).
+// The port of one transfer, or why it could not be opened (the device and the reason, in
+// the operating system's words and apart).
 struct PortOpenResult {
     std::unique_ptr<SerialLink> link;
     std::string error;
+    LinkProblem problem;
 
     PortOpenResult() = default;
     PortOpenResult(std::nullptr_t) {}
     template <typename Link>
     PortOpenResult(std::unique_ptr<Link> opened) : link(std::move(opened)) {}
-    explicit PortOpenResult(std::string why) : error(std::move(why)) {}
+    explicit PortOpenResult(std::string why, LinkProblem cause = {})
+        : error(std::move(why)), problem(std::move(cause)) {}
 };
 
 // Opens the port of one transfer.
 using PortOpener = std::function<PortOpenResult()>;
 
 struct DownloadOptions {
-    // Sends the maintenance header byte instead of the normal one.
+    // Sends the maintenance header byte instead of the normal one, and the file's serial
+    // number instead of the radio's own.
     bool maintenance = false;
     // Where the radio's memory is kept before anything is written to it; no backup when empty.
     std::optional<std::filesystem::path> backupDirectory;
+    // The next radio of a batch: the handshake sends no wake-up byte (the radio still on the
+    // cable would answer it) but waits for a radio that is switched on.
+    bool awaitPowerOn = false;
+    // The radio whose changes the user was shown: a write that meets another radio (any byte
+    // of its block differs) stops before it sends anything.
+    std::optional<RadioImage> expectedRadio{};
 };
 
 // Reads the radio's memory into `image`. `image` changes only when the whole block arrived
@@ -81,15 +96,17 @@ TransferResult UploadThreadProc(std::stop_token stop, const PortOpener& openPort
                                 TransferObserver& observer);
 
 // Writes `state` (already encoded) into the radio: reads the radio's block, refuses a radio
-// with other hardware bytes, keeps a backup, takes the radio's alignment data into `state`,
-// re-encodes it and sends it. The alignment data stays in `state` even when a later step fails.
+// with other hardware bytes (or another radio than `options.expectedRadio`), keeps a backup,
+// takes the radio's own data into `state`, re-encodes it and sends it. The radio's data stays
+// in `state` even when a later step fails.
 TransferResult DownloadThreadProc(std::stop_token stop, const PortOpener& openPort,
                                   ImageState& state, const DownloadOptions& options,
                                   TransferObserver& observer);
 
-// The image as a write to this radio sends it: the radio's alignment data copied into the
-// image, then decode all and encode all so that every channel is aligned for this radio.
-void takeRadioAlignment(ImageState& state, const RadioImage& radio);
+// The image as a write to this radio sends it: the radio's alignment data and, unless in
+// maintenance mode, its serial number copied into the image, then decode all and encode all
+// so that every channel is aligned for this radio.
+void takeRadioData(ImageState& state, const RadioImage& radio, bool maintenance);
 
 // True when the radio's hardware-identifying bytes equal the image's.
 bool sameHardware(const RadioImage& image, const RadioImage& radio);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <string>
 
 namespace mz58 {
 
@@ -23,6 +26,13 @@ inline constexpr int kWriteTotalTimeoutPerByteMs = 100;
 // The largest write accepted in one call (the size of the driver's queues).
 inline constexpr std::size_t kMaxWriteSize = 4096;
 
+using LinkClock = std::chrono::steady_clock;
+// One byte on the wire at 4800 baud with a start bit, 8 data bits and two stop bits.
+inline constexpr auto kByteTime = std::chrono::nanoseconds(11'000'000'000LL / 4800);
+
+// How a block sent ahead of its echoes ended.
+enum class EchoResult { Ok, Missing, Garbled, Stopped };
+
 // The byte-level link the clone protocol talks through. The serial port implements it on
 // the real line; tests implement it in memory. Only the transfer's worker thread uses it.
 class SerialLink {
@@ -35,16 +45,44 @@ public:
     [[nodiscard]] virtual int ReadByte(std::uint8_t& byte) = 0;
     // Reads exactly `buffer.size()` bytes; same results as ReadByte.
     [[nodiscard]] virtual int Read(std::span<std::uint8_t> buffer) = 0;
-    // Pauses the caller for `ms` milliseconds.
-    virtual void WaitMs(unsigned ms) = 0;
     // True once the line has gone away (device unplugged, other end hung up): every read will
     // time out from now on, so waits without a bound must give up.
     [[nodiscard]] virtual bool lineLost() const { return false; }
+    // The device the link talks through, as messages name it.
+    [[nodiscard]] virtual std::string deviceName() const { return {}; }
+
+    // The link's clock (tests run it virtually).
+    [[nodiscard]] virtual LinkClock::time_point Now() const { return LinkClock::now(); }
+    // Waits until every byte written so far has been handed to the wire.
+    virtual void Drain() {}
+    // Pauses the caller until `until`.
+    virtual void WaitUntil(LinkClock::time_point until);
+    // Pauses the caller for `ms` milliseconds.
+    void WaitMs(unsigned ms);
 
     // Writes `buffer` and then reads back as many bytes into it: the cable echoes every byte
     // sent. Only the arrival of the echo counts, not its value.
     [[nodiscard]] bool WriteEcho(std::span<std::uint8_t> buffer);
     [[nodiscard]] bool WriteEchoByte(std::uint8_t byte);
+    // Sends `bytes` while reading their echoes, keeping at most `window` bytes sent ahead of
+    // the echoes that have arrived, so that the wire never idles while a USB adapter holds
+    // back received bytes. Every echo must arrive and equal its byte, in order (a lost echo
+    // shows as the next byte's in its place); `echoed` is told the count after each one and
+    // stops the block by returning false.
+    [[nodiscard]] EchoResult WriteEchoAhead(std::span<const std::uint8_t> bytes, std::size_t window,
+                                            const std::function<bool(std::size_t)>& echoed);
+    // Pauses `ms` counted from the moment the last byte sent by WriteEcho or WriteEchoAhead
+    // left the wire, not from the arrival of its echo, which an adapter may deliver late.
+    void WaitAfterSent(unsigned ms);
+
+private:
+    // Keeps the wire's byte clock: when the bytes written at `at` will have left.
+    void noteWritten(std::size_t count, LinkClock::time_point at);
+    // The last sent byte has been drained and its echo has arrived.
+    void noteSentAndEchoed(LinkClock::time_point drained);
+
+    LinkClock::time_point m_wireFree{};
+    LinkClock::time_point m_lastSentLeft{};
 };
 
 } // namespace mz58

@@ -1,14 +1,31 @@
 #pragma once
 
 #include "Messages.h"
+#include "RadioImage.h"
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 
 namespace mz58 {
 
 enum class TransferOutcome { Succeeded, Failed, Cancelled };
+
+// Why a transfer or a port failed, in words a user can act on: the device, the reason (a
+// string-table id whose "%1" is the device and "%2" the operating system's words) and one
+// hint (a string-table id). Empty (reason 0) when the message says it all.
+struct LinkProblem {
+    StringId reason = 0;
+    std::string device;
+    std::string system;
+    StringId hint = 0;
+
+    [[nodiscard]] bool empty() const { return reason == 0; }
+};
+
+// The problem in the words of the string table, for the command line: "DEVICE: reason. Hint".
+[[nodiscard]] std::string describeProblem(const LinkProblem& problem);
 
 struct TransferResult {
     TransferOutcome outcome = TransferOutcome::Failed;
@@ -19,6 +36,13 @@ struct TransferResult {
     // The cause in the operating system's words (for example the port and why it would not
     // open); empty when the message says it all.
     std::string detail;
+    // The same cause with the device, the reason and a hint apart.
+    LinkProblem problem;
+    // The radio's memory as its block brought it (a read, or the start of a write); empty
+    // when its block did not arrive whole.
+    std::optional<RadioImage> radio;
+    // What a write sent (the file with the radio's own data taken in); empty when nothing was.
+    std::optional<RadioImage> sent;
 
     bool succeeded() const { return outcome == TransferOutcome::Succeeded; }
 };

@@ -28,7 +28,6 @@ public:
     // Text height plus leading, in device units.
     [[nodiscard]] qreal lineHeight() const { return m_lineHeight; }
     // The average character width; for the fixed-pitch font, the width of every character.
-    [[nodiscard]] qreal charWidth() const { return m_charWidth; }
     // The left margin: five character widths.
     [[nodiscard]] qreal left() const { return kReportMarginColumns * m_charWidth; }
 

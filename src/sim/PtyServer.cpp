@@ -1,12 +1,17 @@
 #include "PtyServer.h"
 
 #include "ProgrammingFile.h"
+#include "SerialLink.h"
+#include "SerialNumber.h"
 #include "SimulatedRadio.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <deque>
+#include <memory>
 #include <ostream>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -23,8 +28,7 @@
 namespace mz58::sim {
 namespace {
 
-// One byte at 4800 baud with a start bit, 8 data bits and two stop bits.
-constexpr auto kByteTime = std::chrono::nanoseconds(11'000'000'000LL / 4800);
+using mz58::kByteTime;
 // How often a line without a PC on it is looked at again.
 constexpr auto kIdlePoll = std::chrono::milliseconds(10);
 // Closing the pseudo-terminal throws away what the PC has not read yet, so the line stays up
@@ -38,8 +42,10 @@ constexpr auto kOnceLinger = std::chrono::seconds(10);
 // wire time in turn when the pace is real.
 class PtyLine final : public RadioLine {
 public:
-    PtyLine(const SimOptions& options, LocalOffset offset, std::ostream& err)
-        : m_options(options), m_offset(offset), m_err(err) {}
+    PtyLine(const SimOptions& options, std::vector<RadioImage> radios, LocalOffset offset,
+            std::ostream& err)
+        : m_options(options), m_images(std::move(radios)), m_offset(offset), m_err(err),
+          m_radio(std::make_unique<SimulatedRadio>(m_images.front(), options, *this, 1)) {}
     ~PtyLine() override {
         if (m_master >= 0)
             ::close(m_master);
@@ -68,24 +74,34 @@ public:
         return true;
     }
 
-    void setRadio(SimulatedRadio* radio) { m_radio = radio; }
-
     void send(std::uint8_t byte) override { schedule(Item{byte, false}); }
     void hangUp() override {
         schedule(Item{0, true});
         m_queue.back().due += kHangupDelay;
     }
     void store(const RadioImage& image) override {
-        if (!m_options.saveTo)
+        m_images[static_cast<std::size_t>(m_radio->number() - 1)] = image;
+        const auto file = m_options.saveFileOf(m_radio->number());
+        if (!file)
             return;
-        if (const Status saved = WriteProgrammingFile(*m_options.saveTo, image, m_offset);
-            saved.ok())
-            m_err << "mz58-radiosim: received image saved to " << m_options.saveTo->string()
-                  << '\n';
+        if (const Status saved = WriteProgrammingFile(*file, image, m_offset); saved.ok())
+            m_err << "mz58-radiosim: radio " << m_radio->number() << ": received image saved to "
+                  << file->string() << '\n';
         else
             m_err << "mz58-radiosim: " << messageExplanation(saved.error()) << '\n';
     }
-    void transferEnded() override { m_transferEnded = true; }
+    // On a bench the radio is then taken off and the next one switched on, once the PC waits
+    // for it: power-on-after ms in which the PC holds the port and stays silent. A PC that
+    // talks first finds the same radio still on the cable (a read, then the write).
+    void transferEnded() override {
+        m_transferEnded = true;
+        if (m_radio->number() < m_options.radios) {
+            m_swapPending = true;
+            m_swapAt.reset();
+            if (m_portOpen)
+                m_swapAt = Clock::now() + std::chrono::milliseconds(m_options.powerOnAfterMs);
+        }
+    }
 
     int serve() {
         bool pcSeen = false;
@@ -94,17 +110,28 @@ public:
             if (!flushDue(now))
                 return 0;
             m_radio->tick(now);
-            const bool finished = m_options.once && m_transferEnded && m_queue.empty();
+            if (m_swapAt && now >= *m_swapAt)
+                nextRadio();
+            const bool finished = m_options.once && m_transferEnded && m_queue.empty() &&
+                                  m_radio->number() == m_options.radios;
             if (finished && !m_lingerUntil)
                 m_lingerUntil = now + kOnceLinger;
             if (finished && now >= *m_lingerUntil)
                 return 0;
 
             std::optional<Clock::time_point> wakeAt = m_radio->nextTimer();
+            const auto earliest = [&wakeAt](Clock::time_point t) {
+                wakeAt = wakeAt ? std::min(*wakeAt, t) : t;
+            };
             if (finished)
-                wakeAt = wakeAt ? std::min(*wakeAt, *m_lingerUntil) : *m_lingerUntil;
+                earliest(*m_lingerUntil);
             if (!m_queue.empty())
-                wakeAt = wakeAt ? std::min(*wakeAt, m_queue.front().due) : m_queue.front().due;
+                earliest(deliveryTime(m_queue.front().due));
+            if (m_swapAt)
+                earliest(*m_swapAt);
+            // While nobody holds the port, look again soon: its opening shows no event.
+            if (!m_portOpen)
+                earliest(Clock::now() + kIdlePoll);
 
             pollfd p{m_master, POLLIN, 0};
             timespec timeout{};
@@ -122,6 +149,8 @@ public:
                 m_err << "mz58-radiosim: poll failed\n";
                 return 1;
             }
+            if (!(p.revents & (POLLHUP | POLLERR)) && !m_portOpen)
+                portOpened();
             if (p.revents & POLLIN) {
                 std::uint8_t buffer[64];
                 const ssize_t n = ::read(m_master, buffer, sizeof buffer);
@@ -134,13 +163,15 @@ public:
                 }
             }
             if (p.revents & (POLLHUP | POLLERR)) {
+                m_portOpen = false;
+                m_swapAt.reset();
                 // No program has the port open: its bytes in flight are gone with it.
                 if (pcSeen) {
                     pcSeen = false;
                     m_queue.clear();
                     m_radio->portClosed();
                 }
-                if (m_options.once && m_transferEnded)
+                if (m_options.once && m_transferEnded && m_radio->number() == m_options.radios)
                     return 0;
                 auto pause = std::chrono::duration_cast<std::chrono::nanoseconds>(kIdlePoll);
                 if (wakeAt)
@@ -161,9 +192,41 @@ private:
     };
 
     void receive(std::uint8_t byte, Clock::time_point now) {
-        if (!m_options.has(Fault::NoEcho))
+        // The PC talks to the radio on the cable: it is not taken off.
+        m_swapPending = false;
+        m_swapAt.reset();
+        if (!m_radio->has(Fault::NoEcho) && !m_radio->losesNextEcho())
             schedule(Item{byte, false});
         m_radio->receive(byte, now);
+    }
+
+    void portOpened() {
+        m_portOpen = true;
+        if (m_swapPending)
+            m_swapAt = Clock::now() + std::chrono::milliseconds(m_options.powerOnAfterMs);
+    }
+
+    void nextRadio() {
+        m_swapPending = false;
+        m_swapAt.reset();
+        m_transferEnded = false;
+        const int number = m_radio->number() + 1;
+        m_radio = std::make_unique<SimulatedRadio>(m_images[static_cast<std::size_t>(number - 1)],
+                                                   m_options, *this, number);
+        m_err << "mz58-radiosim: radio " << number << " of " << m_options.radios
+              << " switched on\n";
+        m_radio->switchOn();
+    }
+
+    // When a byte that has crossed the wire at `due` reaches the PC: at once, or at the next
+    // tick of the adapter's latency timer.
+    Clock::time_point deliveryTime(Clock::time_point due) const {
+        if (m_options.latencyMs <= 0)
+            return due;
+        const auto tick = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::milliseconds(m_options.latencyMs));
+        const auto ticks = (due - m_epoch + tick - Clock::duration(1)) / tick;
+        return m_epoch + ticks * tick;
     }
 
     void schedule(Item item) {
@@ -181,7 +244,8 @@ private:
     bool flushDue(Clock::time_point now) {
         std::uint8_t batch[64];
         std::size_t count = 0;
-        while (!m_queue.empty() && m_queue.front().due <= now && count < sizeof batch) {
+        while (!m_queue.empty() && deliveryTime(m_queue.front().due) <= now &&
+               count < sizeof batch) {
             const Item item = m_queue.front();
             if (item.hangup) {
                 writeAll(batch, count);
@@ -220,10 +284,15 @@ private:
     }
 
     const SimOptions& m_options;
+    std::vector<RadioImage> m_images; // each radio's memory
     LocalOffset m_offset;
     std::ostream& m_err;
     int m_master = -1;
-    SimulatedRadio* m_radio = nullptr;
+    std::unique_ptr<SimulatedRadio> m_radio;
+    Clock::time_point m_epoch = Clock::now();
+    bool m_portOpen = false;
+    bool m_swapPending = false;
+    std::optional<Clock::time_point> m_swapAt;
     std::deque<Item> m_queue;
     Clock::time_point m_wireFree{};
     bool m_transferEnded = false;
@@ -251,14 +320,24 @@ int runSimulator(const SimOptions& options, std::ostream& out, std::ostream& err
         return 1;
     }
 
-    PtyLine line(options, offset, err);
+    // The radios of a bench differ only in their serial numbers.
+    std::vector<RadioImage> radios(static_cast<std::size_t>(options.radios), image);
+    if (options.serialBase) {
+        for (std::size_t k = 0; k < radios.size(); ++k) {
+            char digits[16];
+            std::snprintf(digits, sizeof digits, "%06u",
+                          *options.serialBase + static_cast<unsigned>(k));
+            SerialNumber serial;
+            serial.digits = digits;
+            serial.encode(radios[k]);
+        }
+    }
+    PtyLine line(options, std::move(radios), offset, err);
     std::string device;
     if (!line.open(device)) {
         err << "mz58-radiosim: cannot create a pseudo-terminal\n";
         return 1;
     }
-    SimulatedRadio radio(image, options, line);
-    line.setRadio(&radio);
 
     out << "PORT " << device << std::endl;
     return line.serve();

@@ -7,7 +7,7 @@
 namespace mz58::sim {
 namespace {
 
-constexpr std::array<std::pair<Fault, std::string_view>, 9> kFaultNames{{
+constexpr std::array<std::pair<Fault, std::string_view>, 10> kFaultNames{{
     {Fault::NoEcho, "no-echo"},
     {Fault::BadChecksum, "bad-checksum"},
     {Fault::ShortBlock, "short-block"},
@@ -17,14 +17,22 @@ constexpr std::array<std::pair<Fault, std::string_view>, 9> kFaultNames{{
     {Fault::Nak, "nak"},
     {Fault::NoAck, "no-ack"},
     {Fault::GarbageAck, "garbage-ack"},
+    {Fault::LoseEcho, "lose-echo"},
 }};
 
-std::optional<int> parseMilliseconds(std::string_view text) {
+constexpr int kMaxRadios = 999;
+constexpr unsigned kMaxSerial = 999999;
+
+std::optional<int> parseNumber(std::string_view text, int least, int most) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0)
+    if (ec != std::errc{} || end != text.data() + text.size() || value < least || value > most)
         return std::nullopt;
     return value;
+}
+
+std::optional<int> parseMilliseconds(std::string_view text) {
+    return parseNumber(text, 0, 24 * 3600 * 1000);
 }
 
 } // namespace
@@ -45,11 +53,22 @@ std::string_view faultName(Fault fault) {
     return {};
 }
 
+std::optional<std::filesystem::path> SimOptions::saveFileOf(int radio) const {
+    if (!saveTo)
+        return std::nullopt;
+    std::string path = *saveTo;
+    if (const auto at = path.find("%d"); at != std::string::npos)
+        path.replace(at, 2, std::to_string(radio));
+    return std::filesystem::path(path);
+}
+
 std::string_view simUsage() {
     return "usage: mz58-radiosim --image FILE [--state clone|off] [--power-on-after MS]\n"
-           "                     [--pace real|fast] [--save-to FILE] [--fault NAME]... [--once]\n"
+           "                     [--pace real|fast] [--save-to FILE] [--fault NAME[@K]]...\n"
+           "                     [--once] [--radios N [--serial-base S]] [--latency MS]\n"
            "faults: no-echo bad-checksum short-block long-length hangup-mid-block\n"
-           "        noise-before-header nak no-ack garbage-ack\n";
+           "        noise-before-header nak no-ack garbage-ack lose-echo\n"
+           "        (NAME@K: radio K of --radios only)\n";
 }
 
 std::optional<SimOptions> parseSimOptions(std::span<const std::string> args, std::string& error) {
@@ -98,12 +117,41 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string> args, std
         } else if (name == "--save-to") {
             options.saveTo = value;
         } else if (name == "--fault") {
-            const auto fault = faultByName(value);
-            if (!fault) {
+            const auto at = value.find('@');
+            const auto fault = faultByName(std::string_view(value).substr(0, at));
+            const auto radio =
+                at == std::string::npos
+                    ? std::optional<int>(0)
+                    : parseNumber(std::string_view(value).substr(at + 1), 1, kMaxRadios);
+            if (!fault || !radio) {
                 error = "unknown fault " + value;
                 return std::nullopt;
             }
-            options.faults.insert(*fault);
+            if (*radio == 0)
+                options.faults.insert(*fault);
+            else
+                options.radioFaults.insert({*radio, *fault});
+        } else if (name == "--radios") {
+            const auto radios = parseNumber(value, 1, kMaxRadios);
+            if (!radios) {
+                error = "--radios needs a number from 1 to 999: " + value;
+                return std::nullopt;
+            }
+            options.radios = *radios;
+        } else if (name == "--serial-base") {
+            const auto base = parseNumber(value, 0, static_cast<int>(kMaxSerial));
+            if (!base) {
+                error = "--serial-base needs a number of up to six digits: " + value;
+                return std::nullopt;
+            }
+            options.serialBase = static_cast<unsigned>(*base);
+        } else if (name == "--latency") {
+            const auto ms = parseNumber(value, 0, 1000);
+            if (!ms) {
+                error = "--latency needs milliseconds from 0 to 1000: " + value;
+                return std::nullopt;
+            }
+            options.latencyMs = *ms;
         } else {
             error = "unknown option " + name;
             return std::nullopt;
@@ -111,6 +159,14 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string> args, std
     }
     if (!haveImage) {
         error = "--image FILE is required";
+        return std::nullopt;
+    }
+    if (options.radios > 1 && options.saveTo && options.saveTo->find("%d") == std::string::npos) {
+        error = "with --radios, --save-to needs %d for the radio's number";
+        return std::nullopt;
+    }
+    if (options.serialBase && *options.serialBase + options.radios - 1 > kMaxSerial) {
+        error = "the last radio's serial number has more than six digits";
         return std::nullopt;
     }
     return options;

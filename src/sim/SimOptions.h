@@ -20,6 +20,7 @@ enum class Fault {
     Nak,               // the radio refuses the PC's block with 0x15
     NoAck,             // the radio does not answer the PC's block
     GarbageAck,        // the radio answers the PC's block with a byte that is no answer
+    LoseEcho,          // the cable loses the echo of one byte in the middle of the PC's block
 };
 
 std::optional<Fault> faultByName(std::string_view name);
@@ -33,11 +34,25 @@ struct SimOptions {
     RadioState state = RadioState::Clone;
     int powerOnAfterMs = 1500;
     Pace pace = Pace::Real;
-    std::optional<std::filesystem::path> saveTo;
+    // Where a received image is saved; with several radios "%d" stands for the radio's number.
+    std::optional<std::string> saveTo;
+    // Faults of every radio, and of one radio only (--fault NAME@K).
     std::set<Fault> faults;
+    std::set<std::pair<int, Fault>> radioFaults;
     bool once = false;
+    // Radios served one after another on the same line (a dealer's bench).
+    int radios = 1;
+    // Radio K's serial number is serialBase + K - 1; unset: the image's own.
+    std::optional<unsigned> serialBase;
+    // The PC receives the radio's bytes only at every tick of this period, as a USB adapter's
+    // latency timer hands them over; 0: at once.
+    int latencyMs = 0;
 
-    bool has(Fault fault) const { return faults.count(fault) != 0; }
+    bool has(Fault fault, int radio = 1) const {
+        return faults.count(fault) != 0 || radioFaults.count({radio, fault}) != 0;
+    }
+    // The save file of radio `radio`.
+    std::optional<std::filesystem::path> saveFileOf(int radio) const;
 };
 
 // Parses the arguments after the program name; on failure `error` says why.

@@ -18,9 +18,21 @@ constexpr std::size_t kHangupAfterDataBytes = 256;
 
 } // namespace
 
-SimulatedRadio::SimulatedRadio(const RadioImage& image, const SimOptions& options, RadioLine& line)
-    : m_image(image), m_options(options), m_line(line),
-      m_mode(options.state == RadioState::Off ? Mode::Off : Mode::AwaitWakeUp) {}
+SimulatedRadio::SimulatedRadio(const RadioImage& image, const SimOptions& options, RadioLine& line,
+                               int number)
+    : m_image(image), m_options(options), m_line(line), m_number(number),
+      m_mode(options.state == RadioState::Off || number > 1 ? Mode::Off : Mode::AwaitWakeUp) {}
+
+void SimulatedRadio::switchOn() {
+    m_powerOnAt.reset();
+    m_mode = Mode::AwaitReadyAnswer;
+    m_line.send(kRadioReady);
+}
+
+bool SimulatedRadio::losesNextEcho() const {
+    return has(Fault::LoseEcho) && m_mode == Mode::ReceivingPcBlock &&
+           m_pcBlock.size() == 3 + kLostEchoDataByte;
+}
 
 bool SimulatedRadio::inExchange() const {
     return m_mode == Mode::AwaitPcAnswer || m_mode == Mode::AwaitAnnounce ||
@@ -34,14 +46,14 @@ void SimulatedRadio::endTransfer() {
 }
 
 void SimulatedRadio::sendBlock() {
-    if (m_options.has(Fault::NoiseBeforeHeader)) {
+    if (has(Fault::NoiseBeforeHeader)) {
         for (const std::uint8_t b : kNoise)
             m_line.send(b);
     }
     unsigned length = kBlockLength;
-    if (m_options.has(Fault::ShortBlock))
+    if (has(Fault::ShortBlock))
         length = kShortLength;
-    else if (m_options.has(Fault::LongLength))
+    else if (has(Fault::LongLength))
         length = kLongLength;
 
     std::vector<std::uint8_t> data(length - 1, 0);
@@ -51,14 +63,14 @@ void SimulatedRadio::sendBlock() {
     m_line.send(static_cast<std::uint8_t>(length >> 8));
     m_line.send(static_cast<std::uint8_t>(length & 0xFF));
     for (std::size_t i = 0; i < data.size(); ++i) {
-        if (m_options.has(Fault::HangupMidBlock) && i == kHangupAfterDataBytes) {
+        if (has(Fault::HangupMidBlock) && i == kHangupAfterDataBytes) {
             m_line.hangUp();
             return;
         }
         m_line.send(data[i]);
     }
     std::uint8_t checksum = blockChecksum(kBlockHeader, length, data);
-    if (m_options.has(Fault::BadChecksum))
+    if (has(Fault::BadChecksum))
         ++checksum;
     m_line.send(checksum);
     m_mode = Mode::AwaitPcAnswer;
@@ -130,11 +142,11 @@ void SimulatedRadio::answerPcBlock() {
     const bool good = blockChecksum(m_pcBlock[0], kBlockLength, data) == m_pcBlock[3 + kImageSize];
     if (!good) {
         m_line.send(kNak);
-    } else if (m_options.has(Fault::Nak)) {
+    } else if (has(Fault::Nak)) {
         m_line.send(kNak);
-    } else if (m_options.has(Fault::GarbageAck)) {
+    } else if (has(Fault::GarbageAck)) {
         m_line.send(kGarbageAnswer);
-    } else if (!m_options.has(Fault::NoAck)) {
+    } else if (!has(Fault::NoAck)) {
         std::copy(data.begin(), data.end(), m_image.begin());
         // Stored before the acknowledgement goes out, so that whoever sees the 0x06 finds it.
         m_line.store(m_image);
@@ -144,11 +156,8 @@ void SimulatedRadio::answerPcBlock() {
 }
 
 void SimulatedRadio::tick(Clock::time_point now) {
-    if (m_mode == Mode::Off && m_powerOnAt && now >= *m_powerOnAt) {
-        m_powerOnAt.reset();
-        m_mode = Mode::AwaitReadyAnswer;
-        m_line.send(kRadioReady);
-    }
+    if (m_mode == Mode::Off && m_powerOnAt && now >= *m_powerOnAt)
+        switchOn();
 }
 
 std::optional<Clock::time_point> SimulatedRadio::nextTimer() const {

@@ -35,7 +35,18 @@ public:
     // The radio forgets a half-finished exchange after this long without a byte.
     static constexpr std::chrono::milliseconds kExchangeTimeout{3000};
 
-    SimulatedRadio(const RadioImage& image, const SimOptions& options, RadioLine& line);
+    // The lost echo of the lose-echo fault: this data byte of the PC's block.
+    static constexpr std::size_t kLostEchoDataByte = 100;
+
+    // Radio `number` (1.. of a bench) holding `image`; the first starts in the options' state,
+    // a later one is off until switchOn().
+    SimulatedRadio(const RadioImage& image, const SimOptions& options, RadioLine& line,
+                   int number = 1);
+
+    // The radio is switched on (in clone mode): it announces itself with 0x50.
+    void switchOn();
+    // True when the cable loses the echo of the byte that arrives next.
+    bool losesNextEcho() const;
 
     // A byte from the PC has arrived.
     void receive(std::uint8_t byte, Clock::time_point now);
@@ -47,6 +58,9 @@ public:
     void portClosed();
 
     const RadioImage& image() const { return m_image; }
+    int number() const { return m_number; }
+    // True when this radio shows `fault`.
+    bool has(Fault fault) const { return m_options.has(fault, m_number); }
 
 private:
     enum class Mode {
@@ -68,6 +82,7 @@ private:
     RadioImage m_image;
     const SimOptions& m_options;
     RadioLine& m_line;
+    int m_number;
     Mode m_mode;
     std::optional<Clock::time_point> m_powerOnAt;
     Clock::time_point m_lastByte{};

@@ -23,14 +23,53 @@ inline constexpr StringId kFileReadOnly = 49;
 inline constexpr StringId kAskToSave = 61699;
 // Messages of this program beyond the radio's original texts.
 inline constexpr StringId kOffsetReplaced = 7001;
+
+// The names of undo steps, after "Undo" and "Redo" in the Edit menu.
+inline constexpr StringId kStepRead = 7100;   // a read from the radio
+inline constexpr StringId kStepTyping = 7101; // %1 channel 1..16, %2 column
+inline constexpr StringId kStepChange = 7102; // a value stepped or chosen from a list
+inline constexpr StringId kStepPaste = 7103;
+inline constexpr StringId kStepInvertDcs = 7104;
+inline constexpr StringId kStepChannelCopy = 7105; // %1 source, %2 target ("A3", "B3")
+inline constexpr StringId kStepImport = 7107;      // %1 the CSV file's name
+inline constexpr StringId kStepHardware = 7110;    // the settings and signalling dialogs
+inline constexpr StringId kStepOptions = 7111;
+inline constexpr StringId kStepScan = 7112;
+inline constexpr StringId kStepPowerSave = 7113;
+inline constexpr StringId kStepKeyFunction = 7114;
+inline constexpr StringId kStepSerialNumber = 7115;
+inline constexpr StringId kStepOtherFunctions = 7116;
+inline constexpr StringId kStepChannelTypes = 7117;
+inline constexpr StringId kStepAni = 7118;
+inline constexpr StringId kStepDtmf = 7119;
+inline constexpr StringId kStepPagingCodes = 7120;
+inline constexpr StringId kStepTwoTone = 7121;
+inline constexpr StringId kStepTwoToneTable = 7122;
+
+// Why a cell edit or paste was refused, or what it warns about.
+inline constexpr StringId kNotAFrequency = 7140; // %1 the text
+inline constexpr StringId kNoFrequencyIn = 7141; // %1 the text
+inline constexpr StringId kNoToneType = 7142;
+inline constexpr StringId kNotAToneOfType = 7143;     // %1 the text
+inline constexpr StringId kNotACallCode = 7144;       // %1 the text
+inline constexpr StringId kCallCodeNotDefined = 7145; // %1 the text
+inline constexpr StringId kRxNotHeld = 7146;          // %1 MHz, %2 the step in kHz, %3 read back
+inline constexpr StringId kTxNotHeld = 7147;
+inline constexpr StringId kCopyNeedsChannel = 7148;
+inline constexpr StringId kChannelNotInUse = 7149;
+inline constexpr StringId kNotASquelchLevel = 7150; // %1 the text
+inline constexpr StringId kNoEncryptionDevice = 7151;
+inline constexpr StringId kAlertNeedsDcs = 7152;
+inline constexpr StringId kNoValueOfColumn = 7153; // %1 the text
+
 // Values of an opened file or of the radio that the radio cannot use (7200..7219).
 inline constexpr StringId kUnusableValues = 7200;
 inline constexpr StringId kRxOutsideBand = 7201;
 inline constexpr StringId kTxOutsideBand = 7202;
 inline constexpr StringId kRxDefaultNotHeld = 7203;
 inline constexpr StringId kTxDefaultNotHeld = 7204;
-inline constexpr StringId kRxNotHeld = 7205;
-inline constexpr StringId kTxNotHeld = 7206;
+inline constexpr StringId kRxNotHeldOnOpen = 7205;
+inline constexpr StringId kTxNotHeldOnOpen = 7206;
 inline constexpr StringId kDecodeToneBeyondList = 7207;
 inline constexpr StringId kEncodeToneBeyondList = 7208;
 inline constexpr StringId kPowerLevelBeyondList = 7209;
@@ -43,6 +82,38 @@ inline constexpr StringId kKeyFunctionResetsChannels = 7220;
 // The start after an ending without a user to ask: %1 when the changes were kept.
 inline constexpr StringId kOpenRecoveredChanges = 7230;
 inline constexpr StringId kStepRecovered = 7231; // the recovered changes as one undo step
+
+// Importing a channel list in CHIRP's CSV format: the file, its rows and what they become.
+inline constexpr StringId kCsvLine = 7500;       // %1 line, %2 what it says
+inline constexpr StringId kCsvLineRemedy = 7501; // %1 line, %2 what it says, %3 the remedy
+inline constexpr StringId kCsvRowSkipped = 7502; // %1 the line's message
+inline constexpr StringId kCsvNoHeader = 7503;
+inline constexpr StringId kCsvMissingColumns = 7504; // %1 line, %2 the column names
+inline constexpr StringId kCsvNoRows = 7505;
+inline constexpr StringId kCsvLocationNotNumber = 7506; // %1 the text
+inline constexpr StringId kCsvLocationNotChannel = 7507;
+inline constexpr StringId kCsvLocationRepeated = 7508;
+inline constexpr StringId kCsvModeNotHeld = 7509; // %1 the mode
+inline constexpr StringId kCsvFrequencyNotNumber = 7510;
+inline constexpr StringId kCsvOffsetNotNumber = 7511;
+inline constexpr StringId kCsvDuplexUnknown = 7512;
+inline constexpr StringId kCsvCtcssNotInList = 7513;
+inline constexpr StringId kCsvDcsNotInList = 7514;
+inline constexpr StringId kCsvDcsPolarityUnknown = 7515;
+inline constexpr StringId kCsvToneModeUnknown = 7516;
+inline constexpr StringId kCsvCrossModeUnknown = 7517;
+inline constexpr StringId kCsvCrossModeMixed = 7518;
+inline constexpr StringId kCsvRxOutsideBand = 7519; // %1 MHz, %2 band, %3..%4 its limits
+inline constexpr StringId kCsvTxOutsideBand = 7520;
+inline constexpr StringId kCsvRxMoved = 7521; // %1 MHz as written, %2 as stored
+inline constexpr StringId kCsvTxMoved = 7522;
+inline constexpr StringId kCsvPowerLow = 7523;      // %1 the power text
+inline constexpr StringId kCsvPowerHigh = 7524;     // %1 the power text
+inline constexpr StringId kCsvPowerUnknown = 7525;  // %1 the power text
+inline constexpr StringId kCsvRowsDidNotFit = 7526; // %1 the rows, %2 channels from the start
+inline constexpr StringId kCsvRowDidNotFit = 7527;
+inline constexpr StringId kCsvStepPairHolds = 7528; // %1 the step pair, %2 rows more
+inline constexpr StringId kCsvStepPairHoldsExactly = 7529;
 } // namespace msg
 
 // The text of a string-table entry; an unknown id gives an empty text.

@@ -20,6 +20,16 @@ constexpr int kEndPollMs = 20;
 
 } // namespace
 
+QString problemText(const LinkProblem& problem) {
+    if (problem.empty())
+        return {};
+    const std::string args[] = {problem.device, problem.system};
+    QString text = uiMessage(problem.reason, args);
+    if (problem.hint != 0)
+        text += QLatin1Char('\n') + uiText(problem.hint);
+    return text;
+}
+
 GaugeRelay::GaugeRelay(CAccessGaugeDlg* dialog) : m_dialog(dialog) {}
 
 // The QPointer is copied under no lock: the dialog outlives the worker, which is the only
@@ -69,7 +79,12 @@ CAccessGaugeDlg::CAccessGaugeDlg(TransferMode mode, PortOpener openPort, ImageSt
     setModal(true);
 
     m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
     m_status->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+    m_step = new QLabel(this);
+    m_step->setObjectName(QStringLiteral("step"));
+    m_step->setWordWrap(true);
+    m_step->setVisible(false);
     m_progress = new QProgressBar(this);
     m_progress->setTextVisible(false);
     // The bar appears when the transfer announces its range.
@@ -89,6 +104,7 @@ CAccessGaugeDlg::CAccessGaugeDlg(TransferMode mode, PortOpener openPort, ImageSt
     buttonRow->addStretch();
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_step);
     layout->addWidget(m_status);
     layout->addStretch();
     layout->addWidget(m_progress);
@@ -107,6 +123,11 @@ CAccessGaugeDlg::~CAccessGaugeDlg() {
 
 TransferResult CAccessGaugeDlg::result() const {
     return m_result;
+}
+
+void CAccessGaugeDlg::setStepText(const QString& text) {
+    m_step->setText(text);
+    m_step->setVisible(!text.isEmpty());
 }
 
 void CAccessGaugeDlg::showEvent(QShowEvent* event) {
@@ -188,6 +209,8 @@ void CAccessGaugeDlg::onDone(const TransferResult& result) {
     m_doneReported = true;
     m_ending = true;
     m_cancel->setEnabled(false);
+    if (m_quietSuccess && result.succeeded())
+        m_message.reset();
     if (m_message) {
         QString text = uiMessage(m_message->id, m_message->args);
         if (result.succeeded() && !result.backupFile.empty())
@@ -198,6 +221,8 @@ void CAccessGaugeDlg::onDone(const TransferResult& result) {
             new QMessageBox(MessageBoxPrompter::boxIcon(m_message->icon),
                             QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        // What went wrong and what to do about it, under the system's own message.
+        box->setInformativeText(problemText(result.problem));
         connect(box, &QMessageBox::finished, this, [this] {
             m_messageOpen = false;
             closeWhenWorkerEnded();

@@ -19,6 +19,10 @@ namespace mz58 {
 
 enum class TransferMode { Upload, Download };
 
+// A transfer's failure as the window shows it: the device and the reason, then the hint, each
+// on a line; empty when there is no problem to name.
+QString problemText(const LinkProblem& problem);
+
 class CAccessGaugeDlg;
 
 // The worker's observer: hands every report to the dialog's thread as a queued call guarded by a
@@ -55,6 +59,12 @@ public:
 
     TransferResult result() const;
 
+    // A successful transfer closes without its message (a read that only prepares the next
+    // step); failures still show theirs.
+    void setQuietSuccess(bool quiet) { m_quietSuccess = quiet; }
+    // A line above the status that says which step of a longer job this transfer is.
+    void setStepText(const QString& text);
+
     void reject() override;
 
 protected:
@@ -82,6 +92,7 @@ private:
     bool m_ending = false;
     bool m_doneReported = false;
     bool m_messageOpen = false;
+    bool m_quietSuccess = false;
     // The transfer's closing message, shown when its result (with a backup file) is known.
     struct PendingMessage {
         StringId id;
@@ -90,6 +101,7 @@ private:
     };
     std::optional<PendingMessage> m_message;
 
+    QLabel* m_step = nullptr;
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;

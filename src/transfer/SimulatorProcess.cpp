@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #ifdef Q_OS_LINUX
@@ -45,22 +46,28 @@ QString SimulatorProcess::programPath() {
     return {};
 }
 
-QString SimulatorProcess::memoryFile() const {
-    return m_dir.filePath(QStringLiteral("radio.q7m"));
+QString SimulatorProcess::memoryFile(int radio) const {
+    return m_dir.filePath(QStringLiteral("radio-%1.q7m").arg(radio));
 }
 
-bool SimulatorProcess::start(int band, const QStringList& extraArguments) {
+bool SimulatorProcess::start(int band, const QStringList& extraArguments, int radios) {
     const QString program = programPath();
     if (program.isEmpty()) {
         m_error = QStringLiteral("mz58-radiosim not found");
         return false;
     }
-    if (!m_dir.isValid() || !writeFreshImageFile(memoryFile().toStdString(), band)) {
+    const QString image = m_dir.filePath(QStringLiteral("radio.q7m"));
+    if (!m_dir.isValid() || !writeFreshImageFile(image.toStdString(), band)) {
         m_error = QStringLiteral("cannot write the simulated radio's memory");
         return false;
     }
-    QStringList arguments{QStringLiteral("--image"), memoryFile(), QStringLiteral("--save-to"),
-                          memoryFile()};
+    for (int k = 1; k <= radios; ++k)
+        QFile::remove(memoryFile(k));
+    QStringList arguments{
+        QStringLiteral("--image"),       image,
+        QStringLiteral("--save-to"),     m_dir.filePath(QStringLiteral("radio-%d.q7m")),
+        QStringLiteral("--radios"),      QString::number(radios),
+        QStringLiteral("--serial-base"), QString::number(kDemoSerialBase)};
     arguments += extraArguments;
     m_process.start(program, arguments);
     if (!m_process.waitForStarted(kStartTimeoutMs)) {

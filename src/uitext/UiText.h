@@ -21,25 +21,30 @@ inline QString uiText(StringId id) {
                         : QCoreApplication::translate(kStringTableContext, text.c_str());
 }
 
-// A message with its "%1".."%9" arguments filled in, translated before the arguments go in;
-// one pass, so an argument that holds "%2" stays as it is. A placeholder without its argument
-// is left as it is.
+// A message with its "%1".."%9" arguments filled in, translated before the arguments go in.
 inline QString uiMessage(StringId id, std::span<const std::string> args = {}) {
     const QString text = uiText(id);
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const char16_t next = i + 1 < text.size() ? text.at(i + 1).unicode() : u'\0';
-        const auto n = static_cast<std::size_t>(next - u'1');
-        if (c == u'%' && next >= u'1' && next <= u'9' && n < args.size()) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == QLatin1Char('%') && next >= QLatin1Char('1') && next <= QLatin1Char('9')) {
+            const auto n = static_cast<std::size_t>(next.unicode() - '1');
+            if (n >= args.size()) {
+                result += text[i];
+                continue;
+            }
             result += QString::fromStdString(args[n]);
             ++i;
         } else {
-            result += text.at(i);
+            result += text[i];
         }
     }
     return result;
+}
+
+inline QString uiMessage(const UserMessage& message) {
+    return uiMessage(message.id, message.args);
 }
 
 } // namespace mz58

@@ -49,8 +49,7 @@ int runEditedWindow(int argc, char* argv[]) {
     if (!window.InitInstance())
         return 2;
     CMZ58Doc& doc = *window.document();
-    editLikeAUser(doc.state());
-    doc.SetModifiedFlag();
+    (void)doc.edit({msg::kStepChange, {}}, {}, 0, editLikeAUser);
     if (arguments.contains(QStringLiteral("modal")))
         QTimer::singleShot(0, [&window] {
             QMessageBox::information(window.mainFrame(), QString(), QStringLiteral("busy"));

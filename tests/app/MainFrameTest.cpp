@@ -4,6 +4,7 @@
 #include "CMZ58View.h"
 #include "CMainFrame.h"
 #include "ChannelGridLayout.h"
+#include "ChirpImportDialog.h"
 #include "Commands.h"
 #include "ControlId.h"
 #include "DeviceOptions.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QSettings>
@@ -41,8 +43,6 @@ private:
         m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
         m_prompter.setParent(m_frame.get());
         m_chooser.setParent(m_frame.get());
-        m_doc->onUpdateViews = [this](int hint) { m_frame->refresh(hint); };
-        m_doc->onTitleChanged = [this] { m_frame->updateTitle(); };
         m_frame->show();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
@@ -64,7 +64,13 @@ private:
         devices.decode(state.image);
         devices.dtmfAbsent = dtmfAbsent ? 1 : 0;
         devices.encode(state.image);
-        m_doc->applyUpload(state.image);
+        m_doc->applyUpload(state.image, {});
+    }
+
+    // A change of channel 6 through the document, as a grid edit makes it.
+    void changeChannel6() {
+        m_doc->edit({msg::kStepChange, {}}, {}, kHintNothing,
+                    [](ImageState& s) { s.channels.entries[5].inUse = 0; });
     }
 
     MessageBoxPrompter m_prompter;
@@ -145,7 +151,7 @@ private slots:
             uploadUnit(r.unit, false);
             QVERIFY2(m_frame->action(r.id)->isEnabled(), r.caption);
             for (bool ok : {false, true}) {
-                m_doc->SetModifiedFlag(false);
+                const std::size_t steps = m_doc->history().stepCount();
                 const RadioImage before = m_doc->state().image;
                 QString shown;
                 test::ModalScript script;
@@ -161,7 +167,8 @@ private slots:
                 m_frame->action(r.id)->trigger();
                 QTRY_VERIFY(script.done());
                 QCOMPARE(shown, QString::fromUtf8(r.caption));
-                QCOMPARE(m_doc->IsModified(), r.id == cmd::kAni && ok);
+                // Only a change of some byte is an undo step.
+                QCOMPARE(m_doc->history().stepCount(), steps + (r.id == cmd::kAni && ok ? 1 : 0));
                 QVERIFY(ok || m_doc->state().image == before);
             }
         }
@@ -177,8 +184,7 @@ private slots:
         for (const auto& r : rows) {
             makeFrame();
             const QString saveAs = QString::fromLatin1(r.saveAs);
-            m_doc->state().channels.entries[5].inUse = 0;
-            m_doc->SetModifiedFlag();
+            changeChannel6();
             test::ModalScript script;
             script.answer(r.answer);
             const QString target = m_dir->filePath(saveAs);
@@ -235,11 +241,11 @@ private slots:
         QVERIFY(!m_context.printingInProgress);
     }
 
-    // A channel plan exported and imported back through the File menu marks the document
-    // modified and keeps the channels.
+    // A channel plan exported and imported back through the File menu changes nothing: the
+    // preview puts every row back into its own channel, and OK records no undo step.
     void chirpCsvRoundTripsThroughTheFileMenu() {
         const QString csv = m_dir->filePath(QStringLiteral("plan.csv"));
-        const auto channelsBefore = m_doc->state().channels.entries;
+        const RadioImage before = m_doc->state().image;
         {
             test::ModalScript script;
             script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, csv); });
@@ -247,19 +253,79 @@ private slots:
         }
         QVERIFY(QFile::exists(csv));
         test::ModalScript script;
+        int startChannel = -1;
+        int imported = 0;
         script.on<QFileDialog>([&](QFileDialog* dialog) { test::chooseFile(dialog, csv); });
-        script.answer(QMessageBox::Ok);
+        script.on<ChirpImportDialog>([&](ChirpImportDialog* preview) {
+            startChannel = preview->startChannel();
+            imported = preview->model()->plan().count(RowOutcome::Imported);
+            QTest::mouseClick(preview->okButton(), Qt::LeftButton);
+        });
         m_frame->action(cmd::kFileImportCsv)->trigger();
         QTRY_VERIFY(script.done());
-        QVERIFY(script.texts.value(0).contains(QStringLiteral("16")));
-        QVERIFY(m_doc->IsModified());
-        QCOMPARE(m_doc->state().channels.entries[0].rxFrequency, channelsBefore[0].rxFrequency);
+        QCOMPARE(startChannel, 0); // by Location
+        QCOMPARE(imported, 16);
+        QVERIFY(!m_doc->canUndo());
+        QVERIFY(m_doc->state().image == before);
+    }
+
+    // A dropped .csv opens the import preview (Cancel imports nothing); a dropped file that is
+    // no programming file is refused with the Open's message and never loaded.
+    void droppedFilesArePreviewedOrRefused() {
+        const QString csv = m_dir->filePath(QStringLiteral("list.CSV"));
+        QFile list(csv);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(kChirpCsvHeader.data(), kChirpCsvHeader.size()) +
+                   "\n1,,146.52,,0,,88.5,88.5,023,NN,023,,FM,5.00,,Low,,,,,\n");
+        list.close();
+        const QString text = writeBytes(QStringLiteral("notes.txt"), 300);
+        const auto drop = [this](const QString& path) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(m_frame.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(m_frame.get(), &dropped);
+        };
+        const std::string nameBefore = m_doc->fileName();
+        test::ModalScript script;
+        bool previewed = false;
+        script.on<ChirpImportDialog>([&](ChirpImportDialog* preview) {
+            previewed = preview->model()->rowCount() == 1;
+            QTest::mouseClick(preview->cancelButton(), Qt::LeftButton);
+        });
+        script.answer(QMessageBox::Ok);
+        drop(csv);
+        QTRY_VERIFY(previewed);
+        drop(text);
+        QTRY_VERIFY(script.done());
+        QVERIFY(!m_doc->canUndo());
+        QCOMPARE(m_doc->fileName(), nameBefore);
+        QVERIFY(script.texts.value(0).contains(QStringLiteral("文件无法打开")));
+
+        // OK imports the row as one undo step named after the file.
+        const RadioImage before = m_doc->state().image;
+        test::ModalScript accept;
+        accept.on<ChirpImportDialog>([](ChirpImportDialog* preview) {
+            QTest::mouseClick(preview->okButton(), Qt::LeftButton);
+        });
+        drop(csv);
+        QTRY_VERIFY(m_doc->canUndo());
+        QCOMPARE(m_doc->history().stepCount(), std::size_t{1});
+        QVERIFY(
+            m_frame->action(cmd::kEditUndo)->text().contains(QStringLiteral("import of list.CSV")));
+        QCOMPARE(m_doc->state().channels.entries[0].lowPower, 1);
+        m_doc->undo();
+        QVERIFY(m_doc->state().image == before);
     }
 
     // A close request while the preview is open is refused without a question (the document
     // has changes); afterwards closing works.
     void closeIsRefusedDuringThePreview() {
-        m_doc->SetModifiedFlag();
+        changeChannel6();
         test::ModalScript script;
         bool refused = false;
         script.on<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
@@ -270,7 +336,7 @@ private slots:
         m_frame->action(cmd::kFilePrintPreview)->trigger();
         QVERIFY(refused);
         QVERIFY(!m_context.printingInProgress);
-        m_doc->SetModifiedFlag(false);
+        m_doc->undo();
         QVERIFY(m_frame->close());
     }
 

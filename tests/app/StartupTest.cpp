@@ -61,7 +61,7 @@ private slots:
     void freshStartWritesTheDefaults() {
         auto app = makeApp();
         QVERIFY(app->InitInstance());
-        QVERIFY(app->mainFrame()->windowTitle().startsWith(QStringLiteral("<none> - ")));
+        QVERIFY(app->mainFrame()->windowTitle().startsWith(QStringLiteral("<none>[*] - ")));
         QCOMPARE(app->document()->fileName(), std::string("<none>"));
         QCOMPARE(QFileInfo(m_dir->filePath(QStringLiteral("Vhfdef.q7m"))).size(), 520);
 

@@ -1,8 +1,10 @@
 #include "AccessoryKeySetting.h"
+#include "AniSettings.h"
 #include "CFieldEdit.h"
 #include "CSettingsDialog.h"
 #include "ControlId.h"
 #include "DialogScript.h"
+#include "EditHistory.h"
 #include "OtherDialogs.h"
 #include "RecordingPrompter.h"
 #include "ReportOutput.h"
@@ -26,7 +28,7 @@ using namespace mz58::test;
 
 namespace {
 
-using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+using Runner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
 // The Settings menu's dialogs, the channel type command and the Signalling menu's dialogs, each
 // with the option unit that offers it; three again where their lists or rows change.
 const struct {
@@ -73,6 +75,15 @@ struct FixedPrompter : Prompter {
     }
 };
 
+// The state the document holds after a dialog: what OK handed back, encoded; else as before.
+ImageState committed(const DialogOutcome& outcome, const ImageState& before) {
+    if (!outcome.state)
+        return before;
+    ImageState after = *outcome.state;
+    ImageCodec::encodeAll(after);
+    return after;
+}
+
 DialogContext inMode(bool maintenance) {
     DialogContext ctx;
     ctx.maintenanceMode = maintenance;
@@ -118,7 +129,7 @@ template <class Command> QStringList walk(const Command& c) {
     QList<int> enabled;
     for (bool maintenance : {false, true}) {
         ImageState state = stateOf();
-        const RadioImage before = state.image;
+        ImageCodec::encodeAll(state);
         QStringList disabled;
         bool stayedOpen = true;
         whenOpen([&](QDialog* d) {
@@ -142,7 +153,7 @@ template <class Command> QStringList walk(const Command& c) {
         ctx.prompter = &no;
         ctx.currentBank = c.bank;
         const auto outcome = c.run(nullptr, state, ctx);
-        if (!stayedOpen || outcome.accepted || state.image != before)
+        if (!stayedOpen || outcome.accepted())
             lines << QStringLiteral("%1: Enter closed it or Cancel changed it").arg(c.name);
         lines << QStringLiteral("%1, %2 mode, disabled: %3")
                      .arg(c.name, maintenance ? "maintenance" : "normal", disabled.join(' '));
@@ -150,6 +161,7 @@ template <class Command> QStringList walk(const Command& c) {
     for (int id : enabled) {
         ImageState state = stateOf();
         const RadioImage before = state.image;
+        ImageCodec::encodeAll(state); // as the document keeps it
         const QStringList reportBefore = report(state).split('\n');
         QString done;
         whenOpen([&](QDialog* d) {
@@ -171,6 +183,11 @@ template <class Command> QStringList walk(const Command& c) {
         ctx.prompter = &no;
         ctx.currentBank = c.bank;
         const auto outcome = c.run(nullptr, state, ctx);
+        // What the document would commit: the dialog's state, encoded; a change only when its
+        // snapshot differs.
+        const ImageState after = committed(outcome, state);
+        const bool modified = !(DocumentSnapshot::of(after) == DocumentSnapshot::of(state));
+        state = after;
         QString line = QStringLiteral("%1 %2 %3:").arg(c.name).arg(id).arg(done);
         int changed = 0;
         for (std::size_t i = 0; i < before.size(); ++i)
@@ -182,7 +199,7 @@ template <class Command> QStringList walk(const Command& c) {
             line += QStringLiteral(" offset %1").arg(state.localOffset);
         if (outcome.refreshHint)
             line += QStringLiteral(" hint %1").arg(outcome.refreshHint);
-        lines << line + (outcome.modified ? " modified" : "");
+        lines << line + (modified ? " modified" : "");
         for (const QString& text : report(state).split('\n'))
             if (!reportBefore.contains(text))
                 lines << "    " + text.trimmed();
@@ -236,6 +253,7 @@ private slots:
                 clickOk(d);
             });
             const auto outcome = runHardwareDialog(nullptr, state, ctx);
+            state = committed(outcome, state);
             QVERIFY2(prompter.asked == 1, r.name);
             QVERIFY2(saveOffers == (r.answerYes && r.documentModified ? 1 : 0), r.name);
             QVERIFY2(outcome.refreshHint == (r.changed ? 4 : 0), r.name);
@@ -244,6 +262,23 @@ private slots:
             QVERIFY2(state.channels.entries[15].rxFrequency == (r.changed ? 45000000u : 15000000u),
                      r.name);
         }
+    }
+
+    // OK after typing a code back as it was changes no byte, so the document records nothing.
+    void aniCodeTypedBackChangesNothing() {
+        ImageState state = test::stateWithCallCodes();
+        AniSettings ani;
+        ani.decode(state.image);
+        ani.code = "12A";
+        ani.encode(state.image);
+        ImageCodec::encodeAll(state);
+        whenOpen([&](QDialog* d) {
+            typeInto(d, 3004, QStringLiteral("12a"));
+            clickOk(d);
+        });
+        const auto outcome = runAniDialog(nullptr, state, {});
+        QVERIFY(outcome.accepted());
+        QVERIFY(DocumentSnapshot::of(committed(outcome, state)) == DocumentSnapshot::of(state));
     }
 
     void comPort() {
@@ -314,7 +349,6 @@ private slots:
             state.channels.entries[10].channelType = 8;
             state.channels.entries[3].scanMember = 1;
             ImageCodec::encodeAll(state);
-            const RadioImage before = state.image;
             RecordingPrompter prompter;
             DialogContext ctx;
             ctx.prompter = &prompter;
@@ -331,20 +365,19 @@ private slots:
                 clickOk(d);
             });
             const auto outcome = runKeyFunctionDialog(nullptr, state, ctx);
-            QVERIFY2(outcome.accepted == r.okInDialog, r.name);
+            QVERIFY2(outcome.accepted() == r.okInDialog, r.name);
             QVERIFY2(prompter.calls.size() == (r.resets ? 2u : 0u), r.name);
             for (const auto& call : prompter.calls) {
                 QCOMPARE(call.id, msg::kKeyFunctionResetsChannels);
                 QVERIFY(call.buttons == Buttons::OkCancel);
             }
             QVERIFY2(stayedAfterCancel == r.resets, r.name);
-            if (!r.okInDialog) {
-                QVERIFY2(state.image == before, r.name);
+            if (!r.okInDialog)
                 continue;
-            }
+            const ImageState& after = *outcome.state;
             QCOMPARE(outcome.currentBank, r.resets ? int(kBankA) : int(kBankB));
-            QCOMPARE(state.channels.entries[10].channelType, r.resets ? 2 : 8);
-            QCOMPARE(state.channels.entries[3].scanMember, r.resets ? 0 : 1);
+            QCOMPARE(after.channels.entries[10].channelType, r.resets ? 2 : 8);
+            QCOMPARE(after.channels.entries[3].scanMember, r.resets ? 0 : 1);
         }
     }
 
@@ -369,6 +402,7 @@ private slots:
             clickOk(d);
         });
         const auto outcome = runPagingCodeDialog(nullptr, state, ctx);
+        state = committed(outcome, state);
         QCOMPARE(prompter.asked, 1);
         QCOMPARE(outcome.refreshHint, 1);
         QCOMPARE(pairAt(state, 6), (std::array{0x27, 0x00}));

@@ -55,6 +55,15 @@ protected:
         return p;
     }
 
+    // A change of channel `index`'s in-use flag through the document.
+    static bool toggleInUse(CMZ58Doc& doc, int index = 0) {
+        return doc.edit({msg::kStepChange, {}}, {kBankA, index, 0}, kHintNothing,
+                        [index](ImageState& s) {
+                            auto& entry = s.channels.entries[static_cast<std::size_t>(index)];
+                            entry.inUse = entry.inUse ? 0 : 1;
+                        });
+    }
+
     std::vector<StringId> messages() const {
         std::vector<StringId> ids;
         for (const auto& call : m_prompter.calls)
@@ -95,8 +104,8 @@ TEST_F(CMZ58DocTest, OpenChecksTheFileBeforeLoading) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.name) + (fromMenu ? " menu" : " command line"));
             CMZ58Doc& doc = makeDoc();
-            doc.state().channels.entries[0].inUse = false;
-            doc.SetModifiedFlag();
+            toggleInUse(doc);
+            m_hints.clear();
             const fs::path path = c.size ? writeBytes(c.name, *c.size) : file(c.name);
             m_chooser.toOpen = path;
             EXPECT_FALSE(fromMenu ? doc.OnFileOpen() : doc.OpenDocumentFile(path));
@@ -141,7 +150,7 @@ TEST_F(CMZ58DocTest, SaveModifiedGoesOnOnlyWhenTheChangesAreSafeOrDropped) {
         bool goesOn, modifiedAfter, written;
     };
     const Case cases[] = {
-        {"no", Answer::No, std::nullopt, true, false, false},
+        {"no", Answer::No, std::nullopt, true, true, false},
         {"cancel", Answer::Cancel, std::nullopt, false, true, false},
         {"yes then cancel save as", Answer::Yes, std::nullopt, false, true, false},
         {"yes and saved", Answer::Yes, "saved.q7m", true, false, true},
@@ -150,7 +159,7 @@ TEST_F(CMZ58DocTest, SaveModifiedGoesOnOnlyWhenTheChangesAreSafeOrDropped) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CMZ58Doc& doc = makeDoc();
-        doc.SetModifiedFlag();
+        toggleInUse(doc);
         m_prompter.answer = c.answer;
         m_chooser.toSave = c.saveAs ? std::optional<fs::path>(file(*c.saveAs)) : std::nullopt;
         EXPECT_EQ(doc.SaveModified(), c.goesOn);
@@ -190,8 +199,7 @@ TEST_F(CMZ58DocTest, SaveRefusesWhatItCannotOrMustNotWrite) {
             if (c.readOnly)
                 fs::permissions(target, fs::perms::owner_write, fs::perm_options::remove);
         }
-        doc.state().channels.entries[0].inUse = !doc.state().channels.entries[0].inUse;
-        doc.SetModifiedFlag();
+        toggleInUse(doc);
         m_prompter.calls.clear();
         m_hints.clear();
         m_prompter.answer = c.answer;
@@ -210,8 +218,9 @@ TEST_F(CMZ58DocTest, SaveWritesTheEditsAndRefreshesOnlyTheTitle) {
     int titles = 0;
     doc.onTitleChanged = [&] { ++titles; };
     m_chooser.toSave = file("out.q7m");
-    doc.state().channels.entries[2].inUse = false;
-    doc.SetModifiedFlag();
+    toggleInUse(doc, 2);
+    titles = 0;
+    m_hints.clear();
     ASSERT_TRUE(doc.OnFileSaveAs());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.fileName(), file("out.q7m").string());
@@ -234,36 +243,15 @@ TEST_F(CMZ58DocTest, BandChangeTakesOrWritesTheBandsDefaultImage) {
             image.image[500] = 0x5A;
             ASSERT_TRUE(WriteProgrammingFile(uhf, image.image, 5.0).ok());
         }
-        ImageCodec::changeBand(doc.state(), kUhf);
-        doc.ChangeBand();
+        ImageState changed = doc.state();
+        ImageCodec::changeBand(changed, kUhf);
+        doc.ChangeBand(changed, {msg::kStepHardware, {}}, {});
         EXPECT_EQ(doc.fileName(), present ? uhf.string() : "<none>");
         EXPECT_EQ(doc.isLoaded(), present);
         EXPECT_EQ(doc.state().hardware.band, kUhf);
         EXPECT_EQ(doc.state().image[500] == 0x5A, present);
         EXPECT_EQ(contents(uhf).size(), 520u);
         EXPECT_EQ(m_hints, std::vector<int>{kHintBandChange});
-    }
-}
-
-TEST_F(CMZ58DocTest, CallFlagsFollowTheOptionUnit) {
-    CMZ58Doc& doc = makeDoc();
-    struct Case {
-        int unit;
-        std::uint8_t byte267;
-        OptionUnitCallFlags flags;
-    };
-    const Case cases[] = {
-        {OptionUnit::kNone, 0xCC, {1, 0, 0}},
-        {OptionUnit::k2Tone, 0x4C, {0, 1, 3}},
-        {OptionUnit::k2Tone, 0x80, {0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        ImageState state = test::freshState();
-        state.optionUnit.type = c.unit;
-        state.optionUnit.encode(state.image);
-        state.image[267] = c.byte267;
-        doc.applyUpload(state.image);
-        EXPECT_EQ(doc.callFlags(), c.flags) << c.unit << " " << int(c.byte267);
     }
 }
 

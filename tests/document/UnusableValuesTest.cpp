@@ -47,9 +47,9 @@ TEST_F(UnusableValuesTest, OpenAndReadWarnOnceAndChangeNothing) {
     EXPECT_EQ(doc.state().image, oddImage());
     EXPECT_FALSE(doc.IsModified());
 
-    doc.applyUpload(test::freshState(kUhf).image);
+    doc.applyUpload(test::freshState(kUhf).image, {});
     EXPECT_EQ(warnings(), 1) << "a usable image says nothing";
-    doc.applyUpload(oddImage());
+    doc.applyUpload(oddImage(), {});
     EXPECT_EQ(warnings(), 2);
     EXPECT_EQ(doc.state().image, oddImage());
 }

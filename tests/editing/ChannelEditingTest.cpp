@@ -9,6 +9,11 @@
 namespace mz58 {
 namespace {
 
+// The message of an edit's result as the command line prints it.
+std::string text(const EditResult& result) {
+    return result.message ? messageText(*result.message) : std::string();
+}
+
 EditContext contextFor(int band = kVhf, LocalOffset offset = 0.0, int stepPair = 0) {
     EditContext x;
     x.hardware = test::hardwareFor(band, stepPair);
@@ -124,11 +129,11 @@ TEST(ChannelEditing, FrequencyEntry) {
         // On the 6.25/7.5 kHz pair, 146.94 lies on no step that the receiver can hold.
         const auto x = contextFor(c.band, c.offset, c.text == "146.94" ? 3 : 0);
         const auto result = enterFrequency(channel, c.column, c.text, x);
-        EXPECT_EQ(result.kind, c.kind) << result.message;
+        EXPECT_EQ(result.kind, c.kind) << text(result);
         EXPECT_EQ(cellText(channel, 0, Column::Receive), c.rx);
         EXPECT_EQ(cellText(channel, 0, Column::Transmit), c.tx);
         if (c.kind == EditResult::Refused) {
-            EXPECT_NE(result.message.find("146.94"), std::string::npos) << result.message;
+            EXPECT_NE(text(result).find("146.94"), std::string::npos) << text(result);
         }
     }
 }
@@ -187,10 +192,10 @@ TEST(ChannelEditing, PasteIntoCell) {
         // With the divider offset, VHF transmit words below 165.12 MHz cannot be stored.
         x.hardware.dividerOffset = c.text == "165.115" ? 1 : 0;
         const auto result = pasteIntoCell(channel, c.column, c.text, x);
-        EXPECT_EQ(result.kind, c.kind) << result.message;
+        EXPECT_EQ(result.kind, c.kind) << text(result);
         EXPECT_EQ(cellText(channel, 0, c.column), c.cell);
         if (result.kind == EditResult::Refused) {
-            EXPECT_FALSE(result.message.empty());
+            EXPECT_TRUE(result.message);
         }
     }
 }
@@ -289,7 +294,7 @@ TEST(ChannelEditing, CodeListChoiceAndPreselection) {
     EXPECT_EQ(channel.callCode, 3);
     // A pasted code the list does not offer: a warning, and the channel keeps its code.
     const auto pasted = pasteIntoCell(channel, Column::CallCode, "4", x);
-    EXPECT_TRUE(pasted.done() && !pasted.message.empty());
+    EXPECT_TRUE(pasted.done() && pasted.message);
     EXPECT_EQ(channel.callCode, 3);
 }
 

@@ -1,3 +1,4 @@
+#include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "ChannelGridModel.h"
 #include "ChannelRowDelegate.h"
@@ -37,10 +38,21 @@ struct DelegateProbe : ChannelRowDelegate {
     }
 };
 
-// The view shown and active in a main window that binds the view's keys to actions of its own,
-// its questions answered by a recording prompter and its lists by a preset choice.
+struct NoFiles final : FileChooser {
+    std::optional<std::filesystem::path> chooseFileToOpen() override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseFileToSave() override { return std::nullopt; }
+};
+
+// The view of a document holding `state`, shown and active in a main window that binds the
+// view's keys to actions of its own, its questions answered by a recording prompter and its
+// lists by a preset choice.
 struct ShownView {
-    explicit ShownView(ImageState& state) : view(new CMZ58View(state, &window)) {
+    explicit ShownView(const ImageState& state)
+        : doc(prompter, files, std::filesystem::temp_directory_path()) {
+        doc.commitEdit(state, {}, {}, kHintRebuild);
+        baseSteps = doc.history().stepCount();
+        doc.onUpdateViews = [this](int hint) { view->onUpdate(hint); };
+        view = new CMZ58View(doc, &window);
         window.setCentralWidget(view);
         window.resize(880, 430);
         view->setPrompter(&prompter);
@@ -61,6 +73,9 @@ struct ShownView {
         tester = std::make_unique<QAbstractItemModelTester>(
             grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
+    const ImageState& state() const { return doc.state(); }
+    // The changes the view made to the document.
+    std::size_t steps() const { return doc.history().stepCount() - baseSteps; }
     QTableView* grid() const { return view->findChild<QTableView*>(); }
     QLineEdit* editor() const { return grid()->viewport()->findChild<QLineEdit*>(); }
     QPoint cellCentre(int row, Column column) const {
@@ -84,9 +99,12 @@ struct ShownView {
         return cells;
     }
 
-    QMainWindow window;
-    CMZ58View* view;
     test::RecordingPrompter prompter;
+    NoFiles files;
+    CMZ58Doc doc; // outlives the window: closing it commits an open editor
+    QMainWindow window;
+    CMZ58View* view = nullptr;
+    std::size_t baseSteps = 0;
     std::vector<SelectionList> lists;
     std::optional<int> choice;
     std::unique_ptr<QAbstractItemModelTester> tester;
@@ -172,7 +190,8 @@ private slots:
     void toggledGroupHidesAndRestoresItsColumns() {
         const int group = 2; // "SUB AUDIO": Type, Dec, Enc
         const QList<int> columns{4, 5, 6};
-        CMZ58View view(state);
+        ShownView shown(state);
+        CMZ58View& view = *shown.view;
         auto* grid = view.findChild<QTableView*>();
         const int rnga = col(Column::OutOfRangeAlert);
         QList<int> widths;
@@ -193,7 +212,8 @@ private slots:
     }
 
     void headerSpansFollowTheColumns() {
-        CMZ58View view(state);
+        ShownView shown(state);
+        CMZ58View& view = *shown.view;
         auto* header = view.findChild<GroupHeaderView*>();
         QCOMPARE(header->groupSpan(col(Column::Transmit)), std::make_pair(2, 3));
         QCOMPARE(header->groupSpan(col(Column::DecodeTone)), std::make_pair(4, 6));
@@ -218,13 +238,16 @@ private slots:
         const struct {
             int hint;
             bool gridRebuilt, headerRefreshed;
-        } rows[] = {{0, false, false}, {1, true, true}, {2, false, true}, {4, false, true}};
+        } rows[] = {{0, true, false}, {1, true, true}, {2, true, true}, {4, false, true}};
         for (const auto& r : rows) {
             state = test::freshState();
             ShownView shown(state);
             shown.view->setBank(kBankB);
-            state.channels.entries[8].narrow = 1;
-            state.serialNumber.digits = "654321";
+            shown.doc.onUpdateViews = nullptr; // the hint is given below
+            shown.doc.edit({}, {}, 0, [](ImageState& s) {
+                s.channels.entries[8].narrow = 1;
+                s.serialNumber.digits = "654321";
+            });
             shown.view->onUpdate(r.hint);
             const QByteArray row = "hint " + QByteArray::number(r.hint);
             QVERIFY2((shown.grid()->model()->index(0, col(Column::Width)).data() == "N") ==
@@ -253,6 +276,7 @@ private slots:
 
     void f1AndShiftF9AskTheWindow() {
         state.optionUnit.type = OptionUnit::k2Tone;
+        state.optionUnit.encode(state.image);
         ShownView shown(state);
         shown.grid()->setCurrentIndex(shown.grid()->model()->index(1, col(Column::CallCode)));
         const int context = 319; // the 2-tone topic of the call-code column
@@ -269,7 +293,6 @@ private slots:
 
     void typedFrequencyOpensTheEditorAndEnterCommits() {
         ShownView shown(state);
-        QSignalSpy modified(shown.view, &CMZ58View::modified);
         QSignalSpy changed(shown.grid()->model(), &QAbstractItemModel::dataChanged);
         shown.view->setCurrentCell(1, Column::Receive);
         QTest::keyClick(shown.grid(), '1');
@@ -277,12 +300,12 @@ private slots:
         QCOMPARE(shown.editor()->text(), QString("1"));
         QTest::keyClicks(shown.editor(), "45.525x"); // the letter is dropped
         QCOMPARE(shown.editor()->text(), QString("145.525"));
-        QCOMPARE(state.channels.entries[1].rxFrequency, 15000000u);
+        QCOMPARE(shown.state().channels.entries[1].rxFrequency, 15000000u);
         QTest::keyClick(shown.editor(), Qt::Key_Return);
         QVERIFY(!shown.view->isEditorOpen());
-        QCOMPARE(state.channels.entries[1].rxFrequency, 14552500u);
-        QCOMPARE(state.channels.entries[1].txFrequency, 14552500u);
-        QCOMPARE(modified.size(), 1);
+        QCOMPARE(shown.state().channels.entries[1].rxFrequency, 14552500u);
+        QCOMPARE(shown.state().channels.entries[1].txFrequency, 14552500u);
+        QCOMPARE(shown.steps(), std::size_t{1});
         const std::set<std::pair<int, int>> expected{{1, col(Column::Receive)},
                                                      {1, col(Column::Transmit)}};
         QCOMPARE(shown.changedCells(changed), expected);
@@ -290,16 +313,15 @@ private slots:
 
     void escapeLeavesTheChannelUntouched() {
         ShownView shown(state);
-        QSignalSpy modified(shown.view, &CMZ58View::modified);
-        const ChannelEntry before = state.channels.entries[0];
+        const ChannelEntry before = shown.state().channels.entries[0];
         shown.view->setCurrentCell(0, Column::Receive);
         QTest::keyClick(shown.grid(), Qt::Key_Return);
         QCOMPARE(shown.editor()->text(), QString("150.00000"));
         QTest::keyClicks(shown.editor(), "146");
         QTest::keyClick(shown.editor(), Qt::Key_Escape);
         QVERIFY(!shown.view->isEditorOpen());
-        QCOMPARE(state.channels.entries[0].rxFrequency, before.rxFrequency);
-        QCOMPARE(modified.size(), 0);
+        QCOMPARE(shown.state().channels.entries[0].rxFrequency, before.rxFrequency);
+        QCOMPARE(shown.steps(), std::size_t{0});
     }
 
     // The editor commits to the cell it was opened on, wherever the click goes.
@@ -312,8 +334,8 @@ private slots:
         QTest::mouseClick(shown.grid()->viewport(), Qt::LeftButton, {},
                           shown.cellCentre(4, Column::Width));
         QVERIFY(!shown.view->isEditorOpen());
-        QCOMPARE(state.channels.entries[0].txFrequency, 14650000u);
-        QCOMPARE(state.channels.entries[4].txFrequency, 15000000u);
+        QCOMPARE(shown.state().channels.entries[0].txFrequency, 14650000u);
+        QCOMPARE(shown.state().channels.entries[4].txFrequency, 15000000u);
     }
 
     void refusedFrequencyBeepsAndSaysWhy() {
@@ -327,7 +349,7 @@ private slots:
         QTest::keyClick(shown.editor(), Qt::Key_Return);
         QCOMPARE(refused.size(), 1);
         QVERIFY(status.size() == 1 && status[0][0].toString().contains("146.94"));
-        QCOMPARE(state.channels.entries[0].rxFrequency, 15000000u);
+        QCOMPARE(shown.state().channels.entries[0].rxFrequency, 15000000u);
     }
 
     void mouseAndKeys() {
@@ -366,12 +388,11 @@ private slots:
 
     void doubleClickOnTheHeaderDoesNothing() {
         ShownView shown(state);
-        QSignalSpy modified(shown.view, &CMZ58View::modified);
         QHeaderView* header = shown.grid()->horizontalHeader();
         const int x = header->sectionViewportPosition(col(Column::Width)) + 5;
         QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-        QCOMPARE(modified.size(), 0);
-        QCOMPARE(state.channels.entries[0].narrow, 0);
+        QCOMPARE(shown.steps(), std::size_t{0});
+        QCOMPARE(shown.state().channels.entries[0].narrow, 0);
     }
 
     void decodeToneFromTheList() {
@@ -381,8 +402,8 @@ private slots:
         shown.view->setCurrentCell(1, Column::DecodeTone);
         QTest::keyClick(shown.grid(), Qt::Key_Space);
         QCOMPARE(shown.lists.size(), std::size_t{1});
-        QCOMPARE(state.channels.entries[1].rxDcs, 7);
-        QCOMPARE(state.channels.entries[1].txDcs, 7);
+        QCOMPARE(shown.state().channels.entries[1].rxDcs, 7);
+        QCOMPARE(shown.state().channels.entries[1].txDcs, 7);
     }
 
     void channelCopyAsksAndCopiesTheShownGroups() {
@@ -401,7 +422,7 @@ private slots:
         QCOMPARE(shown.prompter.calls.size(), std::size_t{1});
         QCOMPARE(shown.prompter.calls[0].id, 53);
         QCOMPARE(shown.prompter.calls[0].args, (std::vector<std::string>{"  3", "  5"}));
-        const ChannelEntry& target = state.channels.entries[4];
+        const ChannelEntry& target = shown.state().channels.entries[4];
         QCOMPARE(target.rxFrequency, 14552500u);
         QCOMPARE(target.squelchLevel, 9);
         QCOMPARE(target.narrow, 0); // its column is hidden
@@ -420,7 +441,7 @@ private slots:
         QGuiApplication::clipboard()->setText("12");
         shown.view->setCurrentCell(6, Column::Squelch);
         shown.view->findChild<QMenu*>()->actions().at(1)->trigger(); // the context menu's Paste
-        QCOMPARE(state.channels.entries[6].squelchLevel, 12);
+        QCOMPARE(shown.state().channels.entries[6].squelchLevel, 12);
     }
 };
 

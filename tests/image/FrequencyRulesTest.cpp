@@ -177,11 +177,12 @@ TEST(FrequencyRules, EntriesTheChannelCannotHoldAreRefused) {
             EXPECT_EQ(ch.inUse, before.inUse) << "a refused entry changes nothing";
             EXPECT_EQ(ch.rxFrequency, before.rxFrequency);
             EXPECT_EQ(ch.txFrequency, before.txFrequency);
-            EXPECT_NE(frequencyRefusalText(*refused).find(c.text), std::string::npos)
-                << frequencyRefusalText(*refused);
+            EXPECT_NE(messageText(frequencyRefusalMessage(*refused)).find(c.text),
+                      std::string::npos)
+                << messageText(frequencyRefusalMessage(*refused));
             continue;
         }
-        ASSERT_FALSE(refused) << frequencyRefusalText(*refused);
+        ASSERT_FALSE(refused) << messageText(frequencyRefusalMessage(*refused));
         EXPECT_EQ(c.receive ? ch.rxStepSelect : ch.txStepSelect, c.select);
         const Frequency entered = c.receive ? ch.rxFrequency : ch.txFrequency;
         EXPECT_EQ(readBackFrequency(entered, c.select, c.receive, hw), entered);

@@ -82,13 +82,20 @@ TEST(ChirpExport, OnlyChannelsInUseWithReceiveFrequencyAndCrLf) {
 // Written by hand as CHIRP writes it (byte order mark, CR LF), with rows the radio cannot hold.
 const std::string kMixedCsv = test::testData("image/chirp-mixed.csv");
 
-const std::vector<CsvLineMessage> kMixedErrors{
-    {3, "Location 17 is not a channel of the radio (1..16)"},
-    {5, "RX 88.000000 MHz is outside the VHF band (134..174 MHz)"},
-    {6, "the mode AM cannot be held: the radio has FM and NFM only"},
-    {7, "the CTCSS tone 69.4 Hz is not in the radio's list"},
-    {9, "the cross mode Tone->DTCS mixes CTCSS and DCS; a channel holds one tone type"},
+const std::vector<std::string> kMixedErrors{
+    "line 3: Location 17 is not a channel of the radio (1..16)",
+    "line 5: RX 88.000000 MHz is outside the VHF band (134..174 MHz)",
+    "line 6: the mode AM cannot be held: the radio has FM and NFM only",
+    "line 7: the CTCSS tone 69.4 Hz is not in the radio's list",
+    "line 9: the cross mode Tone->DTCS mixes CTCSS and DCS; a channel holds one tone type",
 };
+
+std::vector<std::string> texts(const std::vector<CsvLineMessage>& messages) {
+    std::vector<std::string> out;
+    for (const auto& m : messages)
+        out.push_back(lineMessageText(m, false));
+    return out;
+}
 
 std::string cells(const ImageState& state, int channel, std::initializer_list<Column> columns) {
     std::string text;
@@ -102,7 +109,7 @@ TEST(ChirpImport, MixedRowsAreRefusedWholeWithoutSkip) {
     ImageState state = test::freshState();
     const std::string before = exportChirpCsv(state);
     const auto result = importChirpCsv(kMixedCsv, state);
-    EXPECT_EQ(result.errors, kMixedErrors);
+    EXPECT_EQ(texts(result.errors), kMixedErrors);
     EXPECT_TRUE(result.failed());
     EXPECT_EQ(exportChirpCsv(state), before) << "nothing imported";
 }
@@ -110,11 +117,15 @@ TEST(ChirpImport, MixedRowsAreRefusedWholeWithoutSkip) {
 TEST(ChirpImport, SkipInvalidImportsTheValidRows) {
     ImageState state = test::freshState();
     const auto result = importChirpCsv(kMixedCsv, state, InvalidRows::Skip);
-    EXPECT_EQ(result.errors, kMixedErrors);
+    EXPECT_EQ(texts(result.errors), kMixedErrors);
     EXPECT_EQ(result.imported, (std::vector<int>{1, 2, 3, 8}));
-    EXPECT_EQ(result.warnings, (std::vector<CsvLineMessage>{
-                                   {4, "RX 145.523000 MHz is not on the channel steps: taken as "
-                                       "145.52500 MHz"}}));
+    EXPECT_EQ(texts(result.warnings),
+              std::vector<std::string>{
+                  "line 4: RX 145.523000 MHz is not on the channel steps: taken as 145.52500 MHz"});
+    const std::string report = importReportText(result);
+    EXPECT_EQ(report.substr(0, report.find('\n')),
+              "line 3: Location 17 is not a channel of the radio (1..16) (row skipped)")
+        << "the command line's report";
     using C = Column;
     const auto columns = {C::Width,      C::Receive,    C::Transmit, C::ToneType,
                           C::DecodeTone, C::EncodeTone, C::Scan,     C::Power};
@@ -134,8 +145,23 @@ TEST(ChirpImport, FrequencyTheChannelCannotHoldIsRefused) {
     const auto result = importChirpCsv(csv, state);
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0].line, 2);
-    EXPECT_NE(result.errors[0].text.find("446.02500 MHz cannot be stored"), std::string::npos)
-        << result.errors[0].text;
+    EXPECT_NE(messageText(result.errors[0].message).find("446.02500 MHz cannot be stored"),
+              std::string::npos);
+}
+
+TEST(ChirpImport, BandEdgesAreHeldAndOneStepPastIsRefused) {
+    ImageState state = test::freshState();
+    std::string csv = std::string(kChirpCsvHeader) + "\n";
+    int location = 0;
+    for (const char* rx : {"134.000000", "174.000000", "174.006250", "133.993750"})
+        csv += std::to_string(++location) + ",," + rx +
+               ",,0.000000,,88.5,88.5,023,NN,023,,FM,,,,,,,,\n";
+    const auto result = importChirpCsv(csv, state, InvalidRows::Skip);
+    EXPECT_EQ(result.imported, (std::vector<int>{1, 2}));
+    ASSERT_EQ(result.errors.size(), 2u);
+    EXPECT_EQ(result.errors[0].line, 4);
+    EXPECT_EQ(result.errors[1].line, 5);
+    EXPECT_EQ(cells(state, 2, {Column::Receive}), "174.00000|");
 }
 
 TEST(ChirpImport, ColumnsInAnyOrderAndMissingColumnsNamed) {
@@ -146,8 +172,10 @@ TEST(ChirpImport, ColumnsInAnyOrderAndMissingColumnsNamed) {
     EXPECT_EQ(ok.imported, std::vector<int>{9});
     EXPECT_EQ(cells(state, 9, {Column::Receive}), "146.52000|");
     const auto bad = importChirpCsv("Location,Frequency\n1,146.52\n", state);
-    EXPECT_EQ(bad.fileError, "line 1: not a CHIRP CSV header; missing column(s) Duplex, Offset, "
-                             "Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode");
+    ASSERT_TRUE(bad.fileError);
+    EXPECT_EQ(messageText(*bad.fileError),
+              "line 1: not a CHIRP CSV header; missing column(s) Duplex, Offset, "
+              "Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode");
 }
 
 } // namespace

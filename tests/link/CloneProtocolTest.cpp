@@ -21,9 +21,9 @@ struct CloneRun : ProtocolRun {
             file.image[i] = static_cast<std::uint8_t>(0xA0 + i);
     }
     // The image a write to `radioImage` sends for `file`.
-    RadioImage expectedSentImage() const {
+    RadioImage expectedSentImage(bool maintenance = false) const {
         ImageState expected = file;
-        takeRadioAlignment(expected, radioImage);
+        takeRadioData(expected, radioImage, maintenance);
         return expected.image;
     }
 };
@@ -133,12 +133,20 @@ std::string downloads() {
         SCOPED_TRACE(c.name);
         CloneRun t;
         t.radio.ackAnswer = c.answer;
-        const RadioImage sent = t.expectedSentImage();
+        t.file.image[351] = 0x99; // the file's serial number differs from the radio's
+        ImageCodec::decodeAll(t.file);
+        const RadioImage fileBefore = t.file.image;
+        const RadioImage sent = t.expectedSentImage(c.maintenance);
         const TransferResult result =
             t.download({.maintenance = c.maintenance, .backupDirectory = {}});
         // The radio's alignment is now the image's, and the channels were re-encoded with it.
         EXPECT_EQ(t.file.image, sent);
         EXPECT_TRUE(std::equal(sent.begin() + 294, sent.begin() + 342, t.radioImage.begin() + 294));
+        // A normal write keeps the radio's serial number; maintenance mode writes the file's.
+        const RadioImage& serialFrom = c.maintenance ? fileBefore : t.radioImage;
+        EXPECT_TRUE(std::equal(sent.begin() + 349, sent.begin() + 352, serialFrom.begin() + 349));
+        EXPECT_EQ(result.radio, t.radioImage);
+        EXPECT_EQ(result.sent, sent);
         const RadioImage plain = freshState().image;
         EXPECT_FALSE(std::equal(sent.begin() + 74, sent.begin() + 266, plain.begin() + 74))
             << "channel records should carry this radio's alignment values";
@@ -192,9 +200,46 @@ std::string missingEchoes() {
     return out;
 }
 
+// The next radio of a batch gets no wake-up byte: the radio still on the cable would answer it.
+// A write after the preview refuses any radio other than the one shown.
+std::string benchWrites() {
+    const struct {
+        const char* name;
+        bool awaitPowerOn;
+        int previewedDiffersAt; // -1: no preview; 0: the previewed radio; else that byte differs
+    } cases[] = {{"next radio of a batch, switched on", true, -1},
+                 {"write of the previewed radio", false, 0},
+                 {"write meets another radio than previewed", false, 350},
+                 {"write meets the previewed radio's changed channel", false, 80}};
+    std::string out;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CloneRun t;
+        t.radio.startsOff = c.awaitPowerOn;
+        DownloadOptions options;
+        options.awaitPowerOn = c.awaitPowerOn;
+        if (c.previewedDiffersAt >= 0) {
+            options.expectedRadio = t.radioImage;
+            if (c.previewedDiffersAt > 0)
+                (*options.expectedRadio)[static_cast<std::size_t>(c.previewedDiffersAt)] ^= 0x10;
+        }
+        const RadioImage fileBefore = t.file.image;
+        const TransferResult result = t.download(options);
+        const bool refused = c.previewedDiffersAt > 0;
+        EXPECT_EQ(result.succeeded(), !refused);
+        EXPECT_EQ(t.radio.pcBlock.empty(), refused) << "nothing is sent to another radio";
+        if (refused) {
+            EXPECT_EQ(t.file.image, fileBefore);
+        }
+        out += t.record(c.name, result);
+    }
+    return out;
+}
+
 TEST(CloneProtocol, EveryCaseAsPinned) {
     expectGolden("link/clone-protocol.txt", uploads() + rejectedBlocks() + downloads() +
-                                                hardwareMismatches() + missingEchoes());
+                                                hardwareMismatches() + missingEchoes() +
+                                                benchWrites());
 }
 
 TEST_F(ProtocolTest, PortThatCannotBeOpenedReportsSerialPortError) {

@@ -4,6 +4,7 @@
 #include "TransferObserver.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -94,8 +95,15 @@ public:
         return kReadOk;
     }
 
-    void WaitMs(unsigned ms) override { record("W" + std::to_string(ms)); }
+    // Time passes only in pauses; "W55" records a pause of 55 ms.
+    LinkClock::time_point Now() const override { return m_now; }
+    void WaitUntil(LinkClock::time_point until) override {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(until - m_now);
+        record("W" + std::to_string(std::max<long long>(ms.count(), 0)));
+        m_now = std::max(m_now, until);
+    }
     bool lineLost() const override { return lost; }
+    std::string deviceName() const override { return "/dev/fake"; }
 
     // True while the protocol holds the port.
     bool open = false;
@@ -111,6 +119,7 @@ private:
     }
 
     std::deque<std::optional<std::uint8_t>> m_line;
+    LinkClock::time_point m_now{};
 };
 
 // The protocol's handle on a FakeSerialLink that the test keeps: closing it marks the fake closed.
@@ -121,8 +130,11 @@ public:
     bool Write(std::span<const std::uint8_t> bytes) override { return m_link.Write(bytes); }
     int ReadByte(std::uint8_t& byte) override { return m_link.ReadByte(byte); }
     int Read(std::span<std::uint8_t> buffer) override { return m_link.Read(buffer); }
-    void WaitMs(unsigned ms) override { m_link.WaitMs(ms); }
+    LinkClock::time_point Now() const override { return m_link.Now(); }
+    void Drain() override { m_link.Drain(); }
+    void WaitUntil(LinkClock::time_point until) override { m_link.WaitUntil(until); }
     bool lineLost() const override { return m_link.lineLost(); }
+    std::string deviceName() const override { return m_link.deviceName(); }
 
 private:
     FakeSerialLink& m_link;

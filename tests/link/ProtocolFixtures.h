@@ -150,7 +150,9 @@ struct ProtocolRun {
         std::string calls;
         for (const auto& call : observer.calls)
             calls += (calls.empty() ? "" : ", ") + call;
-        return name + ": message " + std::to_string(result.message) +
+        const std::string reason =
+            result.problem.empty() ? "" : ", reason " + std::to_string(result.problem.reason);
+        return name + ": message " + std::to_string(result.message) + reason +
                "\n  line: " + shortened(link.transcript) + "\n  calls: " + calls + "\n";
     }
 

@@ -112,11 +112,11 @@ protected:
         return run(args);
     }
 
-    // The image a write of `programmingFile` sends to the simulated radio.
-    RadioImage expectedWritten() {
+    // The image a write of `programmingFile` sends to the simulated radio `radio`.
+    RadioImage expectedWritten(bool maintenance = false, const RadioImage* radio = nullptr) {
         ImageState state;
         state.image = fileImage;
-        takeRadioAlignment(state, radioImage);
+        takeRadioData(state, radio ? *radio : radioImage, maintenance);
         return state.image;
     }
 
@@ -176,8 +176,12 @@ TEST_P(GoodTransferTest, WriteStoresTheFileAlignedForTheRadioAndKeepsABackup) {
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(mentions(run, msg::kWriteComplete)) << run.err;
-    const RadioImage expected = expectedWritten();
+    const RadioImage expected = expectedWritten(GetParam().maintenance);
     ASSERT_NE(expected, fileImage) << "the radio's alignment must change the image";
+    // Maintenance mode writes the file's serial number, a normal write keeps the radio's.
+    const RadioImage& serialFrom = GetParam().maintenance ? fileImage : radioImage;
+    EXPECT_TRUE(
+        std::equal(expected.begin() + 349, expected.begin() + 352, serialFrom.begin() + 349));
     EXPECT_EQ(imageOf(saved), expected);
     EXPECT_EQ(readFile(programmingFile), fileBefore) << "write never changes its file";
     EXPECT_EQ(sims.back()->waitFor(kRunTimeout), 0) << "--once ends after the transfer";
@@ -205,21 +209,143 @@ TEST_F(RadioSimTest, WriteKeepsItsBackupInTheDataHomeAndVerifyFindsTheFile) {
 
     const RunResult same = mz58({"verify", "--port", port, programmingFile.string()});
     EXPECT_EQ(same.status, 0) << same.err << same.out;
-    EXPECT_TRUE(mentions(same, msg::kRadioEqual)) << same.err;
-    EXPECT_TRUE(same.out.empty()) << same.out;
+    EXPECT_EQ(same.out, "radio matches " + programmingFile.string() + "\n");
 
-    // Another serial number: a write of it would change bytes 349..351.
-    RadioImage other = fileImage;
-    other[349] = 0x42;
-    other[350] = 0x17;
-    const fs::path otherFile = dir / "other.q7m";
-    writeImage(otherFile, other, 0.0);
-    const RunResult differs = mz58({"verify", "--port", port, otherFile.string()});
-    EXPECT_EQ(differs.status, 1);
-    EXPECT_TRUE(mentions(differs, msg::kRadioDiffers)) << differs.err;
-    EXPECT_NE(differs.out.find("0x15D:"), std::string::npos) << differs.out;
-    EXPECT_NE(differs.out.find("0x15E:"), std::string::npos) << differs.out;
-    EXPECT_EQ(differs.out.find("0x15F:"), std::string::npos) << differs.out;
+    // Another serial number matters only to a maintenance-mode write; a channel always.
+    ImageState other;
+    ImageCodec::resetAll(other);
+    other.image = fileImage;
+    other.image[349] = 0x42;
+    ImageCodec::decodeAll(other);
+    const fs::path otherSerial = dir / "other-serial.q7m";
+    writeImage(otherSerial, other.image, 0.0);
+    other.channels.entries[2].rxFrequency = 14652500;
+    ImageCodec::encodeAll(other);
+    const fs::path otherChannel = dir / "other-channel.q7m";
+    writeImage(otherChannel, other.image, 0.0);
+    const struct {
+        fs::path file;
+        bool maintenance;
+        int status;
+        std::string firstLine; // radio value first, file value second
+    } cases[] = {
+        {otherSerial, false, 0, "radio matches " + otherSerial.string()},
+        {otherSerial, true, 1, "Serial No: 123456 -> 420099"},
+        {otherChannel, false, 1, "Ch 3 Receive: 150.00000 -> 146.52500"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"verify", "--port", port, c.file.string()};
+        if (c.maintenance)
+            args.push_back("--maintenance");
+        const RunResult verify = mz58(args);
+        EXPECT_EQ(verify.status, c.status) << verify.err;
+        EXPECT_EQ(verify.out.substr(0, verify.out.find('\n')), c.firstLine) << verify.out;
+        EXPECT_EQ(c.status == 1, mentions(verify, msg::kRadioDiffers)) << verify.err;
+    }
+}
+
+// A dealer's bench: one file into three radios on one cable, each taken when switched on.
+struct BatchCase {
+    const char* name;
+    const char* fault; // nullptr: every radio takes the file
+    int status;
+};
+
+class BatchTest : public RadioSimTest, public ::testing::WithParamInterface<BatchCase> {};
+
+TEST_P(BatchTest, WritesEachRadioKeepingItsSerialNumberAndLogsIt) {
+    std::vector<std::string> sim{
+        "--pace",           "fast",   "--radios",  "3",
+        "--serial-base",    "100001", "--save-to", (dir / "radio-%d.q7m").string(),
+        "--power-on-after", "300"};
+    if (GetParam().fault)
+        sim.insert(sim.end(), {"--fault", GetParam().fault});
+    const std::string port = startSim(sim);
+    const fs::path log = dir / "bench.csv";
+    const fs::path backups = dir / "backups";
+
+    const RunResult run = mz58({"write", "--port", port, programmingFile.string(), "--radios", "3",
+                                "--log", log.string(), "--backup-dir", backups.string()});
+
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    const bool secondFails = GetParam().fault != nullptr;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < run.out.size();) {
+        const auto end = run.out.find('\n', at);
+        lines.push_back(run.out.substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    const std::string logText = readFile(log);
+    EXPECT_EQ(logText.rfind("time,radio,serial,result,backup,file\n", 0), 0u) << logText;
+    EXPECT_EQ(std::count(logText.begin(), logText.end(), '\n'), 4) << logText;
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        const std::string serial = "10000" + std::to_string(k);
+        const std::string& line = lines[static_cast<std::size_t>(k - 1)];
+        const fs::path saved = dir / ("radio-" + std::to_string(k) + ".q7m");
+        const std::string head = "radio " + std::to_string(k) + " of 3: ";
+        if (secondFails && k == 2) {
+            EXPECT_EQ(line.rfind(head + "failed: ", 0), 0u) << line;
+            EXPECT_FALSE(fs::exists(saved));
+            EXPECT_NE(logText.find(",2," + serial + ",write error"), std::string::npos);
+            continue;
+        }
+        EXPECT_EQ(
+            line.rfind(head + "written, serial " + serial + ", backup " + backups.string(), 0), 0u)
+            << line;
+        RadioImage radio = radioImage;
+        radio[349] = 0x10;
+        radio[350] = 0x00;
+        radio[351] = static_cast<std::uint8_t>(k);
+        EXPECT_EQ(imageOf(saved), expectedWritten(false, &radio));
+        EXPECT_NE(logText.find("," + std::to_string(k) + "," + serial + ",written,"),
+                  std::string::npos)
+            << logText;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator{}), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bench, BatchTest,
+                         ::testing::Values(BatchCase{"AllWritten", nullptr, 0},
+                                           BatchCase{"SecondRefuses", "nak@2", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RadioSimTest, CableTestNamesWhatFailed) {
+    const std::string good = startSim({"--pace", "fast"});
+    const std::string silent = startSim({"--pace", "fast", "--fault", "no-echo"});
+    const std::string missing = (dir / "ttyNone").string();
+    const struct {
+        std::string port;
+        int status;
+        std::string text;
+    } cases[] = {{good, 0, "cable OK: echo on " + good},
+                 {silent, 1, "no echo: is the cable plugged in? is the radio off?"},
+                 {missing, 1, "no such port"}};
+    for (const auto& c : cases) {
+        const RunResult run = mz58({"cable-test", "--port", c.port});
+        EXPECT_EQ(run.status, c.status) << c.port << run.err;
+        EXPECT_NE((c.status == 0 ? run.out : run.err).find(c.text), std::string::npos)
+            << run.out << run.err;
+    }
+}
+
+// A USB adapter hands the echoes over in batches; the write still checks each of them.
+TEST_F(RadioSimTest, EchoFaultIsFoundUnderAdapterLatency) {
+    for (const bool loseEcho : {false, true}) {
+        SCOPED_TRACE(loseEcho);
+        const fs::path saved = dir / ("latency-" + std::to_string(loseEcho) + ".q7m");
+        std::vector<std::string> sim{"--pace",    "fast",         "--latency", "16",
+                                     "--save-to", saved.string(), "--once"};
+        if (loseEcho)
+            sim.insert(sim.end(), {"--fault", "lose-echo"});
+        const std::string port = startSim(sim);
+        const RunResult run = mz58({"write", "--port", port, programmingFile.string(),
+                                    "--backup-dir", (dir / "backups").string()});
+        EXPECT_EQ(run.status, loseEcho ? 1 : 0) << run.err;
+        EXPECT_EQ(mentions(run, msg::kWriteError), loseEcho) << run.err;
+        EXPECT_EQ(fs::exists(saved), !loseEcho) << "a lost echo leaves the radio as it was";
+    }
 }
 
 struct FaultCase {
@@ -362,6 +488,16 @@ TEST_F(RadioSimTest, BadCommandLinesWriteNothing) {
         {{sim, "--image", "x.q7m", "--state", "standby"}, 2, 0},
         {{sim, "--image", "x.q7m", "--pace", "slow"}, 2, 0},
         {{sim, "--image", "x.q7m", "--power-on-after", "-5"}, 2, 0},
+        {{mz, "write", "--port", "/dev/null", "file.q7m", "--radios", "0"}, 2, 0},
+        {{mz, "write", "--port", "/dev/null", "file.q7m", "--radios", "two"}, 2, 0},
+        {{mz, "write", "--port", "/dev/null", "file.q7m", "--log", "log.csv"}, 2, 0},
+        {{mz, "cable-test"}, 2, 0},
+        {{mz, "ports", "extra"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--radios", "2", "--save-to", "x.q7m"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--radios", "0"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--latency", "-1"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--fault", "nak@0"}, 2, 0},
+        {{sim, "--image", "x.q7m", "--radios", "3", "--serial-base", "999998"}, 2, 0},
     };
     for (const auto& c : cases) {
         const RunResult result = run(c.argv);

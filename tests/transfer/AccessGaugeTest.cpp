@@ -49,6 +49,9 @@ enum Fault { NoFault, NoPort, BadChecksum };
 class AccessGaugeTest : public QObject {
     Q_OBJECT
 
+    // The informative text of the last message dismissed: what failed and what to do.
+    static inline QString informative;
+
     // Waits for the transfer's closing message and dismisses it; returns its text.
     static QString dismissMessage() {
         QMessageBox* box = nullptr;
@@ -59,6 +62,7 @@ class AccessGaugeTest : public QObject {
                 kTimeoutMs))
             return "(no message)";
         const QString text = box->text();
+        informative = box->informativeText();
         box->button(QMessageBox::Ok)->click();
         return text;
     }
@@ -70,12 +74,18 @@ private slots:
             int fault;
             bool backup;
             int message;
-        } rows[] = {{false, NoFault, false, msg::kWriteComplete},
-                    {false, NoFault, true, msg::kWriteComplete}, // download with backup
-                    {true, NoPort, false, msg::kSerialPortError},
-                    {true, BadChecksum, false, msg::kReadError}};
-        for (const auto& [upload, fault, backup, message] : rows)
+            QString why; // the device, the reason and the hint under the message
+        } rows[] = {
+            {false, NoFault, false, msg::kWriteComplete, {}},
+            {false, NoFault, true, msg::kWriteComplete, {}}, // download with backup
+            {true, NoPort, false, msg::kSerialPortError, {}},
+            {true, BadChecksum, false, msg::kReadError,
+             "/dev/fake: the radio's data arrived damaged (checksum)\nCheck the cable at the "
+             "radio and try again."}};
+        for (const auto& [upload, fault, backup, message, why] : rows) {
             checkTransfer(upload, fault, backup, message);
+            QCOMPARE(informative, why);
+        }
     }
 
     void cancelDuringThePowerCycleWait() {

@@ -1,7 +1,9 @@
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio, the
 // print preview, the in-cell editor and the DCS list, the help and about windows, and every
-// settings and signalling dialog (into OUTPUT_DIR/dialogs).
+// settings and signalling dialog (into OUTPUT_DIR/dialogs), the CSV import preview, and the
+// dealer's windows: the write preview, a several-radio write with one radio failing, the COM port
+// dialog after a cable test.
 // Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
 // Started in a translated language (LANGUAGE=en) it grabs only the main window with its Settings
 // menu open, as main-window-LANG.png.
@@ -13,14 +15,22 @@
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "CMainFrame.h"
+#include "CMultiWriteDlg.h"
 #include "CSelectionListDlg.h"
+#include "CSerialPort.h"
+#include "CWritePreviewDlg.h"
+#include "ChirpImportDialog.h"
 #include "Commands.h"
 #include "ControlId.h"
+#include "Golden.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
 #include "MessageBoxPrompter.h"
+#include "OtherDialogs.h"
 #include "ProgrammingFile.h"
 #include "QtFileChooser.h"
+#include "RadioComparison.h"
+#include "ScanSettings.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
 #include "SimulatorProcess.h"
@@ -29,6 +39,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -55,9 +66,10 @@ bool save(QWidget* widget, const QString& path) {
     return ok;
 }
 
-// The main window with its Settings menu open, drawn into one picture.
-bool saveWithMenu(QMainWindow& frame, const QString& path) {
-    QAction* settings = frame.menuBar()->actions().at(3);
+// The main window with one of its menus open (the Settings menu by default), drawn into one
+// picture.
+bool saveWithMenu(QMainWindow& frame, const QString& path, int menuIndex = 3) {
+    QAction* settings = frame.menuBar()->actions().at(menuIndex);
     QMenu* menu = settings->menu();
     menu->popup(
         frame.menuBar()->mapToGlobal(frame.menuBar()->actionGeometry(settings).bottomLeft()));
@@ -68,6 +80,15 @@ bool saveWithMenu(QMainWindow& frame, const QString& path) {
     menu->hide();
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// The Edit menu after a paste into channel 3's Receive cell: Undo names the step.
+bool saveEditMenu(CMainFrame& frame, CMZ58Doc& doc, const QString& path) {
+    doc.edit({msg::kStepPaste, {"3", "Receive"}}, {kBankA, 2, 2}, kHintNothing,
+             [](ImageState& s) { s.channels.entries[2].rxFrequency = 14652000; });
+    const bool ok = saveWithMenu(frame, path, 1);
+    doc.undo();
     return ok;
 }
 
@@ -117,7 +138,7 @@ void showModal(const QString& path, int focusId, const std::function<void()>& ru
 
 // The settings and signalling dialogs, in menu order.
 void dialogs(const QDir& out, bool& ok) {
-    using Runner = DialogOutcome (*)(QWidget*, ImageState&, const DialogContext&);
+    using Runner = DialogOutcome (*)(QWidget*, const ImageState&, const DialogContext&);
     const struct {
         const char* file;
         Runner run;
@@ -169,11 +190,11 @@ void dialogs(const QDir& out, bool& ok) {
 
 // The in-cell editor open on a Receive cell, and the DCS list.
 void editing(const QDir& out, bool& ok) {
-    ImageState state;
-    ImageCodec::resetAll(state);
     QMainWindow window;
     MessageBoxPrompter prompter;
-    auto* view = new CMZ58View(state, &window);
+    QtFileChooser chooser;
+    CMZ58Doc doc(prompter, chooser, QDir::tempPath().toStdString());
+    auto* view = new CMZ58View(doc, &window);
     window.setCentralWidget(view);
     window.resize(880, 430);
     view->setPrompter(&prompter);
@@ -192,6 +213,41 @@ void editing(const QDir& out, bool& ok) {
          out.filePath("dcs-list.png"), ok);
 }
 
+// The CHIRP CSV import preview: a club's repeater sheet on a VHF document (rows that go in,
+// rows the radio cannot hold, rows for which no channel is left), and a UHF list that only
+// another step pair would hold.
+void importPreviews(const QDir& out, bool& ok) {
+    const struct {
+        const char* file;
+        const char* list;
+        int band;
+        int currentRow; // the row whose remarks the picture shows in full
+    } previews[] = {
+        {"import-preview.png", "interchange/club-repeaters-40.csv", kVhf, 4},
+        {"import-preview-step-pair.png", "interchange/uhf-12k5-business.csv", kUhf, 0},
+    };
+    for (const auto& p : previews) {
+        ImageState state;
+        ImageCodec::makeNewImage(state, p.band);
+        const std::string csv = test::testData(p.list);
+        const QString name = QFileInfo(QString::fromLatin1(p.list)).fileName();
+        const QString path = out.filePath(p.file);
+        const int row = p.currentRow;
+        QTimer::singleShot(0, [&, path, row] {
+            auto* preview = qobject_cast<ChirpImportDialog*>(QApplication::activeModalWidget());
+            if (!preview) {
+                ok = false;
+                return;
+            }
+            preview->table()->selectRow(row);
+            QApplication::processEvents();
+            ok &= save(preview, path);
+            preview->reject();
+        });
+        runChirpImportDialog(nullptr, state, csv, name);
+    }
+}
+
 // The help texts, the about box and the help window on three topics.
 void helpWindows(const QDir& out, bool& ok) {
     QMainWindow frame;
@@ -208,6 +264,60 @@ void helpWindows(const QDir& out, bool& ok) {
         showHelpTopic(&frame, topic);
         show(HelpWindow::current(), out.filePath(file), ok);
     }
+}
+
+// The write preview with a channel and a setting changed, a write into three radios of which
+// the second refuses the file, and the COM port dialog after a cable test.
+void dealersBench(const QDir& out, const QString& tempDir, bool& ok) {
+    ImageState radio = test::freshState();
+    radio.serialNumber.digits = "100001";
+    ImageCodec::encodeAll(radio);
+    ImageState plan = radio;
+    plan.channels.entries[2].rxFrequency = 14652500;
+    plan.channels.entries[2].txFrequency = 14652500;
+    ScanSettings scan;
+    scan.decode(plan.image);
+    scan.resumeTime1 = 5;
+    scan.encode(plan.image);
+    ImageCodec::decodeAll(plan);
+    plan.channels.entries[2].rxFrequency = 14652500;
+    plan.channels.entries[2].txFrequency = 14652500;
+    ImageCodec::encodeAll(plan);
+    QMainWindow frame;
+    auto* preview = new CWritePreviewDlg(
+        CWritePreviewDlg::Purpose::WritePreview, compareWithRadio(radio.image, plan),
+        QStringLiteral("100001"), QStringLiteral("repeaters.q7m"), &frame);
+    show(preview, out.filePath(QStringLiteral("write-preview.png")), ok);
+
+    SimulatorProcess bench;
+    if (!bench.start(kVhf, {"--pace", "fast", "--power-on-after", "400", "--fault", "nak@2"})) {
+        ok = false;
+        return;
+    }
+    const std::string port = bench.portPath().toStdString();
+    const PortOpener opener = [port] { return OpenRadioPort(port); };
+    DownloadOptions options;
+    options.backupDirectory = (tempDir + QStringLiteral("/backups")).toStdString();
+    CMultiWriteDlg several(opener, plan, QStringLiteral("repeaters.q7m"), options, 3,
+                           tempDir + QStringLiteral("/bench.csv"), &frame);
+    several.resize(760, 420);
+    several.show();
+    ok &= QTest::qWaitForWindowExposed(&several);
+    several.start();
+    ok &= QTest::qWaitFor([&] { return !several.running(); }, 60000);
+    QTest::qWait(100);
+    ok &= save(&several, out.filePath(QStringLiteral("several-radios.png")));
+    several.hide();
+
+    ComPortMap ports;
+    ports.devices[0] = port;
+    CComPortDlg comPort(1, ports, &frame);
+    comPort.show();
+    ok &= QTest::qWaitForWindowExposed(&comPort);
+    comPort.testCable();
+    ok &= QTest::qWaitFor([&] { return !comPort.cableTestRunning(); }, 10000);
+    QTest::qWait(100);
+    ok &= save(&comPort, out.filePath(QStringLiteral("dialogs/com-port-cable-test.png")));
 }
 
 } // namespace
@@ -241,8 +351,6 @@ int main(int argc, char* argv[]) {
     doc.OnNewDocument();
     CMainFrame frame(doc, context);
     prompter.setParent(&frame);
-    doc.onUpdateViews = [&](int hint) { frame.refresh(hint); };
-    doc.onTitleChanged = [&] { frame.updateTitle(); };
     frame.refresh(kHintRebuild);
     frame.resize(1000, 560);
     frame.show();
@@ -253,7 +361,10 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(300, [&] {
             ok &= saveWithMenu(frame,
                                out.filePath(QStringLiteral("main-window-%1.png").arg(language)));
-            doc.SetModifiedFlag(false);
+            ok &= saveEditMenu(frame, doc,
+                               out.filePath(QStringLiteral("edit-menu-undo-%1.png").arg(language)));
+            while (doc.canUndo()) // closing asks nothing
+                doc.undo();
             frame.close();
             app.quit();
         });
@@ -262,6 +373,7 @@ int main(int argc, char* argv[]) {
     }
     QTimer::singleShot(300, [&] {
         ok &= save(&frame, out.filePath(QStringLiteral("main-window.png")));
+        ok &= saveEditMenu(frame, doc, out.filePath(QStringLiteral("edit-menu-undo.png")));
 
         whenModal<QDialog>([&](QDialog* gauge) {
             // The dialog waits for the radio to be switched off and on.
@@ -291,8 +403,11 @@ int main(int argc, char* argv[]) {
 
         dialogs(QDir(out.filePath(QStringLiteral("dialogs"))), ok);
         editing(out, ok);
+        importPreviews(out, ok);
         helpWindows(out, ok);
-        doc.SetModifiedFlag(false);
+        dealersBench(out, dir.path(), ok);
+        while (doc.canUndo())
+            doc.undo();
         frame.close();
         app.quit();
     });
