@@ -16,6 +16,7 @@ class CMZ58Doc;
 class CMainFrame;
 class SimulatorProcess;
 class SingleInstance;
+class TerminationSignals;
 
 // The application object: start-up in order (single instance, configuration, maintenance
 // mode, default printer, document and main window) and what lives for the whole run.
@@ -31,6 +32,9 @@ public:
         QString instanceName;
         // Extra arguments for the simulated radio (tests make it fast).
         QStringList simulatorArguments;
+        // Where unsaved changes are kept at an ending without a user to ask; empty: the
+        // "recovery" folder in the user's data folder.
+        QString recoveryDir;
     };
 
     explicit CMZ58App(Options options, QObject* parent = nullptr);
@@ -49,14 +53,25 @@ public:
     // written, else the user's data folder (created on demand).
     static std::filesystem::path defaultImageDirectory();
 
+    // Ends the program as a close does, without a user to ask (SIGTERM, SIGHUP): unsaved
+    // changes go to the recovery folder, the configuration is written, the event loops end
+    // and every temporary file and folder goes with the objects that made it.
+    void endWithoutAsking();
+
 private:
     bool startSimulator();
+    // Offers changes kept by an earlier ending; Yes opens their file and applies them (one
+    // undo step, the document stays modified), No discards them.
+    void offerRecoveredChanges();
+    [[nodiscard]] QString recoveryDir() const;
 
     Options m_options;
     AppContext m_context;
     MessageBoxPrompter m_prompter;
     QtFileChooser m_chooser;
     SingleInstance* m_instance = nullptr;
+    TerminationSignals* m_signals = nullptr;
+    bool m_ending = false;
     std::unique_ptr<SimulatorProcess> m_simulator;
     std::unique_ptr<CMZ58Doc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;

@@ -39,6 +39,8 @@ namespace {
 constexpr int kClockIntervalMs = 1000;
 constexpr int kClockPaneWidth = 30;
 constexpr int kRecentFileCount = 4;
+// How often a file handed over by a later start looks again for the modal window to close.
+constexpr int kHandedFileRetryMs = 250;
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 // The help contexts for which the help contents are shown instead of a topic.
@@ -92,6 +94,11 @@ CMainFrame::CMainFrame(CMZ58Doc& doc, AppContext& context, QWidget* parent)
     }
     settings.endGroup();
     rebuildRecentMenu();
+
+    m_handedFileTimer = new QTimer(this);
+    m_handedFileTimer->setSingleShot(true);
+    m_handedFileTimer->setInterval(kHandedFileRetryMs);
+    connect(m_handedFileTimer, &QTimer::timeout, this, &CMainFrame::openHandedFiles);
 
     // The window shows the document: every change of it refreshes the window.
     m_doc.onUpdateViews = [this](int hint) { refresh(hint); };
@@ -307,6 +314,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    writeConfigurationAtExit();
+    event->accept();
+}
+
+void CMainFrame::writeConfigurationAtExit() {
     m_clockTimer->stop();
     m_context.config.cx = width();
     m_context.config.cy = height();
@@ -314,7 +326,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         m_context.config.columnGroups[static_cast<std::size_t>(g)] =
             m_view->isColumnGroupShown(g) ? 1 : 0;
     m_context.config.writeAtExit(m_context.configPath);
-    event->accept();
+}
+
+void CMainFrame::applyRecoveredChanges(ImageState recovered) {
+    (void)m_doc.commitEdit(std::move(recovered), {msg::kStepRecovered, {}}, {}, kHintRebuild);
 }
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
@@ -369,6 +384,21 @@ bool CMainFrame::openNamedFile(const QString& path) {
         return false;
     rememberRecentFile();
     return true;
+}
+
+void CMainFrame::openHandedFile(const QString& path) {
+    m_handedFiles.append(path);
+    openHandedFiles();
+}
+
+void CMainFrame::openHandedFiles() {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+        m_context.printingInProgress) {
+        m_handedFileTimer->start();
+        return;
+    }
+    while (!m_handedFiles.isEmpty())
+        (void)openNamedFile(m_handedFiles.takeFirst());
 }
 
 void CMainFrame::rememberRecentFile() {

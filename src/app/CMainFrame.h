@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Commands.h"
+#include "ImageCodec.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -87,6 +88,13 @@ public:
 
     // Opens a file named outside the Open dialog (command line, recent files, drop).
     bool openNamedFile(const QString& path);
+    // Opens a file that a later start handed over, as openNamedFile() does, once no modal
+    // window (a dialog, a question, a transfer) and no printing is in the way.
+    void openHandedFile(const QString& path);
+    // Changes kept by an earlier ending replace the document's state as one edit.
+    void applyRecoveredChanges(ImageState recovered);
+    // What a close writes to the configuration: the window size and the column groups.
+    void writeConfigurationAtExit();
     // Previews the CHIRP CSV `path` and imports what the user accepts as one undo step;
     // true when the preview was accepted.
     bool importCsvFile(const QString& path);
@@ -115,6 +123,8 @@ private:
     void rememberRecentFile();
     void rebuildRecentMenu();
     void showHexView();
+    void onChannelEdited();
+    void openHandedFiles();
     // The document's name as the transfer windows show it.
     QString documentNameForTransfers() const;
 
@@ -130,6 +140,9 @@ private:
     QHash<int, QAction*> m_actions;
     QHash<Menu, QMenu*> m_menus;
     QStringList m_recentFiles;
+    // Files handed over by later starts, waiting for the modal window in the way to close.
+    QStringList m_handedFiles;
+    QTimer* m_handedFileTimer = nullptr;
     ReportPrinting* m_printing = nullptr;
 };
 

@@ -2,34 +2,44 @@
 
 #include <QLocalServer>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace mz58 {
 
-// Keeps one running instance per user: the first start listens on a local socket of its own
-// name; a later start finds the name taken, asks the first to come to the front and ends.
+// Keeps one running instance per user and display: the first start listens on a local socket
+// of its own name; a later start on the same display finds the name taken, hands its file (if
+// any) to the first, asks it to come to the front and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `name` identifies the program (the executable's base name and the user's id).
+    // `name` identifies the program, the user and the display (see nameFor()).
     explicit SingleInstance(QString name, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the first instance (it then listens for later starts).
     [[nodiscard]] bool claim();
-    // From a later start: asks the first instance to activate its window. False when it
+    // From a later start: asks the first instance to open `file` (when not empty; made
+    // absolute here, against this process's folder) and to activate its window. False when it
     // could not be reached.
-    [[nodiscard]] bool activateFirst();
+    [[nodiscard]] bool handOver(const QString& file = {});
 
-    // The name for this program and user.
+    // The name for `program` (the executable's base name), this user and the display the
+    // environment names: the Wayland display, else the X display (its screen number dropped),
+    // else the login session, so that a start on another display gets its own window.
+    static QString nameFor(const QString& program, const QProcessEnvironment& environment);
+    // The name for this executable, user and display.
     static QString defaultName();
 
 signals:
     // A later start asked this instance to bring its window to the front.
     void activationRequested();
+    // A later start named a file for this instance to open (an absolute path).
+    void fileHandedOver(const QString& path);
 
 private:
     void onNewConnection();
+    void onMessage(const QByteArray& message);
 
     QString m_name;
     QLocalServer* m_server = nullptr;

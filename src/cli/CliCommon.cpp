@@ -26,6 +26,8 @@ void StreamPrompter::tell(const UserMessage& message) {
     if (const auto explanation = messageExplanation(message); !explanation.empty())
         m_err << " (" << explanation << ")";
     m_err << '\n';
+    for (const auto& line : message.lines)
+        tell(line);
 }
 
 Answer StreamPrompter::ask(StringId id, std::span<const std::string> args, Buttons buttons, Icon) {
@@ -37,6 +39,8 @@ Answer StreamPrompter::ask(StringId id, std::span<const std::string> args, Butto
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;
+    case Buttons::OkCancel:
+        return Answer::Cancel;
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::YesNoCancel:

@@ -5,6 +5,7 @@
 #include "ImageDump.h"
 #include "OptionUnit.h"
 #include "ProgrammingFile.h"
+#include "UsabilityWarnings.h"
 
 #include <array>
 #include <cstdio>
@@ -28,16 +29,20 @@ std::optional<Arguments> parseVerb(std::span<const std::string> args, std::size_
     return parsed;
 }
 
-// For the verbs that take just one programming file: parses the arguments and opens the file.
-// Returns the exit status when that did not work.
+// For the verbs that take just one programming file: parses the arguments and opens the file,
+// as File > Open does, with the warning about values the radio cannot use. Returns the exit
+// status when that did not work.
 std::optional<int> openOnlyArgument(std::span<const std::string> args, std::string_view usage,
-                                    ImageState& state, Io& io) {
+                                    ImageState& state, Io& io,
+                                    bool warnsAboutUnusableValues = true) {
     const auto parsed = parseVerb(args, 1, {}, io, usage);
     if (!parsed)
         return kExitUsage;
     StreamPrompter prompter(io.err);
     if (!showStatus(OpenProgrammingFile(parsed->positional()[0], state), prompter))
         return kExitFailure;
+    if (warnsAboutUnusableValues)
+        tellUsabilityWarnings(prompter, state);
     return std::nullopt;
 }
 
@@ -90,7 +95,8 @@ int verbInfo(std::span<const std::string> args, Io& io) {
 
 int verbDump(std::span<const std::string> args, Io& io) {
     ImageState state;
-    if (const auto status = openOnlyArgument(args, "dump FILE", state, io))
+    // The dump shows bytes, not values: nothing to warn about.
+    if (const auto status = openOnlyArgument(args, "dump FILE", state, io, false))
         return *status;
     for (const auto& row : imageDumpCells(state.image))
         printTabSeparated(io.out, row);
@@ -119,6 +125,7 @@ int verbConvert(std::span<const std::string> args, Io& io) {
     StreamPrompter prompter(io.err);
     if (!showStatus(OpenProgrammingFile(parsed->positional()[0], state), prompter))
         return kExitFailure;
+    tellUsabilityWarnings(prompter, state);
     return showStatus(SaveProgrammingFile(*output, state), prompter) ? kExitOk : kExitFailure;
 }
 

@@ -4,6 +4,7 @@
 #include "ProgrammingFile.h"
 #include "ReportOutput.h"
 #include "ReportPdf.h"
+#include "UsabilityWarnings.h"
 
 #include <algorithm>
 #include <array>
@@ -46,6 +47,7 @@ int verbReport(std::span<const std::string> args, Io& io) {
     ImageState state;
     if (!showStatus(OpenProgrammingFile(input, state), prompter))
         return kExitFailure;
+    tellUsabilityWarnings(prompter, state);
 
     const auto output = parsed->value(kOutput);
     std::error_code ec;

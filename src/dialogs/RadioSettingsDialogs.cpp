@@ -27,6 +27,14 @@ bool confirm(QWidget* parent, Prompter* prompter, StringId id) {
                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+// An announcement of what OK is about to do: OK goes on, Cancel returns to the dialog.
+bool confirmOk(QWidget* parent, Prompter* prompter, StringId id) {
+    if (prompter)
+        return prompter->ask(id, {}, Buttons::OkCancel, Icon::Warning) == Answer::Ok;
+    return QMessageBox::warning(parent, QString(), uiText(id),
+                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 QString text(std::string_view t) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
@@ -239,6 +247,10 @@ CKeyFunctionDlg::CKeyFunctionDlg(const ImageState& state, const DialogContext& c
 }
 
 bool CKeyFunctionDlg::onOk() {
+    // Leaving bank B resets every channel's type and scan membership: only after the user agreed.
+    if (dr::keyFunctionResetsChannels(m_code, m_bank) &&
+        !confirmOk(this, m_ctx.prompter, msg::kKeyFunctionResetsChannels))
+        return false;
     dr::writeKeyFunction(m_work, m_code, m_bank);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "CMZ58Doc.h"
 
 #include "ProgrammingFile.h"
+#include "UsabilityWarnings.h"
 
 #include <algorithm>
 #include <memory>
@@ -76,6 +77,7 @@ bool CMZ58Doc::loadFile(const fs::path& path) {
     startAfresh(std::move(loaded));
     titleChanged();
     updateViews(kHintRebuild);
+    tellUsabilityWarnings(m_prompter, m_state);
     return true;
 }
 
@@ -210,6 +212,7 @@ void CMZ58Doc::applyUpload(const RadioImage& radio, const EditPlace& place) {
     file->nameBefore = m_name;
     file->nameAfter = m_name = {kNoFileName, false};
     recordStep({{msg::kStepRead, {}}, place, kHintRebuild, std::move(file)});
+    tellUsabilityWarnings(m_prompter, m_state);
 }
 
 void CMZ58Doc::applyDownload(const ImageState& sent) {

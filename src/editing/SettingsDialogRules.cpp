@@ -181,8 +181,12 @@ int keyFunctionCode(int entry, bool powerOnDualWatchSet) {
     return entry;
 }
 
+bool keyFunctionResetsChannels(int code, int currentBank) {
+    return code != AccessoryKeySetting::kBankB && currentBank == kBankB;
+}
+
 void writeKeyFunction(ImageState& work, int code, int& currentBank) {
-    if (code != AccessoryKeySetting::kBankB && currentBank == kBankB) {
+    if (keyFunctionResetsChannels(code, currentBank)) {
         for (int i = 0; i < kChannelCount; ++i) {
             auto& e = work.channels.entries[static_cast<std::size_t>(i)];
             e.channelType = i % kChannelsPerBank;

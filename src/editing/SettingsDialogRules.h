@@ -69,8 +69,11 @@ void writeOptions(ImageState& work, const DeviceOptions& options, int unitType, 
 std::vector<std::string_view> keyFunctionTexts(bool powerOnDualWatch);
 [[nodiscard]] int keyFunctionEntry(int code, bool powerOnDualWatch);
 [[nodiscard]] int keyFunctionCode(int entry, bool powerOnDualWatch);
-// OK of the key-function dialog: without the Bank B key the grid cannot stay on bank B, so the
-// channel types and scan flags go back to their reset values and bank A becomes current.
+// Whether OK of the key-function dialog with `code` resets the channel table: without the Bank B
+// key the grid cannot stay on bank B. The dialog asks first (message 7220).
+[[nodiscard]] bool keyFunctionResetsChannels(int code, int currentBank);
+// OK of the key-function dialog: when it resets the channel table, the channel types and scan
+// flags go back to their reset values and bank A becomes current; then the key code.
 void writeKeyFunction(ImageState& work, int code, int& currentBank);
 
 // Other functions.

@@ -129,6 +129,14 @@ Frequency wordFrequency(unsigned word, int stepSelect, bool receive, const Hardw
     return hw.injection ? synth - hw.firstIfUnits() : synth + hw.firstIfUnits();
 }
 
+// The TX frequency a stored word stands for: a word on an inhibit marker means "transmit on
+// RX"; whether the channel transmits at all is byte 0's inhibit flag.
+Frequency txWordFrequency(unsigned word, int stepSelect, Frequency rxFrequency,
+                          const HardwareSettings& hw) {
+    const Frequency tx = wordFrequency(word, stepSelect, false, hw);
+    return (tx == kInhibitMarkerUhf || tx == kInhibitMarkerVhf) ? rxFrequency : tx;
+}
+
 } // namespace
 
 void AlignmentData::decode(const RadioImage& image) {
@@ -157,11 +165,10 @@ void ChannelEntry::decode(ConstChannelRecord record, const ChannelDecodeContext&
 
     const HardwareSettings& hw = context.hardware;
     // Unsigned arithmetic throughout: an upper-injection divider below the IF wraps.
-    rxFrequency = wordFrequency(readBigEndian16(record, kRxWord), rxStepSelect, true, hw);
-    // A TX word on an inhibit marker stands for "transmit on RX"; whether the channel transmits
-    // at all is byte 0's inhibit flag.
-    const Frequency tx = wordFrequency(readBigEndian16(record, kTxWord), txStepSelect, false, hw);
-    txFrequency = (tx == kInhibitMarkerUhf || tx == kInhibitMarkerVhf) ? rxFrequency : tx;
+    storedRxWord = static_cast<std::uint16_t>(readBigEndian16(record, kRxWord));
+    storedTxWord = static_cast<std::uint16_t>(readBigEndian16(record, kTxWord));
+    rxFrequency = wordFrequency(*storedRxWord, rxStepSelect, true, hw);
+    txFrequency = txWordFrequency(*storedTxWord, txStepSelect, rxFrequency, hw);
 
     encryption =
         context.encryptionDeviceAbsent ? 0 : static_cast<int>(readField(record, kEncryption));
@@ -204,7 +211,13 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
         writeBigEndian16(r, offset, word & 0xFFFFu);
     };
 
-    writeWord(record, kRxWord, frequencyWord(rxFrequency, rxStepSelect, true, hw));
+    // A stored word that still reads as the frequency is written back: deriving it again from
+    // a frequency the record cannot hold (a band default on a step that cannot reach it) would
+    // store another frequency.
+    if (storedRxWord && wordFrequency(*storedRxWord, rxStepSelect, true, hw) == rxFrequency)
+        writeWord(record, kRxWord, *storedRxWord);
+    else
+        writeWord(record, kRxWord, frequencyWord(rxFrequency, rxStepSelect, true, hw));
 
     // Alignment values of the segment that holds the TX frequency; on a shared boundary the
     // later segment wins.
@@ -221,10 +234,14 @@ void ChannelEntry::encode(ChannelRecord record, const HardwareSettings& hw,
     }
     rxTune = rxTuneFor(rxFrequency, alignment);
 
-    // TX divider word; an inhibited TX is stored as the band's marker.
+    // TX divider word; an inhibited TX is stored as the band's marker, which is how the radio
+    // knows not to transmit.
     if (txInhibit) {
         const Frequency marker = hw.band == kUhf ? kInhibitMarkerUhf : kInhibitMarkerVhf;
         writeWord(record, kTxWord, correctLastDigit(marker) / hw.step(txStepSelect));
+    } else if (storedTxWord &&
+               txWordFrequency(*storedTxWord, txStepSelect, rxFrequency, hw) == txFrequency) {
+        writeWord(record, kTxWord, *storedTxWord);
     } else {
         writeWord(record, kTxWord, frequencyWord(txFrequency, txStepSelect, false, hw));
     }

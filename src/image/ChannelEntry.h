@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace mz58 {
@@ -79,10 +80,17 @@ struct ChannelEntry {
     int alignB = 0;
     int alignC = 0;
     int alignD = 0;
+    // The divider words the entry was decoded from (record bytes 6..7 and 8..9). Encode writes
+    // a word back as long as it still reads as the entry's frequency on the current hardware
+    // and step, so that a channel nobody edited keeps its bytes even where the frequency shown
+    // (a band default, a wrapped divider) could not be derived into a word again.
+    std::optional<std::uint16_t> storedRxWord = std::nullopt;
+    std::optional<std::uint16_t> storedTxWord = std::nullopt;
 
     void decode(ConstChannelRecord record, const ChannelDecodeContext& context);
-    // Writes the entry field by field; also refreshes the alignment fields and the RX tuning
-    // value from the radio's alignment data, as the radio expects them.
+    // Writes the entry field by field (a stored divider word where it still holds the
+    // frequency, else one derived from the frequency); also refreshes the alignment fields and the
+    // RX tuning value from the radio's alignment data, as the radio expects them.
     void encode(ChannelRecord record, const HardwareSettings& hardware,
                 const AlignmentData& alignment);
 

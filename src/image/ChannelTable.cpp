@@ -86,8 +86,12 @@ void ChannelTable::encode(RadioImage& image, const HardwareSettings& hardware) {
 void ChannelTable::changeBand(int band) {
     for (auto& e : entries)
         e.inUse = 1;
-    for (auto& e : entries)
+    // The frequencies are set anew: the words of the old band stand for nothing now.
+    for (auto& e : entries) {
         e.rxFrequency = e.txFrequency = bandDefaultFrequency(band);
+        e.storedRxWord.reset();
+        e.storedTxWord.reset();
+    }
 }
 
 void ChannelTable::clearCodeReferences(int code, RadioImage& image) {

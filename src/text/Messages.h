@@ -62,6 +62,27 @@ inline constexpr StringId kNoEncryptionDevice = 7151;
 inline constexpr StringId kAlertNeedsDcs = 7152;
 inline constexpr StringId kNoValueOfColumn = 7153; // %1 the text
 
+// Values of an opened file or of the radio that the radio cannot use (7200..7219).
+inline constexpr StringId kUnusableValues = 7200;
+inline constexpr StringId kRxOutsideBand = 7201;
+inline constexpr StringId kTxOutsideBand = 7202;
+inline constexpr StringId kRxDefaultNotHeld = 7203;
+inline constexpr StringId kTxDefaultNotHeld = 7204;
+inline constexpr StringId kRxNotHeldOnOpen = 7205;
+inline constexpr StringId kTxNotHeldOnOpen = 7206;
+inline constexpr StringId kDecodeToneBeyondList = 7207;
+inline constexpr StringId kEncodeToneBeyondList = 7208;
+inline constexpr StringId kPowerLevelBeyondList = 7209;
+inline constexpr StringId kBusyLockoutBeyondList = 7210;
+inline constexpr StringId kChannelTypeBeyondList = 7211;
+inline constexpr StringId kOffsetBeyondBand = 7212;
+inline constexpr StringId kMoreLinesInDetails = 7213;
+// The key-function dialog's OK, when it goes back to bank A's reset channel table.
+inline constexpr StringId kKeyFunctionResetsChannels = 7220;
+// The start after an ending without a user to ask: %1 when the changes were kept.
+inline constexpr StringId kOpenRecoveredChanges = 7230;
+inline constexpr StringId kStepRecovered = 7231; // the recovered changes as one undo step
+
 // What the channel grid's rules stored other than typed, and why an edit does nothing.
 inline constexpr StringId kFrequencyClamped = 7400; // %1 typed, %2..%3 the band, %4 stored
 inline constexpr StringId kDerivedTxClamped = 7401; // %1 RX + offset, %2..%3 the band, %4 stored
@@ -93,6 +114,7 @@ inline constexpr StringId kStepMoveChannelUp = 7444;
 inline constexpr StringId kStepMoveChannelDown = 7445;
 inline constexpr StringId kStepSwapChannels = 7446;    // %1, %2
 inline constexpr StringId kStepCopyToOtherBank = 7447; // %1, %2
+
 // Importing a channel list in CHIRP's CSV format: the file, its rows and what they become.
 inline constexpr StringId kCsvLine = 7500;       // %1 line, %2 what it says
 inline constexpr StringId kCsvLineRemedy = 7501; // %1 line, %2 what it says, %3 the remedy
@@ -132,10 +154,11 @@ std::string_view stringText(StringId id);
 // An English gloss of a message for command-line users; empty when there is none.
 std::string_view stringGloss(StringId id);
 
-// Replaces "%1".."%9" in a message with the given arguments.
+// Replaces "%1".."%9" in a message with the given arguments, in one pass (an argument that
+// holds "%2" stays as it is).
 std::string formatMessage(std::string_view text, std::span<const std::string> args);
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { Error, Warning, Question, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
@@ -146,6 +169,8 @@ struct UserMessage {
     std::vector<std::string> args;
     std::string detail;
     Icon icon = Icon::Error;
+    // Messages listed under the text, one a line (several findings shown together).
+    std::vector<UserMessage> lines = {};
 };
 
 // The message's text with its arguments filled in.

@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace mz58 {
 namespace {
 
 QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
     switch (buttons) {
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel:
@@ -44,10 +47,12 @@ Answer answerOf(int button) {
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
-    case QMessageBox::Cancel:
-        return Answer::Cancel;
-    default:
+    case QMessageBox::Ok:
         return Answer::Ok;
+    default:
+        // Cancel, and a box that ended without a button (the program is ending): nothing that
+        // a question would allow goes ahead.
+        return Answer::Cancel;
     }
 }
 
@@ -71,9 +76,27 @@ Answer MessageBoxPrompter::ask(StringId id, std::span<const std::string> args, B
     return show(messageText(id, args), {}, buttons, icon);
 }
 
+namespace {
+// Lines shown in the box itself; a longer list goes whole into the details.
+constexpr qsizetype kShownLines = 15;
+} // namespace
+
 void MessageBoxPrompter::tell(const UserMessage& message) {
-    (void)show(messageText(message.id, message.args), QString::fromStdString(message.detail),
-               Buttons::Ok, message.icon);
+    QString text = messageText(message.id, message.args);
+    QString detail = QString::fromStdString(message.detail);
+    QStringList lines;
+    for (const auto& line : message.lines)
+        lines << messageText(line.id, line.args);
+    if (!lines.isEmpty())
+        text += QStringLiteral("\n\n") + lines.mid(0, kShownLines).join(QLatin1Char('\n'));
+    if (lines.size() > kShownLines) {
+        const std::string more = std::to_string(lines.size() - kShownLines);
+        text += QLatin1Char('\n') +
+                messageText(msg::kMoreLinesInDetails, std::span<const std::string>(&more, 1));
+        detail +=
+            (detail.isEmpty() ? QString() : QStringLiteral("\n\n")) + lines.join(QLatin1Char('\n'));
+    }
+    (void)show(text, detail, Buttons::Ok, message.icon);
 }
 
 } // namespace mz58

@@ -2,7 +2,10 @@
 #include "CMZ58Doc.h"
 #include "CMainFrame.h"
 #include "CPasswordDlg.h"
+#include "ImageCodec.h"
 #include "ModalScript.h"
+#include "ProgrammingFile.h"
+#include "Recovery.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -28,6 +31,7 @@ private:
         options.arguments = arguments;
         options.imageDir = m_dir->path().toStdString();
         options.instanceName = instanceName();
+        options.recoveryDir = m_dir->filePath(QStringLiteral("recovery"));
         return std::make_unique<CMZ58App>(options);
     }
     QString instanceName() const {
@@ -141,6 +145,42 @@ private slots:
         QCOMPARE(app->document()->fileName(), std::string("<none>"));
     }
 
+    // A file with values the radio cannot use opens as it is, with one box that names them.
+    void unusableValuesAreNamedInOneBox() {
+        QByteArray bytes(520, '\0');
+        {
+            ImageState uhf;
+            ImageCodec::makeNewImage(uhf, kUhf);
+            std::copy(uhf.image.begin(), uhf.image.end(), bytes.begin());
+        }
+        for (int channel : {11, 13}) {
+            const int record = int(kFirstRecord + kChannelRecordSize * channel);
+            bytes[record + 1] = char(bytes[record + 1] | 0x80);
+            bytes[record + 6] = char(0xFE);
+            bytes[record + 7] = char(0xE4);
+        }
+        const QString path = m_dir->filePath(QStringLiteral("odd.q7m"));
+        QFile odd(path);
+        QVERIFY(odd.open(QIODevice::WriteOnly));
+        odd.write(bytes);
+        odd.close();
+        test::ModalScript script;
+        script.answer(QMessageBox::Ok);
+        auto app = makeApp({path});
+        QVERIFY(app->InitInstance());
+        QTRY_VERIFY(script.done());
+        QCOMPARE(script.texts.size(), 1);
+        QVERIFY2(script.texts[0].endsWith(QStringLiteral(
+                     ":\n\nCh 12 Receive: 1269.20000 MHz is outside 400\u2013512 MHz\n"
+                     "Ch 14 Receive: 1269.20000 MHz is outside 400\u2013512 MHz")),
+                 qPrintable(script.texts[0]));
+        QCOMPARE(app->document()->fileName(), path.toStdString());
+        QVERIFY(!app->document()->IsModified());
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(app->document()->state().image.data()), 512),
+            bytes.left(512));
+    }
+
     void simulatorSwitchLeadsComOneToTheSimulatedRadio() {
         auto app = makeApp({QStringLiteral("--simulator")});
         QVERIFY(app->InitInstance());
@@ -148,6 +188,38 @@ private slots:
         QVERIFY(QFileInfo::exists(QString::fromStdString(app->context().simulatorPort)));
         QVERIFY(app->mainFrame()->windowTitle().contains(QStringLiteral("模拟电台")));
         QVERIFY(!app->context().maintenance);
+    }
+
+    // Changes kept by an ending without a user: the next start names when they were kept; Yes
+    // opens their file with the changes applied and unsaved, No discards them.
+    void recoveredChangesAreOffered_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void recoveredChangesAreOffered() {
+        QFETCH(bool, yes);
+        const QString path = m_dir->filePath(QStringLiteral("work.q7m"));
+        ImageState state;
+        ImageCodec::makeNewImage(state, kVhf);
+        QVERIFY(WriteProgrammingFile(path.toStdString(), state.image, 0.0).ok());
+        state.channels.entries[2].scanMember ^= 1;
+        ImageCodec::encodeAll(state);
+        const QString folder = m_dir->filePath(QStringLiteral("recovery"));
+        QVERIFY(recovery::write(folder, state, path.toStdString(),
+                                QDateTime(QDate(2026, 12, 7), QTime(10, 41, 5))));
+        test::ModalScript script;
+        script.answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+        QTRY_VERIFY(script.done());
+        QCOMPARE(
+            script.texts.value(0),
+            QStringLiteral("Unsaved changes from 2026-12-07 10:41 were recovered. Open them?"));
+        QVERIFY(!recovery::newest(folder));
+        QCOMPARE(app->document()->IsModified(), yes);
+        QCOMPARE(app->document()->fileName() == path.toStdString(), yes);
+        QCOMPARE(app->document()->state().image == state.image, yes);
     }
 
     void secondInstanceExitsAndRaisesTheFirst() {

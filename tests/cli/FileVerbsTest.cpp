@@ -57,6 +57,29 @@ TEST_F(FileVerbsTest, ConvertEncodesAll) {
     EXPECT_EQ(out.substr(512), contents(file("in.q7m")).substr(512));
 }
 
+// A file with values the radio cannot use opens: the verbs that show values name each one on
+// stderr and still succeed; convert keeps the bytes.
+TEST_F(FileVerbsTest, UnusableValuesAreNamedOnStderr) {
+    ImageState state = test::freshState(kUhf);
+    const std::size_t record = kFirstRecord + kChannelRecordSize * 11;
+    state.image[record + 1] |= 0x80; // 12.5 kHz step
+    state.image[record + 6] = 0xFE;  // 1269.2 MHz
+    state.image[record + 7] = 0xE4;
+    ASSERT_TRUE(WriteProgrammingFile(file("odd.q7m"), state.image, 5.0).ok());
+    const std::string line = "mz58: Ch 12 Receive: 1269.20000 MHz is outside 400\u2013512 MHz\n";
+    for (const std::string verb : {"info", "channels", "report", "convert", "dump"}) {
+        SCOPED_TRACE(verb);
+        std::vector<std::string> args{verb, file("odd.q7m").string()};
+        if (verb == "convert")
+            args.insert(args.end(), {"-o", file("out.q7m").string()});
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err.find(line) != std::string::npos, verb != "dump") << r.err;
+    }
+    EXPECT_EQ(contents(file("out.q7m")).substr(record, 12),
+              contents(file("odd.q7m")).substr(record, 12));
+}
+
 TEST_F(FileVerbsTest, BadInputGetsAMessageAndStatusOne) {
     std::ofstream(file("short.q7m"), std::ios::binary) << std::string(519, 'x');
     std::ofstream(file("empty.q7m"), std::ios::binary);

@@ -1,3 +1,4 @@
+#include "AccessoryKeySetting.h"
 #include "AniSettings.h"
 #include "CFieldEdit.h"
 #include "CSettingsDialog.h"
@@ -5,6 +6,7 @@
 #include "DialogScript.h"
 #include "EditHistory.h"
 #include "OtherDialogs.h"
+#include "RecordingPrompter.h"
 #include "ReportOutput.h"
 #include "SettingsDialogs.h"
 #include "SignallingDialogs.h"
@@ -323,6 +325,60 @@ private slots:
         QVERIFY(runColumnDisplayDialog(nullptr, flags));
         QCOMPARE(flags[1], 0);
         QCOMPARE(flags[0], 1);
+    }
+
+    // Bank B on show and the Bank B key given up: OK first announces the reset of the channel
+    // table; Cancel there returns to the dialog with nothing written, OK resets; leaving the
+    // dialog with Cancel, or keeping the Bank B key, resets nothing and asks nothing.
+    void keyFunctionResetAskedFirst() {
+        const struct {
+            const char* name;
+            int entry;       // the key function chosen
+            bool okInDialog; // the dialog's own OK (else its Cancel)
+            bool resets;     // the question appears and OK there resets
+        } rows[] = {
+            {"other key, OK", 1, true, true},
+            {"other key, dialog cancelled", 1, false, false},
+            {"Bank B kept, OK", AccessoryKeySetting::kBankB, true, false},
+        };
+        for (const auto& r : rows) {
+            ImageState state = test::stateWithCallCodes(0);
+            AccessoryKeySetting key;
+            key.code = AccessoryKeySetting::kBankB;
+            key.encode(state.image);
+            state.channels.entries[10].channelType = 8;
+            state.channels.entries[3].scanMember = 1;
+            ImageCodec::encodeAll(state);
+            RecordingPrompter prompter;
+            DialogContext ctx;
+            ctx.prompter = &prompter;
+            ctx.currentBank = kBankB;
+            bool stayedAfterCancel = false;
+            whenOpen([&](QDialog* d) {
+                chooseWithKeys(findControl<QComboBox>(d, 2250), r.entry);
+                if (!r.okInDialog)
+                    return; // cancelled by whenOpen
+                prompter.answer = Answer::Cancel;
+                clickOk(d);
+                stayedAfterCancel = d->isVisible();
+                prompter.answer = Answer::Ok;
+                clickOk(d);
+            });
+            const auto outcome = runKeyFunctionDialog(nullptr, state, ctx);
+            QVERIFY2(outcome.accepted() == r.okInDialog, r.name);
+            QVERIFY2(prompter.calls.size() == (r.resets ? 2u : 0u), r.name);
+            for (const auto& call : prompter.calls) {
+                QCOMPARE(call.id, msg::kKeyFunctionResetsChannels);
+                QVERIFY(call.buttons == Buttons::OkCancel);
+            }
+            QVERIFY2(stayedAfterCancel == r.resets, r.name);
+            if (!r.okInDialog)
+                continue;
+            const ImageState& after = *outcome.state;
+            QCOMPARE(outcome.currentBank, r.resets ? int(kBankA) : int(kBankB));
+            QCOMPARE(after.channels.entries[10].channelType, r.resets ? 2 : 8);
+            QCOMPARE(after.channels.entries[3].scanMember, r.resets ? 0 : 1);
+        }
     }
 
     // "000" with ENC Only is refused and keeps the dialog open; then a code padded, one

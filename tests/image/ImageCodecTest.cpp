@@ -1,8 +1,11 @@
 #include "ImageCodec.h"
+#include "CellText.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -82,6 +85,143 @@ TEST(ImageCodec, RoundTripOfRandomImagesKeepsUnownedBytesAndValues) {
         ImageCodec::decodeAll(again);
         ImageCodec::encodeAll(again);
         EXPECT_EQ(again.image, secondSave);
+    }
+}
+
+// Every grid cell of the 16 channels, as `mz58 channels` prints them.
+std::vector<std::array<std::string, kColumnCount>> gridCells(const ChannelTable& table) {
+    std::vector<std::array<std::string, kColumnCount>> rows;
+    for (int i = 0; i < kChannelCount; ++i)
+        rows.push_back(rowTexts(table.entries[static_cast<std::size_t>(i)], i % kChannelsPerBank));
+    return rows;
+}
+
+// Opens `image` as File > Open does (a fresh state, then decode all).
+ImageState opened(const RadioImage& image) {
+    ImageState state;
+    ImageCodec::resetAll(state);
+    state.image = image;
+    ImageCodec::decodeAll(state);
+    return state;
+}
+
+unsigned wordAt(const RadioImage& image, int channel, std::size_t offset) {
+    const std::size_t at = kFirstRecord + kChannelRecordSize * static_cast<std::size_t>(channel);
+    return image[at + offset] * 256u + image[at + offset + 1];
+}
+
+// Open then Save never changes what the grid shows, whatever the bytes (no divider offset flag
+// to match the band here: every byte pattern is somebody's file). The divider words are
+// written back as they were read; only an inhibited channel's TX word becomes the marker
+// that tells the radio not to transmit.
+TEST(ImageCodec, OpenThenSaveKeepsEveryCellAndEveryDividerWord) {
+    int bandDefaultsKept = 0;
+    for (std::uint32_t seed = 1; seed <= 1000; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const RadioImage original = test::randomImage(seed);
+        ImageState state = opened(original);
+        const auto cellsBefore = gridCells(state.channels);
+
+        ImageCodec::encodeAll(state);
+        const ImageState reopened = opened(state.image);
+        EXPECT_EQ(gridCells(reopened.channels), cellsBefore);
+        for (int k = 0; k < kChannelCount; ++k) {
+            EXPECT_EQ(wordAt(state.image, k, 6), wordAt(original, k, 6)) << "RX word, ch " << k;
+            if (!state.channels.entries[static_cast<std::size_t>(k)].txInhibit) {
+                EXPECT_EQ(wordAt(state.image, k, 8), wordAt(original, k, 8)) << "TX word, ch " << k;
+            }
+            bandDefaultsKept += original[kFirstRecord + kChannelRecordSize * k + 6] == 0;
+        }
+
+        ImageState again = reopened;
+        ImageCodec::encodeAll(again);
+        const RadioImage secondSave = again.image;
+        ImageCodec::encodeAll(again = opened(secondSave));
+        EXPECT_EQ(again.image, secondSave) << "a saved file saves unchanged";
+    }
+    EXPECT_GT(bandDefaultsKept, 20) << "the images must hold channels without a receive word";
+}
+
+// The two files that came back from Save with other frequencies: a band default that the
+// channel's step cannot reach again.
+TEST(ImageCodec, BandDefaultOnAStepThatCannotHoldItSurvivesSave) {
+    struct Case {
+        const char* name;
+        int band;
+        int channel;
+        std::size_t byte; // record byte set to 0
+        Column column;
+        int stepBits;          // byte 1 bits 7..6 (the step selects), -1 keeps them
+        int byte44;            // -1 keeps the band's hardware byte
+        const char* shown;     // before and after Save
+        std::uint8_t wordHigh; // the word's high byte after Save
+    };
+    const Case cases[] = {
+        {"UHF ch 12, no RX word, 12.5 kHz", kUhf, 11, 6, Column::Receive, 0x80, -1, "450.00000", 0},
+        {"VHF ch 7, no TX word, pair 1 with divider offset", kVhf, 6, 8, Column::Transmit, -1, 0x78,
+         "150.00000", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageState fresh = test::freshState(c.band);
+        RadioImage image = fresh.image;
+        const std::size_t record =
+            kFirstRecord + kChannelRecordSize * static_cast<std::size_t>(c.channel);
+        image[record + c.byte] = 0;
+        if (c.stepBits >= 0)
+            image[record + 1] = static_cast<std::uint8_t>((image[record + 1] & 0x3F) | c.stepBits);
+        if (c.byte44 >= 0)
+            image[44] = static_cast<std::uint8_t>(c.byte44);
+        ImageState state = opened(image);
+        const auto& entry = state.channels.entries[static_cast<std::size_t>(c.channel)];
+        EXPECT_EQ(cellText(entry, c.channel % kChannelsPerBank, c.column), c.shown);
+
+        ImageCodec::encodeAll(state);
+        EXPECT_EQ(state.image[record + c.byte], c.wordHigh);
+        const ImageState reopened = opened(state.image);
+        EXPECT_EQ(cellText(reopened.channels.entries[static_cast<std::size_t>(c.channel)],
+                           c.channel % kChannelsPerBank, c.column),
+                  c.shown);
+    }
+}
+
+// A TX word on the inhibit marker of a channel that transmits stands for "TX = RX"; Save keeps
+// the marker rather than storing the RX frequency's own word.
+TEST(ImageCodec, MarkerWordOfATransmittingChannelSurvivesSave) {
+    RadioImage image = test::freshState(kVhf).image;
+    const std::size_t record = kFirstRecord + kChannelRecordSize * 2;
+    image[record + 8] = 0x27; // 10000 x 5 kHz = 50 MHz, the VHF marker
+    image[record + 9] = 0x10;
+    ImageState state = opened(image);
+    EXPECT_EQ(cellText(state.channels.entries[2], 2, Column::Transmit), "150.00000");
+    ImageCodec::encodeAll(state);
+    EXPECT_EQ(wordAt(state.image, 2, 8), 0x2710u);
+}
+
+// The stored word is only kept while it stands for the frequency: an edited frequency, another
+// step pair or a band change store the word of the frequency shown.
+TEST(ImageCodec, EditedFrequencyOrStepPairGetsItsOwnWord) {
+    struct Case {
+        const char* name;
+        std::function<void(ImageState&)> edit;
+        unsigned rxWord; // channel 1 after Save
+        const char* rx;
+    };
+    const Case cases[] = {
+        {"nothing edited", [](ImageState&) {}, 0x643C, "150.00000"},
+        {"RX typed", [](ImageState& s) { s.channels.entries[0].rxFrequency = 14652000; }, 0x6184,
+         "146.52000"},
+        {"pair 10/12.5 kHz", [](ImageState& s) { s.hardware.stepPair = 2; }, 0x321E, "150.00000"},
+        {"band change", [](ImageState& s) { ImageCodec::changeBand(s, kUhf); }, 0x1E9D,
+         "450.00000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageState state = opened(test::freshState(kVhf).image);
+        c.edit(state);
+        ImageCodec::encodeAll(state);
+        EXPECT_EQ(wordAt(state.image, 0, 6), c.rxWord);
+        EXPECT_EQ(cellText(opened(state.image).channels.entries[0], 0, Column::Receive), c.rx);
     }
 }
 

@@ -201,6 +201,7 @@ void editing(const QDir& out, bool& ok) {
     window.resize(880, 430);
     view->setPrompter(&prompter);
     window.show();
+    window.activateWindow(); // without a window manager nothing else makes it active
     ok &= QTest::qWaitForWindowActive(&window);
     auto* grid = view->findChild<QTableView*>();
     grid->setFocus();
