@@ -181,6 +181,22 @@ This program is free software under the GNU General Public License, version 3 or
         <source>COM &amp;%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Test cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends a few bytes on the selected port and expects the programming cable to echo them. No radio is needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable test result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing the cable on %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mz58::CDtmfDlg</name>
@@ -348,6 +364,38 @@ This program is free software under the GNU General Public License, version 3 or
     </message>
     <message>
         <source>Channels of bank %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete on a Chn cell clears the channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear channel	Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move channel &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move channel dow&amp;n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Swap with the other bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;opy to the other bank</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -571,14 +619,10 @@ This program is free software under the GNU General Public License, version 3 or
     </message>
     <message numerus="yes">
         <source>%n channel(s) imported.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n channel imported.</numerusform>
             <numerusform>%n channels imported.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>CHIRP CSV (*.csv)</source>
@@ -696,6 +740,45 @@ This program is free software under the GNU General Public License, version 3 or
         <source>Recent &amp;File</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: needs the DTMF board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not available with this option unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop one file at a time: a programming file to open it, or a CHIRP CSV channel list to import it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to &amp;several radios...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show changes &amp;before writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for a channel list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) imported from %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channels already hold what %1 holds: nothing changed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mz58::CMarketNumberDlg</name>
@@ -706,6 +789,125 @@ This program is free software under the GNU General Public License, version 3 or
     <message>
         <source>产品序列号</source>
         <translation>Serial Number</translation>
+    </message>
+</context>
+<context>
+    <name>mz58::CMultiWriteDlg</name>
+    <message>
+        <source>Write to several radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One line a radio is appended to this CSV file: time, radio, serial number, result, backup, file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of radios:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the first radio and press Start. Each further radio is taken when it is switched on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping after the current step...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written, serial %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (serial %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios written, %3 failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the radios after it were not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port failed: the remaining radios were not written. Check the cable and the COM port settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -947,6 +1149,91 @@ This program is free software under the GNU General Public License, version 3 or
     </message>
 </context>
 <context>
+    <name>mz58::CWritePreviewDlg</name>
+    <message>
+        <source>Write to radio: what will change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %1 will change the radio (serial number %2) in %n place(s):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio (serial number %1) holds what a write of %2 would send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The radio (serial number %1) differs from %2 in %n place(s):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the radio now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Do not show again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write at once from now on; Radio &gt; Show changes before writing brings this window back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mz58::ChannelGrid</name>
     <message>
         <source>Page Code</source>
@@ -1167,6 +1454,238 @@ This program is free software under the GNU General Public License, version 3 or
         <source>channel not in use</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Space or double click: switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space or double click: choose from a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space or double click: next value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a frequency in MHz, or Enter or double click to edit it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel number in the bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space: in use or not; Delete: clear the channel; paste a copied Chn cell: copy that channel here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide or narrow channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive frequency (MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit frequency (MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a frequency in MHz, Enter to edit it; Space: transmit inhibited or not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub-audio tone type (CTCSS, DCS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode tone (receive)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space or double click: choose from a list; F3: invert a DCS code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode tone (transmit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive power save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit power save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High or low power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low power level (3, 2, 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QGS group scan member (QM-Trunk unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit time-out timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Squelch level (0..12)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ANI (DTMF caller id)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption (needs the encryption device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy channel lockout (BC, BT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call code (paging, 2-tone or signalling)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out-of-range alert (DCS channels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mz58::ChirpImportDialog</name>
+    <message>
+        <source>Import CHIRP CSV: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channels the Location column names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1 and on, in the list&apos;s order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import into:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rows (Space checks or unchecks the selected rows):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remarks on the current row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: goes in as shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows fit: they replace channels %3 to %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the %1 rows goes into a channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) the radio cannot hold.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) find no channel left.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a CHIRP channel list: nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mz58::ChirpImportModel</name>
+    <message>
+        <source>left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no channel left: the rows fill the channels up to 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mz58::HelpWindow</name>
@@ -1206,6 +1725,29 @@ This program is free software under the GNU General Public License, version 3 or
     <name>mz58::QtFileChooser</name>
     <message>
         <source>MZ58 Files(*.q7m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mz58::RadioTransfers</name>
+    <message>
+        <source>Step 1 of 2: reading the radio to show what the write will change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 2 of 2: writing. If the radio asks for it, switch it off and on again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio already holds everything this write would send. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio already holds everything this write sends: writing it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio to compare it with %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1952,6 +2494,430 @@ File Name = %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no value of this column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some values cannot be used by the radio. They are shown as stored and nothing was changed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Receive: %2 MHz is outside %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Transmit: %2 MHz is outside %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Receive: no frequency is stored; the band default %2 MHz that is shown cannot be held on the %3 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Transmit: no frequency is stored; the band default %2 MHz that is shown cannot be held on the %3 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Receive: %2 MHz cannot be held on the %3 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Transmit: %2 MHz cannot be held on the %3 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Decode tone: %2 number %3 is not in the list of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Encode tone: %2 number %3 is not in the list of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Power level: stored value %2 is not in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Busy lockout: stored value %2 is not in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 Channel type: stored value %2 is not in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local offset: %1 MHz moves every transmit frequency outside %2 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This resets the channel types and scan membership of all 16 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes from %1 were recovered. Open them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recovered changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the next radio and switch it on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not the radio whose changes were shown. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cable OK: echo on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no echo: is the cable plugged in? is the radio off?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied: join the dialout group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>garbled echo: the cable returned other bytes than were sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such port: plug in the cable or choose its port in the COM port settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no echo from the cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no answer from the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s data arrived damaged (checksum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the radio did not accept the data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the line went away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s block has the wrong length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the radio&apos;s hardware (band, reference, IF) differs from the file&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: another radio is on the cable than the one whose changes were shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: an echo from the cable was lost or garbled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the dialout group or install the udev rule, then log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plug in the programming cable, or choose its port in the COM port settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that the programming cable is plugged in at both ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch the radio off, then on, within 10 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the cable at the radio and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the radio first and edit that file, or open a file made for this radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside %2–%3 MHz: stored %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit %1 (Receive + local offset) is outside %2–%3 MHz: stored %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive stored as %1 MHz: nearest %2 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit stored as %1 MHz: nearest %2 kHz step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 is not in use: Space on its Chn cell puts it in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first channel always stays in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QGS group scan needs the QM-Trunk option unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F3 inverts a DCS code: in Dec or Enc of a DCS channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 is not in use: type a Receive frequency or press Space on its Chn cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard holds no text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the block does not fit: %1 rows from Ch %3 run past the end of bank %2; nothing was pasted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the block does not fit: %1 cells from %2 run past the last column; nothing was pasted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a channel cannot be copied onto itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no channel of this bank (1..8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 is the first channel of its bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 is the last channel of its bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 shows the next bank only when the accessory key is the bank key (Settings &gt; Key function)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch A1 must stay in use: this would put a channel not in use there (Ch %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1 is in use and falls off the end of its bank. Insert a channel anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch %1: nothing to change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block paste at Ch %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear Ch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>insert a channel at Ch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete Ch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move Ch %1 up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move Ch %1 down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>swap Ch %1 with Ch %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (row skipped)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no CSV header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: not a CHIRP CSV header; missing column(s) %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no channel row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 is not a channel of the radio (1..16)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 appears on an earlier line too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mode %1 cannot be held: the radio has FM and NFM only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a number of MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the offset %1 is not a number of MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the duplex %1 is not one of +, -, split, off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the CTCSS tone %1 Hz is not in the radio&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the DCS code %1 is not in the radio&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the DCS polarity %1 is not NN, NR, RN or RR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tone mode %1 is not one of Tone, TSQL, DTCS, Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cross mode %1 is not one the radio knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cross mode %1 mixes CTCSS and DCS; a channel holds one tone type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX %1 MHz is outside the %2 band (%3..%4 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX %1 MHz is outside the %2 band (%3..%4 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX %1 MHz is not on the channel steps: taken as %2 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX %1 MHz is not on the channel steps: taken as %2 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power %1 taken as Low: below 2 W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power %1 taken as High: 2 W or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power %1 is not High, Low or watts: taken as High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1 did not fit: %2 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 did not fit: %2 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step pair %1 would hold it (channel spacing, a radio-wide hardware setting, shown but not changed under Settings &gt; Hardware): %2 more rows would then fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the step pair %1 would hold it exactly (channel spacing, a radio-wide hardware setting, shown but not changed under Settings &gt; Hardware): %2 more rows would then be held exactly</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
