@@ -192,10 +192,11 @@ void dialogs(const QDir& out, bool& ok) {
 
 // The in-cell editor open on a Receive cell, and the DCS list.
 void editing(const QDir& out, bool& ok) {
-    QMainWindow window;
     MessageBoxPrompter prompter;
     QtFileChooser chooser;
+    // The document outlives the window, which commits the open editor when it closes.
     CMZ58Doc doc(prompter, chooser, QDir::tempPath().toStdString());
+    QMainWindow window;
     auto* view = new CMZ58View(doc, &window);
     window.setCentralWidget(view);
     window.resize(880, 430);
