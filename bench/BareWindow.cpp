@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of start-up: a bare Qt main window with a 16 x 21 table, as a process of its own.
 #include <QApplication>
 #include <QMainWindow>

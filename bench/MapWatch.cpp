@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of whole processes on an X display: starts each of two programs in turn, measures the
 // time from fork to the first top-level window the X server maps, ends the program, and prints
 // both medians and their ratio.

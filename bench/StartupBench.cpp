@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window application to a shown main window, against a bare Qt main window
 // with a 16 x 21 table, measured alternately in the same process. Prints both medians and
 // their ratio. Run offscreen or under xvfb-run.

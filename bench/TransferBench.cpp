@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures read and write against mz58-radiosim at real pace next to their wire-time limit
 // (also behind USB adapters that deliver received bytes every 1, 4 or 16 ms), a write into
 // several radios on one cable, and the CPU the program uses while it waits for a silent radio.

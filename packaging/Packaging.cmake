@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package (cpack -G DEB): the three programs, their manual pages,
 # the desktop entry with icon, MIME type and AppStream metainfo, and the udev rule for the USB
 # serial adapters of programming cables. tools/package.sh builds and checks the package.

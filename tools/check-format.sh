@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the tree drifts from .clang-format; `clang-format -i FILE` mends it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

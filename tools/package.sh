@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it: tools/package.sh [--install-check]
 #   build-package/mz58win_*.deb   built by cpack -G DEB from a Release build without tests
 #   desktop-file-validate, appstreamcli validate and lintian must pass (lintian: no error)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, builds and runs every test headless: once normally, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table of the main window and the menus, toolbar and shortcuts built from it.
 #include "CMainFrame.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialogs, the configuration dialogs and the channel plan import and export, as
 // the main window runs them: the dialogs collect, the window applies what they hand back.
 #include "CMainFrame.h"

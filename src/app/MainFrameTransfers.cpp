@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read from radio, Write to radio and the dealer's bench: the transfer windows work on a copy
 // of the document's state; the document takes the result only after they (and their workers)
 // have ended.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming cable's port: the cable test and the list of serial devices.
 #include "Verbs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel view's work on whole channels and blocks of cells: the channel operations of the
 // Edit menu and the context menu, the block paste, and the columns' widths.
 #include "CMZ58View.h"

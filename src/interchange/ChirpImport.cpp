@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import plan of a CHIRP CSV: where each row goes and what it becomes, the step pair that
 // would hold the rows the current one cannot, and the command line's import built on it.
 #include "ChirpCsv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What one row of a CHIRP CSV does to a channel: the rules behind the import plan.

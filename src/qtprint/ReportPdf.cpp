@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportPdf.h"
 
 #include "ReportRenderer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window application as a screen reader meets it, through Qt's accessibility interfaces:
 // every control that Tab reaches has a name, the channel table says which bank it shows, its
 // cells speak their column and channel with the value, and the tips are descriptions.

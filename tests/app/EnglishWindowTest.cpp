@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window application in English, walked as a user meets it: no Chinese may be left in any
 // menu, toolbar, status line, dialog, help page or core message; and the translation file has
 // a finished translation for every Chinese source text, so texts that arrive later are caught.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window application as separate processes: one window per display, a file handed to the
 // running window, and an ending by SIGTERM that keeps unsaved changes.
 

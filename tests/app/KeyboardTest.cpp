@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window application without a mouse: every menu entry has a mnemonic of its own in both
 // languages, F10 opens the menu bar, Ctrl+Q ends the program, every dialog opens on its first
 // field with Tab in layout order and the buttons last, and windows open over their parent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppContext.h"
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChirpImportDialog.h"
 #include "CellText.h"
 #include "DialogScript.h"

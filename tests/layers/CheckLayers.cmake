@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Fails when a room includes a header of a room above it, or a core room includes Qt.
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake

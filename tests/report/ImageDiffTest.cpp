@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageDiff.h"
 #include "ChirpCsv.h"
 #include "FunctionSettings.h"

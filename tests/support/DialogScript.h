@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Drives a settings or signalling dialog the way a user would, once it is open and modal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CAccessGaugeDlg.h"
 #include "LinkMessages.h"
 #include "ProtocolFixtures.h"

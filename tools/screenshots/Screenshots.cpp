@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio, the
 // print preview, the in-cell editor and the DCS list, the help and about windows, and every
