@@ -151,7 +151,8 @@ std::string reportChannelLine(const ChannelEntry& c, int positionInBank) {
                    padRight(cell(Column::BusyLockout), 2).c_str(), c.squelchLevel,
                    flagText(c.aniEnabled).data());
     line += format("%s ", flagText(c.encryption).data());
-    line += " " + cell(Column::CallCode);
+    line += ' ';
+    line += cell(Column::CallCode);
     return line;
 }
 
