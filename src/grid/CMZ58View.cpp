@@ -174,6 +174,8 @@ CMZ58View::~CMZ58View() = default;
 
 // Accessibility and a change of language
 void CMZ58View::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
+        m_fittingWidths.fill(0); // captions and fonts decide them
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);

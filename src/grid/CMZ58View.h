@@ -86,6 +86,7 @@ public:
     void setUserColumnWidths(const ColumnWidths& widths);
     // The width that fits a column's captions and its widest value in the current font.
     int fittingColumnWidth(Column column) const;
+    int measureColumnWidth(Column column) const;
 
 public slots:
     // Edit > Copy and Edit > Paste: the grid's cells, or the in-cell editor's text when it has
@@ -165,6 +166,8 @@ private:
     GroupHeaderView* m_header = nullptr;
     ChannelTableView* m_grid = nullptr;
     ColumnWidths m_userWidths{};
+    // The fitted widths as last measured (0: not yet), kept until the language or font changes.
+    mutable ColumnWidths m_fittingWidths{};
     bool m_applyingWidths = false;
 
     // The in-cell frequency editor, and the channel and column it was opened on.

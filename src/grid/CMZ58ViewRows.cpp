@@ -202,6 +202,13 @@ void CMZ58View::setUserColumnWidths(const ColumnWidths& widths) {
 // Wide enough for the column's caption, its group's caption shared with its neighbours and its
 // widest value, in the font on screen (so in any language).
 int CMZ58View::fittingColumnWidth(Column column) const {
+    int& fitted = m_fittingWidths[static_cast<std::size_t>(column)];
+    if (fitted == 0)
+        fitted = measureColumnWidth(column);
+    return fitted;
+}
+
+int CMZ58View::measureColumnWidth(Column column) const {
     const QFontMetrics cells = m_grid->fontMetrics();
     const QFontMetrics captions = m_header->fontMetrics();
     const int section = static_cast<int>(column);
