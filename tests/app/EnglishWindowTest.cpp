@@ -13,6 +13,7 @@
 #include "MessageBoxPrompter.h"
 #include "ModalScript.h"
 #include "QtFileChooser.h"
+#include "ShownFrame.h"
 #include "SimulatorProcess.h"
 #include "WindowWalk.h"
 
@@ -68,13 +69,7 @@ private slots:
         m_context.configPath = m_dir.filePath(QStringLiteral("MZ58Win.ini"));
         m_context.simulated = true;
         m_context.simulatorPort = m_radio.portPath().toStdString();
-        m_doc = std::make_unique<CMZ58Doc>(m_prompter, m_chooser, m_dir.path().toStdString());
-        m_doc->OnNewDocument();
-        m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
-        m_prompter.setParent(m_frame.get());
-        m_frame->show();
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QVERIFY(test::showNewFrame(m_prompter, m_chooser, m_context, m_dir.path(), m_doc, m_frame));
     }
 
     void cleanupTestCase() {

@@ -15,6 +15,7 @@
 #include "ProgrammingFile.h"
 #include "QtFileChooser.h"
 #include "ShellRules.h"
+#include "ShownFrame.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,14 +47,8 @@ private:
         m_dir = std::make_unique<QTemporaryDir>();
         m_context = AppContext{};
         m_context.configPath = m_dir->filePath(QStringLiteral("MZ58Win.ini"));
-        m_doc = std::make_unique<CMZ58Doc>(m_prompter, m_chooser, m_dir->path().toStdString());
-        m_doc->OnNewDocument();
-        m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
-        m_prompter.setParent(m_frame.get());
-        m_chooser.setParent(m_frame.get());
-        m_frame->show();
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QVERIFY(
+            test::showNewFrame(m_prompter, m_chooser, m_context, m_dir->path(), m_doc, m_frame));
     }
     QString writeBytes(const QString& name, int size) {
         QFile file(m_dir->filePath(name));

@@ -8,6 +8,7 @@
 #include "MessageBoxPrompter.h"
 #include "ModalScript.h"
 #include "QtFileChooser.h"
+#include "ShownFrame.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -34,13 +35,8 @@ class UndoKeysTest : public QObject {
         m_dir = std::make_unique<QTemporaryDir>();
         m_context = AppContext{};
         m_context.configPath = m_dir->filePath(QStringLiteral("MZ58Win.ini"));
-        m_doc = std::make_unique<CMZ58Doc>(m_prompter, m_chooser, m_dir->path().toStdString());
-        m_doc->OnNewDocument();
-        m_frame = std::make_unique<CMainFrame>(*m_doc, m_context);
-        m_prompter.setParent(m_frame.get());
-        m_frame->show();
-        m_frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QVERIFY(
+            test::showNewFrame(m_prompter, m_chooser, m_context, m_dir->path(), m_doc, m_frame));
         grid()->setFocus();
     }
     QTableView* grid() const { return m_frame->view()->findChild<QTableView*>(); }
