@@ -5,11 +5,13 @@
 #include "CMZ58View.h"
 #include "ChannelGridLayout.h"
 #include "ShellRules.h"
+#include "ToolbarPixels.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -180,35 +182,35 @@ constexpr std::array<int, 13> kToolbar{cmd::kFileNew,
                                        cmd::kToolbarDownload,
                                        cmd::kAppAbout};
 
-// The toolbar's pictures side by side in one strip, 16 px each (and a strip of double size for
-// screens of double density): one small image to decode for the whole toolbar.
+// The toolbar's pictures in the order of the strip, 16 px each (and a strip of double size for
+// screens of double density); then the pictures of reading and of writing the radio.
 constexpr std::array<int, 9> kIconStrip{cmd::kFileNew,       cmd::kFileOpen,        cmd::kFileSave,
                                         cmd::kEditCopy,      cmd::kEditPaste,       cmd::kFilePrint,
                                         cmd::kToolbarUpload, cmd::kToolbarDownload, cmd::kAppAbout};
+constexpr int kReadPicture = static_cast<int>(kIconStrip.size());
+constexpr int kWritePicture = kReadPicture + 1;
 
-QHash<int, QIcon> toolbarIcons() {
+// The strip draws reading and writing as the glyphs 读 and 写, which only a Chinese reader
+// takes in at a glance; in any other language these two buttons show pictures instead.
+QHash<int, QIcon> toolbarIcons(bool chineseGlyphs) {
     const bool dense = qApp->devicePixelRatio() > 1.0;
-    const QPixmap strip(dense ? QStringLiteral(":/icons/toolbar@2x.png")
-                              : QStringLiteral(":/icons/toolbar.png"));
+    const PixelStrip& pixels = kToolbarPixels[dense ? 1 : 0];
+    const QImage strip(reinterpret_cast<const uchar*>(pixels.argb), pixels.width, pixels.height,
+                       pixels.width * static_cast<int>(sizeof(std::uint32_t)),
+                       QImage::Format_ARGB32_Premultiplied);
     const int size = strip.height();
     QHash<int, QIcon> icons;
     for (std::size_t i = 0; i < kIconStrip.size(); ++i) {
-        QPixmap icon = strip.copy(static_cast<int>(i) * size, 0, size, size);
+        int place = static_cast<int>(i);
+        if (!chineseGlyphs && kIconStrip[i] == cmd::kToolbarUpload)
+            place = kReadPicture;
+        if (!chineseGlyphs && kIconStrip[i] == cmd::kToolbarDownload)
+            place = kWritePicture;
+        QPixmap icon = QPixmap::fromImage(strip.copy(place * size, 0, size, size));
         icon.setDevicePixelRatio(dense ? 2.0 : 1.0);
         icons.insert(kIconStrip[i], QIcon(icon));
     }
     return icons;
-}
-
-// The strip draws reading and writing as the glyphs 读 and 写, which only a Chinese reader
-// takes in at a glance; in any other language these two buttons show pictures (the desktop
-// theme's, else our own).
-QIcon transferIcon(int id) {
-    const bool read = id == cmd::kToolbarUpload;
-    const QIcon fallback(read ? QStringLiteral(":/icons/read-from-radio.png")
-                              : QStringLiteral(":/icons/write-to-radio.png"));
-    return QIcon::fromTheme(
-        read ? QStringLiteral("document-import") : QStringLiteral("document-export"), fallback);
 }
 
 } // namespace
@@ -294,14 +296,9 @@ void CMainFrame::retranslateActions() {
         action->setStatusTip(action->text().section(u'\t', 0, 0).remove(u'&'));
         action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->statusTip());
     }
-    const QHash<int, QIcon> icons = toolbarIcons();
-    const bool chineseGlyphs = tr("读取") == QStringLiteral("读取");
-    for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon) {
-        const bool transfer =
-            icon.key() == cmd::kToolbarUpload || icon.key() == cmd::kToolbarDownload;
-        m_actions.value(icon.key())
-            ->setIcon(transfer && !chineseGlyphs ? transferIcon(icon.key()) : icon.value());
-    }
+    const QHash<int, QIcon> icons = toolbarIcons(tr("读取") == QStringLiteral("读取"));
+    for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon)
+        m_actions.value(icon.key())->setIcon(icon.value());
     for (auto menu = m_menus.cbegin(); menu != m_menus.cend(); ++menu)
         menu.value()->setTitle(tr(menuTitle(menu.key())));
     if (m_recentMenu)
