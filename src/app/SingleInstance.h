@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QProcessEnvironment>
 #include <QString>
 
+class QSocketNotifier;
+
 namespace mz58 {
 
-// Keeps one running instance per user and display: the first start listens on a local socket
+// Keeps one running instance per user and display: the first start listens on a Unix socket
 // of its own name; a later start on the same display finds the name taken, hands its file (if
 // any) to the first, asks it to come to the front and ends.
 class SingleInstance : public QObject {
@@ -25,6 +28,9 @@ public:
     // could not be reached.
     [[nodiscard]] bool handOver(const QString& file = {});
 
+    // True when an instance listens on `name` (it gets an empty connection and drops it).
+    static bool isClaimed(const QString& name);
+
     // The name for `program` (the executable's base name), this user and the display the
     // environment names: the Wayland display, else the X display (its screen number dropped),
     // else the login session, so that a start on another display gets its own window.
@@ -39,11 +45,16 @@ signals:
     void fileHandedOver(const QString& path);
 
 private:
-    void onNewConnection();
+    void acceptConnections();
+    void readFrom(QSocketNotifier* notifier);
+    void closePeer(QSocketNotifier* notifier);
     void onMessage(const QByteArray& message);
 
     QString m_name;
-    QLocalServer* m_server = nullptr;
+    // The listening socket (-1 until claimed) and what each connected later start has sent.
+    int m_listener = -1;
+    QSocketNotifier* m_listening = nullptr;
+    QHash<QSocketNotifier*, QByteArray> m_received;
 };
 
 } // namespace mz58

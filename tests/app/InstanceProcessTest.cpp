@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QLocalSocket>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -95,12 +94,6 @@ private:
         process.start(program, arguments);
         QVERIFY(process.waitForStarted());
     }
-    static bool listening(const QString& name) {
-        QLocalSocket probe;
-        probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-        probe.connectToServer(name);
-        return probe.waitForConnected(100);
-    }
     QString nameOn(const QString& program, const QString& display) const {
         return SingleInstance::nameFor(program, environmentFor(display));
     }
@@ -134,10 +127,12 @@ private slots:
         QProcess first, other, second;
         start(first, program, {}, QStringLiteral(":71"), QStringLiteral("first"));
         QTRY_VERIFY_WITH_TIMEOUT(
-            listening(nameOn(QStringLiteral("mz58win"), QStringLiteral(":71"))), 20000);
+            SingleInstance::isClaimed(nameOn(QStringLiteral("mz58win"), QStringLiteral(":71"))),
+            20000);
         start(other, program, {}, QStringLiteral(":72"), QStringLiteral("other"));
         QTRY_VERIFY_WITH_TIMEOUT(
-            listening(nameOn(QStringLiteral("mz58win"), QStringLiteral(":72"))), 20000);
+            SingleInstance::isClaimed(nameOn(QStringLiteral("mz58win"), QStringLiteral(":72"))),
+            20000);
         QCOMPARE(other.state(), QProcess::Running);
 
         const QString path = writeFile(QStringLiteral("second"), QStringLiteral("handed.q7m"));

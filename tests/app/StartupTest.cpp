@@ -233,13 +233,56 @@ private slots:
         QTRY_COMPARE(raised.count(), 1);
     }
 
+    // What a later start (or any other program) sends, in pieces as the system may deliver it.
+    void messagesCountOnlyWhenWholeAndOurs_data() {
+        QTest::addColumn<QByteArrayList>("pieces");
+        QTest::addColumn<int>("activations");
+        QTest::addColumn<QString>("file");
+        const QByteArray path = QByteArrayLiteral("/tmp/a b\n.q7m").toBase64();
+        QTest::newRow("whole") << QByteArrayList{"activate\n"} << 1 << QString();
+        QTest::newRow("in pieces") << QByteArrayList{"acti", "vate\n"} << 1 << QString();
+        QTest::newRow("a file") << QByteArrayList{"open " + path.left(3), path.mid(3) + "\n"} << 1
+                                << QStringLiteral("/tmp/a b\n.q7m");
+        QTest::newRow("not ours") << QByteArrayList{"hello\n"} << 0 << QString();
+        QTest::newRow("line never ends") << QByteArrayList{"activate"} << 0 << QString();
+    }
+    void messagesCountOnlyWhenWholeAndOurs() {
+        QFETCH(QByteArrayList, pieces);
+        QFETCH(int, activations);
+        QFETCH(QString, file);
+        SingleInstance first(instanceName());
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::activationRequested);
+        QSignalSpy opened(&first, &SingleInstance::fileHandedOver);
+        QProcess sender;
+        sender.start(QStringLiteral("socat"),
+                     {QStringLiteral("-u"), QStringLiteral("-"),
+                      QStringLiteral("ABSTRACT-CONNECT:") + instanceName()});
+        QVERIFY(sender.waitForStarted());
+        for (const QByteArray& piece : pieces) {
+            sender.write(piece);
+            QTRY_COMPARE(sender.bytesToWrite(), 0);
+            QTest::qWait(30);
+        }
+        sender.closeWriteChannel();
+        QTRY_COMPARE(sender.state(), QProcess::NotRunning);
+        QTest::qWait(50);
+        QCOMPARE(raised.count(), activations);
+        QCOMPARE(opened.count(), file.isEmpty() ? 0 : 1);
+        if (!file.isEmpty())
+            QCOMPARE(opened.value(0).value(0).toString(), file);
+        // Nothing of that keeps the instance from hearing the next start.
+        QVERIFY(SingleInstance(instanceName()).handOver());
+        QTRY_COMPARE(raised.count(), activations + 1);
+    }
+
     void killedInstanceNeverBlocksAStart() {
         // Another process holds the instance's name, as a first instance does, and is killed.
         QProcess holder;
         holder.start(QStringLiteral("socat"),
                      {QStringLiteral("ABSTRACT-LISTEN:") + instanceName(), QStringLiteral("-")});
         QVERIFY(holder.waitForStarted());
-        QTRY_VERIFY(!SingleInstance(instanceName()).claim());
+        QTRY_VERIFY(SingleInstance::isClaimed(instanceName()));
         holder.kill();
         QVERIFY(holder.waitForFinished());
         auto app = makeApp();
