@@ -73,8 +73,7 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_header->setSectionResizeMode(QHeaderView::Interactive);
     m_header->setMinimumSectionSize(m_grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     m_grid->setHorizontalHeader(m_header);
-    m_grid->fixedColumnView()->setHorizontalHeader(
-        new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid->fixedColumnView()));
+    connect(m_grid, &ChannelTableView::fixedColumnCreated, this, &CMZ58View::setUpFixedColumn);
     m_grid->setItemDelegate(new ChannelRowDelegate(m_grid));
     m_grid->setModel(m_model);
     m_grid->verticalHeader()->hide();
@@ -98,15 +97,8 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_grid->setTabKeyNavigation(false);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
-    m_grid->fixedColumnView()->viewport()->installEventFilter(this);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &CMZ58View::showEditMenu);
-    m_grid->fixedColumnView()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid->fixedColumnView(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& position) {
-                showEditMenu(m_grid->viewport()->mapFromGlobal(
-                    m_grid->fixedColumnView()->viewport()->mapToGlobal(position)));
-            });
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &CMZ58View::commitEditor);
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMZ58View::commitEditor);
@@ -171,6 +163,18 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 }
 
 CMZ58View::~CMZ58View() = default;
+
+// The fixed "Chn" column shows the grid's two-row header and answers clicks as the grid does.
+void CMZ58View::setUpFixedColumn(QTableView* fixed) {
+    fixed->setHorizontalHeader(new GroupHeaderView(ChannelGridModel::GroupCaptionRole, fixed));
+    fixed->viewport()->installEventFilter(this);
+    fixed->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(fixed, &QWidget::customContextMenuRequested, this,
+            [this, fixed](const QPoint& position) {
+                showEditMenu(
+                    m_grid->viewport()->mapFromGlobal(fixed->viewport()->mapToGlobal(position)));
+            });
+}
 
 // Accessibility and a change of language
 void CMZ58View::changeEvent(QEvent* event) {
@@ -440,7 +444,8 @@ bool CMZ58View::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress && gridKeyPress(*static_cast<QKeyEvent*>(event)))
             return true;
     }
-    if ((watched == m_grid->viewport() || watched == m_grid->fixedColumnView()->viewport()) &&
+    const QTableView* fixed = m_grid->fixedColumnView();
+    if ((watched == m_grid->viewport() || (fixed && watched == fixed->viewport())) &&
         event->type() == QEvent::MouseButtonDblClick)
         return gridMouseDoubleClick(*static_cast<QMouseEvent*>(event),
                                     static_cast<QWidget*>(watched));

@@ -18,6 +18,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QTableView;
 class QMenu;
 class QAction;
 
@@ -111,6 +112,7 @@ private:
     bool gridKeyPress(QKeyEvent& event);
     bool gridMouseDoubleClick(QMouseEvent& event, QWidget* viewport);
     void showEditMenu(const QPoint& position);
+    void setUpFixedColumn(QTableView* fixed);
     void cycleCurrentCell();
     void invertCurrentDcs();
     void openEditor(const QString& text, bool selectAll);

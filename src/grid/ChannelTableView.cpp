@@ -7,6 +7,17 @@
 namespace mz58 {
 
 ChannelTableView::ChannelTableView(QWidget* parent) : QTableView(parent) {
+    connect(horizontalScrollBar(), &QAbstractSlider::valueChanged, this, [this](int value) {
+        if (value > 0 && !m_fixed)
+            createFixedColumn();
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section == 0)
+            updateFixedColumn();
+    });
+}
+
+void ChannelTableView::createFixedColumn() {
     m_fixed = new QTableView(this);
     m_fixed->setFocusPolicy(Qt::NoFocus);
     m_fixed->verticalHeader()->hide();
@@ -20,24 +31,28 @@ ChannelTableView::ChannelTableView(QWidget* parent) : QTableView(parent) {
     connect(m_fixed, &QAbstractItemView::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_fixed->verticalScrollBar(),
             &QAbstractSlider::setValue);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
-        if (section == 0)
-            updateFixedColumn();
-    });
+    emit fixedColumnCreated(m_fixed);
+    if (model())
+        showModelInFixedColumn();
 }
 
-void ChannelTableView::setModel(QAbstractItemModel* model) {
-    QTableView::setModel(model);
-    m_fixed->setModel(model);
+void ChannelTableView::showModelInFixedColumn() {
+    m_fixed->setModel(model());
     m_fixed->setSelectionModel(selectionModel());
     m_fixed->setSelectionMode(selectionMode());
     m_fixed->setItemDelegate(itemDelegate());
     updateFixedColumn();
 }
 
+void ChannelTableView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    if (m_fixed)
+        showModelInFixedColumn();
+}
+
 void ChannelTableView::updateFixedColumn() {
     QAbstractItemModel* model = this->model();
-    if (!model || !m_fixed->model())
+    if (!model || !m_fixed || !m_fixed->model())
         return;
     for (int c = 1; c < model->columnCount(); ++c)
         m_fixed->setColumnHidden(c, true);
