@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -40,6 +42,11 @@ struct DelegateProbe : ChannelRowDelegate {
         QStyleOptionViewItem option;
         initStyleOption(&option, index);
         return option.palette.color(QPalette::Text);
+    }
+    // The cell as the style draws it, without the delegate's laid-out texts.
+    void styleDraws(QPainter* painter, const QStyleOptionViewItem& option,
+                    const QModelIndex& index) const {
+        QStyledItemDelegate::paint(painter, option, index);
     }
 };
 
@@ -214,6 +221,51 @@ private slots:
                  QPalette().color(QPalette::Disabled, QPalette::Text));
         QVERIFY(delegate.textColour(model.index(2, 0)) != delegate.textColour(model.index(3, 0)));
         QCOMPARE(model.index(3, col(Column::Width)).data().toString(), "W");
+    }
+
+    // The delegate draws a cell from its laid-out text exactly as the style would draw it.
+    void cellsLookAsTheStyleDrawsThem_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<Column>("column");
+        QTest::newRow("plain") << 80 << true << false << Column::Receive;
+        QTest::newRow("current and selected") << 80 << true << true << Column::Receive;
+        QTest::newRow("channel not in use") << 80 << false << false << Column::Transmit;
+        QTest::newRow("too narrow: elided") << 40 << true << true << Column::Receive;
+        QTest::newRow("one letter") << 30 << false << true << Column::Width;
+    }
+    void cellsLookAsTheStyleDrawsThem() {
+        QFETCH(int, width);
+        QFETCH(bool, inUse);
+        QFETCH(bool, current);
+        QFETCH(Column, column);
+        state.channels.entries[0].inUse = inUse ? 1 : 0;
+        ChannelGridModel model(state);
+        QTableView view;
+        view.setModel(&model);
+        DelegateProbe delegate;
+        QStyleOptionViewItem option;
+        option.initFrom(view.viewport());
+        option.widget = &view;
+        option.font = view.font();
+        option.rect = QRect(3, 2, width, view.fontMetrics().height() + 12);
+        option.state |= QStyle::State_Enabled | QStyle::State_Active;
+        if (current)
+            option.state |= QStyle::State_Selected | QStyle::State_HasFocus;
+        const QModelIndex index = model.index(0, col(column));
+        auto draw = [&](bool fast) {
+            QImage image(width + 6, option.rect.height() + 4, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (fast)
+                delegate.paint(&painter, option, index);
+            else
+                delegate.styleDraws(&painter, option, index);
+            return image;
+        };
+        (void)draw(true); // the first paint lays the text out; the second draws it from there
+        QCOMPARE(draw(true), draw(false));
     }
 
     void toggledGroupHidesAndRestoresItsColumns() {
