@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-tools-dev-tools libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev clang-format
     xvfb xauth fonts-noto-cjk

@@ -4,6 +4,7 @@
 #include "CableTest.h"
 #include "ControlId.h"
 #include "HelpRequest.h"
+#include "SerialPortList.h"
 #include "UiText.h"
 
 #include <QButtonGroup>
@@ -18,7 +19,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
 namespace mz58 {
@@ -40,7 +40,7 @@ CComPortDlg::CComPortDlg(int comPort, const ComPortMap& ports, QWidget* parent,
     setControlId(group, 3600);
     auto* rows = new QGridLayout(group);
     m_buttons = new QButtonGroup(this);
-    const auto detected = QSerialPortInfo::availablePorts();
+    const std::vector<SerialPortInfo> detected = findSerialPorts();
     for (int i = 0; i < kComPortCount; ++i) {
         auto* button = new QRadioButton(tr("COM &%1").arg(i + 1), group);
         setControlId(button, kFirstPortButton + i);
@@ -48,13 +48,11 @@ CComPortDlg::CComPortDlg(int comPort, const ComPortMap& ports, QWidget* parent,
         auto* device = new QComboBox(group);
         device->setEditable(true);
         device->setMinimumContentsLength(28);
-        for (const auto& info : detected) {
-            const QString desc =
-                info.description().isEmpty() ? info.manufacturer() : info.description();
-            device->addItem(desc.isEmpty()
-                                ? info.systemLocation()
-                                : QStringLiteral("%1 (%2)").arg(info.systemLocation(), desc),
-                            info.systemLocation());
+        for (const SerialPortInfo& info : detected) {
+            const QString path = QString::fromStdString(info.path);
+            const QString desc = QString::fromStdString(info.description);
+            device->addItem(desc.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, desc),
+                            path);
         }
         const QString current = QString::fromStdString(ports.devices[static_cast<std::size_t>(i)]);
         const int known = device->findData(current);
