@@ -10,6 +10,7 @@ ChannelTableView::ChannelTableView(QWidget* parent) : QTableView(parent) {
     connect(horizontalScrollBar(), &QAbstractSlider::valueChanged, this, [this](int value) {
         if (value > 0 && !m_fixed)
             createFixedColumn();
+        updateFixedColumn();
     });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
         if (section == 0)
@@ -65,7 +66,9 @@ void ChannelTableView::updateFixedColumn() {
     m_fixed->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
                          viewport()->height() + horizontalHeader()->height());
     m_fixed->verticalScrollBar()->setValue(verticalScrollBar()->value());
-    m_fixed->setVisible(!isColumnHidden(0));
+    // Only while the table is scrolled sideways: in place, the table's own column shows (with
+    // the focus of its current cell).
+    m_fixed->setVisible(!isColumnHidden(0) && horizontalScrollBar()->value() > 0);
 }
 
 void ChannelTableView::resizeEvent(QResizeEvent* event) {

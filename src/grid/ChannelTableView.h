@@ -8,7 +8,8 @@ namespace mz58 {
 // The channel grid's table: its first column ("Chn") stays in view while the other columns
 // scroll sideways. A second view of the same model and selection shows just that column over
 // the left edge of the table; it never takes the focus, so keys always reach the table. It is
-// made when the table first scrolls sideways: until then the table's own column is in view.
+// made when the table first scrolls sideways and shows only while it is scrolled; in place, the
+// table's own column is in view.
 class ChannelTableView : public QTableView {
     Q_OBJECT
 public:

@@ -789,6 +789,9 @@ private slots:
         QCOMPARE(shown.view->currentColumn(), Column::Channel);
         QTest::mouseDClick(fixed->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(shown.state().channels.entries[3].inUse, 0);
+        // Scrolled back, the table's own column is in view again.
+        grid->horizontalScrollBar()->setValue(0);
+        QVERIFY(!fixed->isVisible());
     }
 };
 
