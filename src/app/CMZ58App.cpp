@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMZ58App.h"
 
+#include "ApplicationStyle.h"
 #include "CMZ58Doc.h"
 #include "CMZ58View.h"
 #include "CMainFrame.h"
@@ -78,6 +79,7 @@ bool CMZ58App::InitInstance() {
         (void)m_instance->handOver(namedFile);
         return false;
     }
+    ApplicationStyle::install();
 
     // From here on a logout or `kill` ends the program as a close does, keeping what is unsaved.
     m_signals = new TerminationSignals(this);

@@ -11,6 +11,7 @@
 // OUTPUT_DIR/LANG.
 #include "AppContext.h"
 #include "AppTranslations.h"
+#include "ApplicationStyle.h"
 #include "CAboutDlg.h"
 #include "CFileDataDlg.h"
 #include "CHelpTextDlg.h"
@@ -390,6 +391,7 @@ int main(int argc, char* argv[]) {
     context.simulatorPort = radio.portPath().toStdString();
     context.printerName = QStringLiteral("PDF");
     context.backupDirectory = dir.filePath(QStringLiteral("backups")).toStdString();
+    ApplicationStyle::install(); // as the program's start does
     CMZ58Doc doc(prompter, chooser, dir.path().toStdString());
     (void)writeFreshImageFile(dir.filePath(QStringLiteral("Vhfdef.q7m")).toStdString(), kVhf);
     doc.OnNewDocument();
