@@ -52,7 +52,10 @@ private:
 
 } // namespace
 
-ApplicationStyle::ApplicationStyle(QStyle* base) : QProxyStyle(base) {}
+// Fusion draws its tool bar the same in every column; any other style draws its own bar whole.
+ApplicationStyle::ApplicationStyle(QStyle* base)
+    : QProxyStyle(base), m_toolBarByColumn(baseStyle()->name().compare(QLatin1String("fusion"),
+                                                                       Qt::CaseInsensitive) == 0) {}
 
 void ApplicationStyle::install() {
     if (qobject_cast<ApplicationStyle*>(QApplication::style()))
@@ -73,7 +76,7 @@ QIcon ApplicationStyle::standardIcon(StandardPixmap icon, const QStyleOption* op
 void ApplicationStyle::drawControl(ControlElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
     const auto* bar = qstyleoption_cast<const QStyleOptionToolBar*>(option);
-    if (element != CE_ToolBar || !bar || !(bar->state & State_Horizontal) ||
+    if (element != CE_ToolBar || !bar || !m_toolBarByColumn || !(bar->state & State_Horizontal) ||
         bar->positionWithinLine != QStyleOptionToolBar::OnlyOne || bar->rect.isEmpty() ||
         !painter->device() || painter->device()->devicePixelRatioF() != 1.0 ||
         painter->transform().type() > QTransform::TxTranslate) {

@@ -22,6 +22,9 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+
+private:
+    bool m_toolBarByColumn;
 };
 
 } // namespace mz58
