@@ -71,17 +71,13 @@ CMZ58View::CMZ58View(CMZ58Doc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     m_grid = new ChannelTableView(m_gridBox);
     m_header = new GroupHeaderView(ChannelGridModel::GroupCaptionRole, m_grid);
     m_header->setSectionResizeMode(QHeaderView::Interactive);
-    m_header->setMinimumSectionSize(m_grid->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     m_grid->setHorizontalHeader(m_header);
     connect(m_grid, &ChannelTableView::fixedColumnCreated, this, &CMZ58View::setUpFixedColumn);
     m_grid->setItemDelegate(new ChannelRowDelegate(m_grid));
     m_grid->setModel(m_model);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // Rows as tight as the text allows: all eight channels of a bank show at the smallest
-    // window size.
-    m_grid->verticalHeader()->setMinimumSectionSize(m_grid->fontMetrics().height() + 2);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    applyFontSizes();
     connect(m_header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (m_applyingWidths || size == 0 || section < 0 || section >= kColumnCount)
             return;
@@ -176,12 +172,25 @@ void CMZ58View::setUpFixedColumn(QTableView* fixed) {
             });
 }
 
-// Accessibility and a change of language
+// Rows as tight as the text allows, so that all eight channels of a bank show at the smallest
+// window size; columns no narrower than two digits.
+void CMZ58View::applyFontSizes() {
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    m_header->setMinimumSectionSize(metrics.horizontalAdvance(QLatin1Char('0')) * 2);
+    m_grid->verticalHeader()->setMinimumSectionSize(metrics.height() + 2);
+    m_grid->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+}
+
+// Accessibility, a change of language and of font
 void CMZ58View::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
         m_fittingWidths.fill(0); // captions and fonts decide them
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::FontChange) {
+        applyFontSizes();
+        applyColumnWidths();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -143,6 +143,7 @@ private:
     void rebuildView();
     void refreshHeader();
     void applyColumnWidths();
+    void applyFontSizes();
     int columnWidthPixels(Column column) const;
 
     enum HeaderField {

@@ -756,16 +756,24 @@ private slots:
     void columnsPeopleCanRead() {
         ShownView shown(state);
         QTableView* grid = shown.grid();
-        const QFontMetrics metrics = grid->fontMetrics();
+        // Every column not dragged fits the grid's font, and every row its text.
+        const auto fitTheFont = [&] {
+            const QFontMetrics metrics = grid->fontMetrics();
+            QVERIFY(grid->rowHeight(0) >= metrics.height());
+            for (int c = 0; c < kColumnCount; ++c) {
+                if (grid->isColumnHidden(c) || shown.view->userColumnWidths()[c] != 0)
+                    continue;
+                const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
+                QVERIFY2(grid->columnWidth(c) > metrics.horizontalAdvance(caption),
+                         qPrintable(caption));
+                QVERIFY2(grid->columnWidth(c) > metrics.horizontalAdvance(
+                                                    grid->model()->index(0, c).data().toString()),
+                         qPrintable(caption));
+            }
+        };
+        fitTheFont();
         for (int c = 0; c < kColumnCount; ++c) {
-            if (grid->isColumnHidden(c))
-                continue;
             const QString caption = grid->model()->headerData(c, Qt::Horizontal).toString();
-            QVERIFY2(grid->columnWidth(c) > metrics.horizontalAdvance(caption),
-                     qPrintable(caption));
-            QVERIFY2(grid->columnWidth(c) >
-                         metrics.horizontalAdvance(grid->model()->index(0, c).data().toString()),
-                     qPrintable(caption));
             const QString tip =
                 grid->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
             QVERIFY2(tip.contains(caption) && tip.contains('\n'), qPrintable(tip));
@@ -792,6 +800,13 @@ private slots:
         // Scrolled back, the table's own column is in view again.
         grid->horizontalScrollBar()->setValue(0);
         QVERIFY(!fixed->isVisible());
+
+        // A larger font while the window is open (a desktop setting changed).
+        QFont large = shown.view->font();
+        large.setPointSizeF(large.pointSizeF() * 1.6);
+        shown.view->setFont(large);
+        QCoreApplication::processEvents();
+        fitTheFont();
     }
 };
 
