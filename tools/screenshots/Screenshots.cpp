@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Grabs the documentation's screenshots of the window application: the main window on the
 // VHF default image, the image data view, the transfer dialog against the simulated radio, the
-// print preview, the in-cell editor and the DCS list, the help and about windows, and every
-// settings and signalling dialog (into OUTPUT_DIR/dialogs), the CSV import preview, and the
-// dealer's windows: the write preview, a several-radio write with one radio failing, the COM port
-// dialog after a cable test.
-// Usage: mz58_screenshots OUTPUT_DIR (run under xvfb-run or offscreen).
-// Started in a translated language (LANGUAGE=en) it grabs the main window with its Settings
-// menu open, as main-window-LANG.png, and the dialogs, help and dealer's windows into
-// OUTPUT_DIR/LANG.
+// print preview, the in-cell editor and the DCS list, the window under a large font, the help and
+// about windows, and every settings and signalling dialog (into OUTPUT_DIR/dialogs), the CSV import
+// preview, and the dealer's windows: the write preview, a several-radio write with one radio
+// failing, the COM port dialog after a cable test. Usage: mz58_screenshots OUTPUT_DIR (run under
+// xvfb-run or offscreen). Started in a translated language (LANGUAGE=en) it grabs the main window
+// with its Settings menu open, as main-window-LANG.png, and the dialogs, help and dealer's windows
+// into OUTPUT_DIR/LANG.
 #include "AppContext.h"
 #include "AppTranslations.h"
 #include "ApplicationStyle.h"
@@ -256,6 +255,17 @@ void channelGrid(CMainFrame& frame, const QDir& out, bool& ok) {
     view->paste();
     QCoreApplication::processEvents();
     ok &= save(&frame, out.filePath(QStringLiteral("grid-refused-paste.png")));
+
+    // A large font at the smallest window size: the grid follows it, the menu bar shows its
+    // overflow button.
+    const QFont font = frame.font();
+    QFont large = font;
+    large.setPointSizeF(font.pointSizeF() * 1.8);
+    frame.setFont(large);
+    QCoreApplication::processEvents();
+    ok &= save(&frame, out.filePath(QStringLiteral("menu-bar-overflow.png")));
+    frame.setFont(font);
+    QCoreApplication::processEvents();
 }
 
 // The CHIRP CSV import preview: a club's repeater sheet on a VHF document (rows that go in,
